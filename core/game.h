@@ -1,0 +1,141 @@
+#pragma once
+
+#include <QColor>
+#include <string>
+#include <vector>
+
+#include "core/one_based.h"
+
+namespace pictorio {
+
+class Platform;
+
+// Text is kept as UTF-8 in memory; files are Windows-1252 (see text_codec.h).
+
+struct picrec {
+  std::string Title;
+  std::string Kind;
+  double Value = 0.0;
+  bool AtVenue = false;
+  bool Gone = false;
+};
+
+struct stuffrec {
+  std::string Name;
+  std::string Kind = "x";
+  bool Owned = false;
+  int Units = 0;
+};
+
+inline constexpr int kStockSlots = 60;
+inline constexpr int kTrophyCount = 14;
+
+// Stock slots read outside the shop.
+inline constexpr int kSlotCanvas = 33;
+inline constexpr int kSlotTrophyRack = 54;
+inline constexpr int kSlotBurglarAlarm = 55;
+inline constexpr int kSlotFireExtinguisher = 56;
+inline constexpr int kSlotTelephone = 57;
+
+struct who {
+  std::string PlayerName;
+  int PictureCount = 0;
+  int Reputation = 0;
+  double Money = 0.0;
+  int SavedHours = 0;
+  std::vector<picrec> Pictures;
+  OneBased<stuffrec, kStockSlots> Stock;
+  OneBased<bool, kTrophyCount> Trophies;
+  int PicturesSold = 0;
+};
+
+struct submittedpic {
+  std::vector<std::string> Entries;
+  bool Submitted = false;
+  std::string Code;
+  int Slots = 0;
+  int ReputationThreshold = 0;
+};
+
+inline constexpr int kVenueFlea = 1;
+inline constexpr int kVenueLocal = 2;
+inline constexpr int kVenueNational = 3;
+inline constexpr int kVenueInternational = 4;
+
+struct schedule {
+  std::string DayLabel;
+  bool Active = false;
+  std::string EventName;
+};
+
+struct ttcolx {
+  std::string Name;
+  QColor Color;
+};
+
+// The one running game and every program variable, under their own names.
+// Exactly one instance per run; windows hold a reference.
+struct Game {
+  explicit Game(Platform& p) : platform(p) {}
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  Platform& platform;
+
+  who GameState;
+  OneBased<submittedpic, 4> Venues;
+  OneBased<schedule, 7> WeekPlan;
+  OneBased<ttcolx, 32> ColourTable;
+
+  std::string AssetRoot;
+  std::string SaveName;
+  bool GameRunning = false;
+  bool HasSaveFile = false;
+  int ElapsedHours = 0;
+  int ClockYear = 0;
+  int ClockWeek = 0;
+  int ClockDay = 0;
+  int ClockHour = 0;
+  std::string ClockText;
+  int PlanDay = 0;
+  int EventVenue = 0;
+  int TodayVenue = 0;
+  int EventDayNumber = 0;
+  bool EventOpen = false;
+  bool EventVisitPrepared = false;
+  bool ChallengeOpen = false;
+  bool VenueAllowed = false;
+  int EntriesSold = 0;
+  bool SellOutRewarded = false;
+  int FleaResult = 0;
+  bool VipNoticeDone = true;
+  double FireDamage = 0.0;
+  bool SoundOn = true;
+  bool MusicOn = true;
+  bool MusicRestart = true;
+  int MusicTheme = 10;
+  bool EventNoticeEnabled = true;
+  int ScreenWidth = 0;
+  int ScreenHeight = 0;
+  int ScreenBitsPerPixel = 0;
+  bool DisplayModeOk = false;
+  int SceneImageWidth = 0;
+  int SceneImageHeight = 0;
+};
+
+// The four selling places; built once at start-up, never reshaped.
+void BuildVenues(Game& game);
+
+// Empties a stock slot the way New game and the end of a game do; the name stays.
+void ResetStockSlot(stuffrec& slot);
+
+// Empties GameState's figures, pictures, stock and trophies (the player's name stays).
+void ClearGameState(who& state);
+
+// Money as shown everywhere: fixed, two decimals, no thousands separator.
+std::string FormatMoney(double money);
+
+// Joins AssetRoot and a relative path written with backslashes ("\sound\s1.wav").
+std::string AssetPath(const Game& game, const std::string& relative);
+
+}  // namespace pictorio

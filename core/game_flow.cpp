@@ -1,0 +1,152 @@
+#include "core/game_flow.h"
+
+#include "core/game.h"
+#include "core/saved_games.h"
+#include "shop/stock_window.h"
+#include "simulation/clock.h"
+#include "simulation/trophies.h"
+#include "studio/studio_window.h"
+#include "ui/forms.h"
+#include "ui/info_bar.h"
+#include "ui/main_window.h"
+#include "venues/calendar_window.h"
+
+namespace pictorio {
+namespace {
+
+void ClearSharedLists(TForm3& bar) {
+  bar.ListBox1.Clear();
+  bar.ListBox2.Clear();
+  bar.ListBox3.Clear();
+}
+
+void SetGameMenus(TForm1& main, bool enabled) {
+  main.paint1->setEnabled(enabled);
+  main.Calendar1->setEnabled(enabled);
+  main.Save1->setEnabled(enabled);
+  main.Shop1->setEnabled(enabled);
+}
+
+// Hot spot hints speak while a game runs; the room's own hint while none does.
+void SetSceneHints(TForm1& main, bool gameRunning) {
+  main.Image20->SetShowHint(gameRunning);
+  main.Image21->SetShowHint(gameRunning);
+  main.Image22->SetShowHint(gameRunning);
+  main.Image1->SetShowHint(!gameRunning);
+}
+
+}  // namespace
+
+void FillNewGameText(Game& /*game*/, Forms& forms, const std::string& name) {
+  TStringList& text = forms.Form3->ListBox1;
+  text.Add(name);
+  text.Add("0");
+  text.Add("0");
+  text.Add("25");
+  text.Add("0");
+  text.Add("Pics");
+  for (int slot = 1; slot <= kStockSlots; ++slot) {
+    text.Add("stuffx");
+    text.Add("");
+    text.Add("x");
+    text.Add("FALSE");
+    text.Add("0");
+  }
+  for (int k = 1; k <= kTrophyCount; ++k) {
+    text.Add("trophiex");
+    text.Add("FALSE");
+  }
+}
+
+void NewGame(Game& game, Forms& forms) {
+  TForm1& main = *forms.Form1;
+  TForm3& bar = *forms.Form3;
+  Platform& platform = game.platform;
+
+  if (game.GameRunning) OfferSaveOrEnd(game, forms);
+  if (platform.MessageDlg("Start new game?", MsgType::Confirmation, MsgButtons::OkCancel) !=
+      ModalResult::Ok)
+    return;
+  const std::string name = platform.InputBox("New Game", "Please enter your name", "Anonymous");
+  if (name.empty()) return;
+  std::string refusal;
+  if (!IsUsablePlayerName(name, &refusal)) {
+    platform.MessageDlg(refusal, MsgType::Error, MsgButtons::Ok);
+    return;
+  }
+
+  main.Timer1.SetEnabled(false);
+  ClearSharedLists(bar);
+  forms.Form2->Close();
+  forms.Form4->Close();
+  game.ElapsedHours = 0;
+  game.SaveName = name;
+  FillNewGameText(game, forms, name);
+
+  who& state = game.GameState;
+  state.PlayerName = name;
+  ClearGameState(state);
+  state.Money = 25.0;
+  game.HasSaveFile = false;
+
+  EndVenueEvent(game, forms);
+  gameon(game, forms);
+  backgroundload(game, forms);
+
+  bar.Label1->setText(QString::fromStdString(state.PlayerName));
+  ShowMoney(bar, state.Money);
+  bar.show();
+}
+
+void gameon(Game& game, Forms& forms) {
+  TForm1& main = *forms.Form1;
+  game.VipNoticeDone = true;
+  SetGameMenus(main, true);
+  game.GameRunning = true;
+  main.Timer1.SetEnabled(true);
+  main.SubmitPictures1->setEnabled(true);
+  game.VenueAllowed = false;
+  game.SellOutRewarded = false;
+  for (int d = 1; d <= 7; ++d) game.WeekPlan[d].Active = false;
+  forms.Form4->Button2->setEnabled(false);
+  forms.Form11->RefreshStockList();
+  AdvanceClock(game, forms);
+  SetSceneHints(main, true);
+}
+
+void EndGame(Game& game, Forms& forms) {
+  TForm1& main = *forms.Form1;
+  TForm3& bar = *forms.Form3;
+  forms.Form2->Close();
+  forms.Form4->Close();
+  SetGameMenus(main, false);
+  game.GameRunning = false;
+  main.Timer1.SetEnabled(false);
+  main.SubmitPictures1->setEnabled(false);
+  main.nowEvent1->setEnabled(false);
+  ClearSharedLists(bar);
+  game.ElapsedHours = 0;
+  game.ClockDay = 0;
+  ClearGameState(game.GameState);
+  game.HasSaveFile = false;
+  SnapshotGame(game, forms);
+  bar.Label1->clear();
+  bar.Label6->clear();
+  bar.Label7->clear();
+  bar.Label8->clear();
+  bar.Label10->setText("No game in progress");
+  EndVenueEvent(game, forms);
+  SetSceneHints(main, false);
+}
+
+void OfferSaveOrEnd(Game& game, Forms& forms) {
+  const ModalResult answer = game.platform.MessageDlg(
+      "Do you want to save the current game? (" + game.GameState.PlayerName + ")",
+      MsgType::Confirmation, MsgButtons::YesNo);
+  if (answer == ModalResult::Yes)
+    SaveGame(game, forms);
+  else
+    EndGame(game, forms);
+}
+
+}  // namespace pictorio

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace pictorio {
+
+struct Game;
+struct Forms;
+
+// Game > New: offers to save a running game, asks for the player's name and starts.
+void NewGame(Game& game, Forms& forms);
+
+// Puts a freshly started or loaded game into the running state and runs one clock tick.
+void gameon(Game& game, Forms& forms);
+
+// Ends the current game without saving.
+void EndGame(Game& game, Forms& forms);
+
+// Asks whether to save the running game: Yes saves it (it keeps running), No ends it.
+void OfferSaveOrEnd(Game& game, Forms& forms);
+
+// The texts the game puts into the saved-game list for a game not yet snapshotted.
+void FillNewGameText(Game& game, Forms& forms, const std::string& name);
+
+}  // namespace pictorio

@@ -1,0 +1,27 @@
+#include <QApplication>
+#include <QDir>
+#include <chrono>
+
+#include "core/game.h"
+#include "ui/forms.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Pictorio");
+  QFont::insertSubstitutions("Book Antiqua",
+                             {"URW Palladio L", "P052", "TeX Gyre Pagella", "DejaVu Serif"});
+  // The one generator of chance, seeded from the clock once.
+  const auto seed = static_cast<unsigned>(
+      std::chrono::system_clock::now().time_since_epoch().count());
+  pictorio::QtPlatform platform(seed, QDir::currentPath().toStdString() + "/design");
+  pictorio::Game game(platform);
+  pictorio::FormSet windows(game);
+  pictorio::TForm1& main = *windows.forms().Form1;
+  if (main.CloseRequested()) return 1;
+  // Closing the room ends the program, even with the info bar still open.
+  QApplication::setQuitOnLastWindowClosed(false);
+  main.show();
+  return app.exec();
+}

@@ -1,0 +1,104 @@
+#include "simulation/notice_window.h"
+
+#include "core/game.h"
+#include "ui/forms.h"
+#include "ui/main_window.h"
+
+namespace pictorio {
+
+TForm12::TForm12(Game& g, Forms& f) : TFormBase(g, f, "") {
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  QFont bold("Book Antiqua");
+  bold.setBold(true);
+  setFont(bold);
+
+  Image1 = new TImage(this);
+  Image1->setGeometry(10, 16, 65, 90);
+  Image1->SetTransparent(true);
+  Image1->SetStretch(true);
+  Image1->hide();
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setReadOnly(true);
+  Memo1->setFrameShape(QFrame::NoFrame);
+  Memo1->setStyleSheet("background: transparent;");
+
+  Label1 = new QLabel(this);
+  Label1->setGeometry(10, 110, 70, 20);
+  Label2 = new QLabel(this);
+  Label2->setGeometry(10, 130, 70, 20);
+
+  Button1 = new QPushButton("Close", this);
+  Button2 = new QPushButton("Show calendar", this);
+  Button2->hide();
+  QObject::connect(Button1, &QPushButton::clicked, [this] { Button1Click(); });
+  QObject::connect(Button2, &QPushButton::clicked, [this] { Button2Click(); });
+  RestoreLayout();
+}
+
+void TForm12::RestoreLayout() {
+  setFixedSize(285, 238);
+  Memo1->setGeometry(88, 12, 177, 150);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Button1->setGeometry(160, 190, 105, 28);
+  Button2->setGeometry(20, 190, 125, 28);
+}
+
+void TForm12::SetHelpLayout() {
+  setFixedSize(500, 420);
+  Memo1->setGeometry(170, 12, 300, 330);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Button1->setGeometry(365, 370, 105, 28);
+  Button2->setGeometry(20, 370, 125, 28);
+}
+
+void TForm12::AddLine(const std::string& line) {
+  Memo1->appendPlainText(QString::fromStdString(line));
+}
+
+std::vector<std::string> TForm12::Lines() const {
+  std::vector<std::string> lines;
+  const QString text = Memo1->toPlainText();
+  if (text.isEmpty()) return lines;
+  for (const QString& line : text.split('\n')) lines.push_back(line.toStdString());
+  return lines;
+}
+
+void TForm12::Button1Click() { Close(); }
+
+void TForm12::Button2Click() {
+  Close();
+  forms.Form1->Calendar1Click();
+}
+
+// Each notice starts blank.
+void TForm12::FormClose() {
+  SetCaption("");
+  Label1->clear();
+  Label2->clear();
+  Memo1->clear();
+  Image1->hide();
+}
+
+void ShowNoticeModal(Game& game, Forms& forms) {
+  TForm1& main = *forms.Form1;
+  main.Timer1.SetEnabled(false);
+  game.platform.ShowModal(*forms.Form12);
+  // A notice must not start the clock of a game that is not running.
+  main.Timer1.SetEnabled(game.GameRunning);
+}
+
+void ShowNotice(Game& game, Forms& forms, const std::string& title, const std::string& line,
+                const std::string& imagePath) {
+  TForm12& notice = *forms.Form12;
+  notice.SetCaption(title);
+  notice.AddLine(line);
+  std::string error;
+  if (notice.Image1->LoadFromFile(AssetPath(game, imagePath), &error))
+    notice.Image1->show();
+  else
+    game.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
+  ShowNoticeModal(game, forms);
+}
+
+}  // namespace pictorio

@@ -1,0 +1,74 @@
+#include "support/test_app.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <unistd.h>
+
+#include "ui/main_window.h"
+
+namespace fs = std::filesystem;
+
+namespace pictorio {
+namespace {
+
+fs::path MakeTempFolder() {
+  static std::atomic<int> counter{0};
+  fs::path dir = fs::temp_directory_path() /
+                 ("pictorio-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir;
+}
+
+}  // namespace
+
+TestApp::TestApp() : dir(MakeTempFolder()) {
+  const fs::path assets = PICTORIO_GAME_DIR;
+  for (const auto& entry : fs::directory_iterator(assets)) {
+    const std::string name = entry.path().filename().string();
+    if (name == "savegames" || name == "pictures" || name == "pictorio" || name[0] == '.')
+      continue;
+    fs::create_symlink(entry.path(), dir / name);
+  }
+  fs::create_directories(dir / "savegames");
+  fs::create_directories(dir / "pictures");
+  platform.currentDirectory = dir.string();
+}
+
+TestApp::~TestApp() {
+  windows_.reset();
+  std::error_code ignored;
+  fs::remove_all(dir, ignored);
+}
+
+void TestApp::Start() { windows_ = std::make_unique<FormSet>(game); }
+
+void TestApp::StartNewGame(const std::string& name) {
+  if (!windows_) Start();
+  platform.answers.push_back(ModalResult::Ok);  // "Start new game?"
+  platform.inputs.push_back(name);
+  main().New1Click();
+}
+
+void TestApp::RemoveAsset(const std::string& relative) {
+  // Replace each linked folder on the way by a real one whose entries link
+  // back, so the removal touches only this test's copy.
+  fs::path at = dir;
+  const fs::path target = fs::path(relative);
+  for (auto part = target.begin(); part != target.end(); ++part) {
+    at /= *part;
+    if (std::next(part) == target.end()) break;
+    if (fs::is_symlink(at)) {
+      const fs::path source = fs::read_symlink(at);
+      fs::remove(at);
+      fs::create_directory(at);
+      for (const auto& entry : fs::directory_iterator(source))
+        fs::create_symlink(entry.path(), at / entry.path().filename());
+    }
+  }
+  ASSERT_TRUE(fs::exists(fs::symlink_status(at))) << relative;
+  fs::remove(at);
+}
+
+}  // namespace pictorio

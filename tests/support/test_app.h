@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/game.h"
+#include "support/scripted_platform.h"
+#include "ui/forms.h"
+
+namespace pictorio {
+
+class TForm1;
+
+// A whole game as the program builds it, over a scripted platform and a
+// temporary game folder that links to the generated assets.
+class TestApp {
+ public:
+  TestApp();
+  ~TestApp();
+
+  // Builds the thirteen windows; the main window's start-up runs here.
+  void Start();
+  // Start() and a New game for `name`, answering the questions it asks.
+  void StartNewGame(const std::string& name = "Tester");
+
+  // Makes one asset file missing in this test's folder only.
+  void RemoveAsset(const std::string& relative);
+
+  Forms& forms() { return windows_->forms(); }
+  TForm1& main() { return *windows_->forms().Form1; }
+
+  std::filesystem::path dir;
+  ScriptedPlatform platform;
+  Game game{platform};
+
+ private:
+  std::unique_ptr<FormSet> windows_;
+};
+
+}  // namespace pictorio

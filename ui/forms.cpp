@@ -1,0 +1,53 @@
+#include "ui/forms.h"
+
+#include "challenges/challenge_window.h"
+#include "core/delete_game_dialog.h"
+#include "core/load_game_dialog.h"
+#include "shop/shop_window.h"
+#include "shop/stock_window.h"
+#include "simulation/notice_window.h"
+#include "studio/load_artwork_dialog.h"
+#include "studio/studio_window.h"
+#include "ui/info_bar.h"
+#include "ui/main_window.h"
+#include "venues/calendar_window.h"
+#include "venues/entry_window.h"
+#include "venues/venue_window.h"
+
+namespace pictorio {
+
+FormSet::FormSet(Game& game) {
+  Forms& f = forms_;
+  f.Form1 = new TForm1(game, f);
+  f.Form2 = new TForm2(game, f);
+  f.Form3 = new TForm3(game, f);
+  f.Form4 = new TForm4(game, f);
+  f.Form5 = new TForm5(game, f);
+  f.Form6 = new TForm6(game, f);
+  f.Form7 = new TForm7(game, f);
+  f.Form8 = new TForm8(game, f);
+  f.Form9 = new TForm9(game, f);
+  f.Form10 = new TForm10(game, f);
+  f.Form11 = new TForm11(game, f);
+  f.Form12 = new TForm12(game, f);
+  f.Form13 = new TForm13(game, f);
+}
+
+FormSet::~FormSet() {
+  Forms& f = forms_;
+  delete f.Form13;
+  delete f.Form12;
+  delete f.Form11;
+  delete f.Form10;
+  delete f.Form9;
+  delete f.Form8;
+  delete f.Form7;
+  delete f.Form6;
+  delete f.Form5;
+  delete f.Form4;
+  delete f.Form3;
+  delete f.Form2;
+  delete f.Form1;
+}
+
+}  // namespace pictorio

@@ -1,0 +1,48 @@
+#include "ui/info_bar.h"
+
+#include "core/game.h"
+
+namespace pictorio {
+
+namespace {
+QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int width) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(left, top, width, 22);
+  return label;
+}
+}  // namespace
+
+TForm3::TForm3(Game& g, Forms& f) : TFormBase(g, f, "Game Info") {
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  setFixedSize(250, 144);
+  QFont bold("Book Antiqua");
+  bold.setBold(true);
+  setFont(bold);
+
+  Image1 = new TImage(this);
+  Image1->setGeometry(0, 0, 250, 144);
+  Image1->SetStretch(true);
+  Image1->LoadFromFile(AssetPath(g, "\\design\\infobar.png"));
+
+  Label2 = MakeLabel(this, "Name: ", 14, 8, 110);
+  Label1 = MakeLabel(this, "None", 124, 8, 120);
+  Label4 = MakeLabel(this, "Reputation:", 14, 32, 110);
+  Label6 = MakeLabel(this, "0", 124, 32, 120);
+  Label5 = MakeLabel(this, "Money:", 14, 56, 110);
+  Label7 = MakeLabel(this, "0", 124, 56, 120);
+  Label3 = MakeLabel(this, "Total Pictures:", 14, 80, 110);
+  Label8 = MakeLabel(this, "0", 124, 80, 120);
+  Label10 = MakeLabel(this, "0", 14, 108, 232);
+}
+
+void ShowMoney(TForm3& bar, double money) {
+  bar.Label7->setText(QString::fromStdString(FormatMoney(money)));
+}
+
+void ShowReputation(TForm3& bar, int reputation) { bar.Label6->setNum(reputation); }
+
+void ShowPictureCount(TForm3& bar, int count) { bar.Label8->setNum(count); }
+
+std::string Text(const QLabel* label) { return label->text().toStdString(); }
+
+}  // namespace pictorio

@@ -1,0 +1,485 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QShowEvent>
+
+#include "core/game.h"
+#include "core/game_flow.h"
+#include "core/saved_games.h"
+#include "core/text_file.h"
+#include "shop/shop_window.h"
+#include "shop/stock_window.h"
+#include "simulation/clock.h"
+#include "simulation/notice_window.h"
+#include "simulation/trophies.h"
+#include "studio/colour_table.h"
+#include "studio/studio_window.h"
+#include "ui/forms.h"
+#include "ui/info_bar.h"
+#include "venues/calendar_window.h"
+
+namespace pictorio {
+namespace {
+
+constexpr int kNormalInterval = 5000;
+constexpr int kFastInterval = 2500;
+constexpr int kVeryFastInterval = 250;
+
+const char* const kMissingSound = "Some sound files may be missing";
+
+// Qt flips a checkable item before its handler runs; the game's handlers decide
+// the mark themselves, so the flip is undone first.
+void OnManualCheck(QAction* item, std::function<void()> handler) {
+  QObject::connect(item, &QAction::triggered, [item, handler] {
+    item->setChecked(!item->isChecked());
+    handler();
+  });
+}
+
+}  // namespace
+
+TForm1::TForm1(Game& game, Forms& forms)
+    : MediaPlayer1(game.platform, MediaChannel::Effects),
+      MediaPlayer2(game.platform, MediaChannel::Music),
+      game_(game),
+      forms_(forms) {
+  setWindowTitle("Pictorio");
+  QFont bold("Book Antiqua");
+  bold.setBold(true);
+  setFont(bold);
+  scene_ = new QWidget(this);
+  scene_->setFixedSize(800, 600);
+  setCentralWidget(scene_);
+  // AssetRoot is known before the scene's pictures are looked up.
+  game_.AssetRoot = game_.platform.CurrentDirectory();
+  BuildScene();
+  BuildMenus();
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  Timer2.OnTimer = [this] { Timer2Timer(); };
+  MediaPlayer2.OnNotify = [this] {
+    // The end of a track arrives as a completed play.
+    game_.MusicRestart = true;
+    MediaPlayer2Notify();
+  };
+  FormCreate();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TImage* TForm1::MakeImage(const char* design, int left, int top, int width, int height) {
+  auto* image = new TImage(scene_);
+  image->setGeometry(left, top, width, height);
+  image->SetStretch(true);
+  if (design) image->LoadFromFile(AssetPath(game_, std::string("\\design\\") + design));
+  return image;
+}
+
+void TForm1::BuildScene() {
+  Image1 = MakeImage("room.png", 0, 0, 801, 601);
+  Image1->SetHint("Use dropdown-menu to start new game or load a previous one");
+  Image2 = MakeImage("rack.png", 374, 81, 378, 482);
+  Image3 = MakeImage("extinguisher.png", 129, 395, 65, 137);
+  Image4 = MakeImage("telephone.png", 115, 156, 105, 105);
+  Image5 = MakeImage("alarm1.png", 324, 9, 121, 65);
+  Image6 = MakeImage("alarm2.png", 693, 183, 73, 65);
+  Image16 = MakeImage("trophy10.png", 408, 40, 65, 90);
+  Image18 = MakeImage("trophy12.png", 480, 16, 65, 114);
+  Image14 = MakeImage("trophy8.png", 554, 40, 65, 90);
+  Image13 = MakeImage("trophy7.png", 408, 141, 65, 90);
+  Image15 = MakeImage("trophy9.png", 480, 141, 65, 90);
+  Image17 = MakeImage("trophy11.png", 553, 141, 65, 90);
+  Image10 = MakeImage("trophy4.png", 408, 248, 65, 90);
+  Image11 = MakeImage("trophy5.png", 480, 248, 65, 90);
+  Image12 = MakeImage("trophy6.png", 552, 248, 65, 90);
+  Image7 = MakeImage("trophy1.png", 408, 352, 65, 90);
+  Image8 = MakeImage("trophy2.png", 480, 352, 65, 90);
+  Image9 = MakeImage("trophy3.png", 552, 352, 65, 90);
+  for (TImage* hidden : {Image2, Image3, Image4, Image5, Image6}) hidden->hide();
+  for (int k = 1; k <= 12; ++k) {
+    TImage* trophy = TrophyImage(k);
+    trophy->hide();
+    trophy->OnClick = [this, k] { TrophyClick(k); };
+  }
+
+  Image20 = MakeImage(nullptr, 208, 152, 113, 89);
+  Image20->SetHint("Show Calendar");
+  Image21 = MakeImage(nullptr, 64, 496, 137, 97);
+  Image21->SetHint("Go to Shop");
+  Image22 = MakeImage(nullptr, 216, 288, 145, 257);
+  Image22->SetHint("Go to Studio");
+  Image23 = MakeImage(nullptr, 720, 328, 57, 73);
+  Image23->SetHint("Exit Game");
+  for (TImage* spot : {Image20, Image21, Image22}) spot->SetShowHint(false);
+  for (TImage* spot : {Image20, Image21, Image22, Image23}) spot->setCursor(Qt::PointingHandCursor);
+  Image20->OnClick = [this] { Image20Click(); };
+  Image21->OnClick = [this] { Image21Click(); };
+  Image22->OnClick = [this] { Image22Click(); };
+  Image23->OnClick = [this] { Image23Click(); };
+
+  Image19 = MakeImage("splash.png", 0, 0, 801, 601);
+  Image19->hide();
+}
+
+TImage* TForm1::TrophyImage(int trophy) const {
+  TImage* const images[12] = {Image7,  Image8,  Image9,  Image10, Image11, Image12,
+                              Image13, Image14, Image15, Image16, Image17, Image18};
+  return images[trophy - 1];
+}
+
+void TForm1::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  QMenu* game = bar->addMenu("Game");
+  File1 = game->menuAction();
+  New1 = game->addAction("New");
+  game->addSeparator();
+  LoadGame1 = game->addAction("Load");
+  Save1 = game->addAction("Save");
+  Delete1 = game->addAction("Delete");
+  game->addSeparator();
+  Exit1 = game->addAction("Exit");
+
+  QMenu* go = bar->addMenu("Go To");
+  Events1 = go->menuAction();
+  Calendar1 = go->addAction("Calendar");
+  Shop1 = go->addAction("Shop");
+  paint1 = go->addAction("Studio");
+  QMenu* submit = go->addMenu("Submit Pictures");
+  SubmitPictures1 = submit->menuAction();
+  FleaMarket1 = submit->addAction("Flea Market");
+  Localgalery1 = submit->addAction("Local Gallery");
+  NationalGallery1 = submit->addAction("National Gallery");
+  InternationalGallery1 = submit->addAction("International Gallery");
+  go->addSeparator();
+  nowEvent1 = go->addAction("Go to Event");
+
+  QMenu* options = bar->addMenu("Options");
+  Options1 = options->menuAction();
+  InfoBar1 = options->addAction("Info Bar");
+  StockBar1 = options->addAction("Stock Window");
+  options->addSeparator();
+  Sound1 = options->addAction("Sound");
+  Music1 = options->addAction("Music");
+  QMenu* speed = options->addMenu("Speed");
+  Speed1 = speed->menuAction();
+  veryfast1 = speed->addAction("Very fast");
+  fast1 = speed->addAction("Fast");
+  Normal1 = speed->addAction("Normal");
+  speed->addSeparator();
+  Pause1 = speed->addAction("Pause");
+
+  Help1 = bar->addAction("Help");
+
+  for (QAction* item : {Sound1, Music1, veryfast1, fast1, Normal1}) item->setCheckable(true);
+  for (QAction* item : {Sound1, Music1, Normal1}) item->setChecked(true);
+  for (QAction* item : {Calendar1, Shop1, paint1, SubmitPictures1, nowEvent1, Save1})
+    item->setEnabled(false);
+
+  connect(New1, &QAction::triggered, [this] { New1Click(); });
+  connect(LoadGame1, &QAction::triggered, [this] { LoadGame1Click(); });
+  connect(Save1, &QAction::triggered, [this] { Save1Click(); });
+  connect(Delete1, &QAction::triggered, [this] { Delete1Click(); });
+  connect(Exit1, &QAction::triggered, [this] { Exit1Click(); });
+  connect(Calendar1, &QAction::triggered, [this] { Calendar1Click(); });
+  connect(Shop1, &QAction::triggered, [this] { Shop1Click(); });
+  connect(paint1, &QAction::triggered, [this] { paint1Click(); });
+  connect(FleaMarket1, &QAction::triggered, [this] { SubmitPicturesClick(kVenueFlea); });
+  connect(Localgalery1, &QAction::triggered, [this] { SubmitPicturesClick(kVenueLocal); });
+  connect(NationalGallery1, &QAction::triggered, [this] { SubmitPicturesClick(kVenueNational); });
+  connect(InternationalGallery1, &QAction::triggered,
+          [this] { SubmitPicturesClick(kVenueInternational); });
+  connect(nowEvent1, &QAction::triggered, [this] { nowEvent1Click(); });
+  connect(InfoBar1, &QAction::triggered, [this] { InfoBar1Click(); });
+  connect(StockBar1, &QAction::triggered, [this] { StockBar1Click(); });
+  OnManualCheck(Sound1, [this] { Sound1Click(); });
+  OnManualCheck(Music1, [this] { Music1Click(); });
+  OnManualCheck(veryfast1, [this] { veryfast1Click(); });
+  OnManualCheck(fast1, [this] { fast1Click(); });
+  OnManualCheck(Normal1, [this] { Normal1Click(); });
+  connect(Pause1, &QAction::triggered, [this] { Pause1Click(); });
+  connect(Help1, &QAction::triggered, [this] { Help1Click(); });
+}
+
+void TForm1::FormCreate() {
+  // The random generator was seeded from the clock when the platform was built.
+  game_.AssetRoot = game_.platform.CurrentDirectory();
+  CheckDisplayMode();
+  if (closeRequested_) return;
+  game_.GameRunning = false;
+  game_.EventOpen = false;
+  Timer2.SetEnabled(true);
+  game_.EventNoticeEnabled = true;
+  BuildVenues(game_);
+  game_.EventVenue = 0;
+  InitColourTable(game_);
+  game_.VipNoticeDone = true;
+
+  MediaPlayer1.FileName = AssetPath(game_, "\\sound\\sounds\\s1.wav");
+  if (MediaPlayer1.Open()) {
+    game_.SoundOn = true;
+  } else {
+    game_.SoundOn = false;
+    game_.platform.MessageDlg(kMissingSound, MsgType::Error, MsgButtons::Ok);
+    Sound1->setEnabled(false);
+    Sound1->setChecked(false);
+  }
+  MediaPlayer2.FileName = AssetPath(game_, "\\sound\\music\\m10.mid");
+  if (MediaPlayer2.Open()) {
+    game_.MusicOn = true;
+  } else {
+    game_.MusicOn = false;
+    game_.platform.MessageDlg(kMissingSound, MsgType::Error, MsgButtons::Ok);
+    Music1->setEnabled(false);
+    Music1->setChecked(false);
+  }
+  if (game_.MusicOn) {
+    game_.MusicTheme = 10;
+    game_.MusicRestart = true;
+    MediaPlayer2Notify();
+  }
+}
+
+void TForm1::CheckDisplayMode() {
+  const DisplayMode current = game_.platform.CurrentDisplayMode();
+  game_.ScreenWidth = current.width;
+  game_.ScreenHeight = current.height;
+  game_.ScreenBitsPerPixel = current.bitsPerPixel;
+  game_.DisplayModeOk = current == DisplayMode{800, 600, 16};
+  if (game_.DisplayModeOk) return;
+  try {
+    SwitchDisplayMode(800, 600, 16);
+  } catch (const DisplayModeError&) {
+    game_.platform.MessageDlg(
+        "Your system does not support the required screen resolution (800x600, 16 colors)",
+        MsgType::Error, MsgButtons::Ok);
+    closeRequested_ = true;
+    close();
+  }
+}
+
+bool TForm1::SwitchDisplayMode(int width, int height, int bitsPerPixel) {
+  const DisplayMode wanted{width, height, bitsPerPixel};
+  for (const DisplayMode& mode : game_.platform.DisplayModes()) {
+    if (mode == wanted) {
+      game_.platform.SetDisplayMode(mode);
+      return true;
+    }
+  }
+  return false;
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shownOnce_ && !event->spontaneous()) {
+    shownOnce_ = true;
+    FormShow();
+  }
+}
+
+void TForm1::FormShow() {
+  Image19->setGeometry(0, 0, 801, 601);
+  Image19->show();
+  Image19->raise();
+  for (QAction* top : {File1, Events1, Options1, Help1}) top->setVisible(false);
+  backgroundload(game_, forms_);
+}
+
+void TForm1::Timer2Timer() {
+  ++timer2Ticks_;
+  if (timer2Ticks_ != 3) return;
+  // The splash has had its fifteen seconds; the timer has nothing more to do.
+  Timer2.SetEnabled(false);
+  Image19->hide();
+  for (QAction* top : {File1, Events1, Options1, Help1}) top->setVisible(true);
+  game_.platform.MessageDlg(
+      "Use the dropdown menu to start a new game. Go to the shop to buy utensils to create some "
+      "artworks. Go to the calendar to submit your pictures and sell them at various locations. "
+      "Enjoy the game.",
+      MsgType::Information, MsgButtons::Ok);
+}
+
+void TForm1::New1Click() { NewGame(game_, forms_); }
+
+void TForm1::LoadGame1Click() { LoadGame(game_, forms_); }
+
+void TForm1::Save1Click() { SaveGame(game_, forms_); }
+
+void TForm1::Delete1Click() { DeleteGame(game_, forms_); }
+
+void TForm1::Exit1Click() {
+  if (game_.platform.MessageDlg("Do you want to exit?", MsgType::Confirmation,
+                                MsgButtons::YesNo) != ModalResult::Yes)
+    return;
+  MediaPlayer2.Stop();
+  close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+  QCoreApplication::quit();
+}
+
+void TForm1::FormClose() {
+  if (closed_) return;
+  closed_ = true;
+  if (game_.GameRunning) OfferSaveOrEnd(game_, forms_);
+  if (!game_.DisplayModeOk && !closeRequested_) {
+    try {
+      SwitchDisplayMode(game_.ScreenWidth, game_.ScreenHeight, game_.ScreenBitsPerPixel);
+    } catch (const DisplayModeError&) {
+      // Leaving anyway: nothing more can be done about the display.
+    }
+  }
+  Timer1.SetEnabled(false);
+  Timer2.SetEnabled(false);
+}
+
+void TForm1::Calendar1Click() { forms_.Form4->show(); }
+
+void TForm1::Shop1Click() {
+  forms_.Form10->show();
+  ShowMoney(*forms_.Form3, game_.GameState.Money);
+}
+
+void TForm1::paint1Click() {
+  Calendar1->setEnabled(false);
+  forms_.Form2->show();
+}
+
+void TForm1::SubmitPicturesClick(int /*venue*/) {}
+
+void TForm1::nowEvent1Click() {}
+
+void TForm1::InfoBar1Click() { forms_.Form3->show(); }
+
+void TForm1::StockBar1Click() {
+  forms_.Form11->RefreshStockList();
+  forms_.Form11->show();
+}
+
+void TForm1::Sound1Click() {
+  Sound1->setChecked(!Sound1->isChecked());
+  game_.SoundOn = Sound1->isChecked();
+}
+
+void TForm1::Music1Click() {
+  Music1->setChecked(!Music1->isChecked());
+  if (!Music1->isChecked()) {
+    game_.MusicOn = false;
+    MediaPlayer2.Stop();
+  } else {
+    game_.MusicOn = true;
+    game_.MusicRestart = true;
+    game_.MusicTheme = 10;
+    MediaPlayer2Notify();
+  }
+}
+
+void TForm1::SetSpeed(QAction* item, int intervalMs) {
+  if (item->isChecked() || !Timer1.Enabled()) return;
+  for (QAction* other : {veryfast1, fast1, Normal1}) other->setChecked(other == item);
+  Timer1.SetInterval(intervalMs);
+}
+
+void TForm1::veryfast1Click() { SetSpeed(veryfast1, kVeryFastInterval); }
+
+void TForm1::fast1Click() { SetSpeed(fast1, kFastInterval); }
+
+void TForm1::Normal1Click() { SetSpeed(Normal1, kNormalInterval); }
+
+void TForm1::Pause1Click() {
+  TForm12& notice = *forms_.Form12;
+  Timer1.SetEnabled(false);
+  notice.SetCaption("Paused");
+  notice.Image1->LoadFromFile(AssetPath(game_, "\\items\\pause.bmp"));
+  notice.Image1->resize(65, 90);
+  notice.Image1->SetTransparent(true);
+  notice.Image1->show();
+  notice.AddLine("Game paused, press resume to continue.");
+  notice.Button1->setText("Resume");
+  PlaySound("\\sound\\sounds\\s17.wav");
+  ShowNoticeModal(game_, forms_);
+  notice.Button1->setText("Close");
+}
+
+void TForm1::Help1Click() {
+  TForm12& notice = *forms_.Form12;
+  std::vector<std::string> lines;
+  std::string error;
+  if (!ReadTextLines(AssetPath(game_, "\\Pictorio Help.txt"), &lines, &error)) {
+    game_.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
+    return;
+  }
+  notice.SetCaption("Help");
+  notice.Image1->LoadFromFile(AssetPath(game_, "\\items\\pclogo.bmp"));
+  QStringList text;
+  for (const std::string& line : lines) text << QString::fromStdString(line);
+  notice.Memo1->setPlainText(text.join('\n'));
+  notice.Image1->resize(158, 128);
+  notice.Image1->SetTransparent(true);
+  notice.Image1->show();
+  notice.SetHelpLayout();
+  ShowNoticeModal(game_, forms_);
+  notice.RestoreLayout();
+}
+
+void TForm1::Image20Click() {
+  if (Calendar1->isEnabled()) Calendar1Click();
+}
+
+void TForm1::Image21Click() {
+  if (Shop1->isEnabled()) Shop1Click();
+}
+
+void TForm1::Image22Click() {
+  if (paint1->isEnabled()) paint1Click();
+}
+
+void TForm1::Image23Click() { Exit1Click(); }
+
+void TForm1::TrophyClick(int trophy) { ShowTrophyClick(game_, forms_, trophy); }
+
+void TForm1::Timer1Timer() { AdvanceClock(game_, forms_); }
+
+void TForm1::MediaPlayer2Notify() {
+  if (game_.MusicRestart) PlayMusicTrack();
+}
+
+void TForm1::PlayMusicTrack() {
+  if (!game_.MusicOn) return;
+  int track = 10;
+  switch (game_.MusicTheme) {
+    case 20:
+      track = 60 + game_.platform.Random(5);
+      break;
+    case 30:
+      track = 30 + game_.platform.Random(3);
+      break;
+    case 40:
+      track = 40 + game_.platform.Random(3);
+      break;
+    case 50:
+      track = 50 + game_.platform.Random(3);
+      break;
+    default:
+      track = 10 + game_.platform.Random(11);
+      break;
+  }
+  MediaPlayer2.FileName = AssetPath(game_, "\\sound\\music\\m" + std::to_string(track) + ".mid");
+  std::string error;
+  if (!MediaPlayer2.Open(&error) || !MediaPlayer2.Play(&error))
+    game_.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
+  game_.MusicRestart = false;
+}
+
+void TForm1::PlaySound(const std::string& relativePath) {
+  if (!game_.SoundOn) return;
+  MediaPlayer1.FileName = AssetPath(game_, relativePath);
+  std::string error;
+  if (!MediaPlayer1.Open(&error) || !MediaPlayer1.Play(&error))
+    game_.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
+}
+
+}  // namespace pictorio

@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <array>
+#include <string>
+
+#include "ui/components.h"
+
+namespace pictorio {
+
+struct Game;
+struct Forms;
+
+// The painter's room: scene, hot spots, menus, the clock and both media players.
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  TForm1(Game& game, Forms& forms);
+
+  // Start-up and its steps.
+  void FormCreate();
+  void FormShow();
+  void Timer2Timer();
+  void CheckDisplayMode();
+  bool SwitchDisplayMode(int width, int height, int bitsPerPixel);
+  // True when start-up found the display unusable and the program must end.
+  bool CloseRequested() const { return closeRequested_; }
+
+  // Menu and hot spot handlers.
+  void New1Click();
+  void LoadGame1Click();
+  void Save1Click();
+  void Delete1Click();
+  void Exit1Click();
+  void Calendar1Click();
+  void Shop1Click();
+  void paint1Click();
+  void SubmitPicturesClick(int venue);
+  void nowEvent1Click();
+  void InfoBar1Click();
+  void StockBar1Click();
+  void Sound1Click();
+  void Music1Click();
+  void veryfast1Click();
+  void fast1Click();
+  void Normal1Click();
+  void Pause1Click();
+  void Help1Click();
+  void Image20Click();
+  void Image21Click();
+  void Image22Click();
+  void Image23Click();
+  void TrophyClick(int trophy);
+  void Timer1Timer();
+  // Runs the close handler as closing the window would; false when the window stays.
+  void FormClose();
+
+  // Music: the music player's end-of-track handler, and starting a track of the theme.
+  void MediaPlayer2Notify();
+  void PlayMusicTrack();
+  // Plays an effect ("\sound\sounds\s1.wav") when sound is on.
+  void PlaySound(const std::string& relativePath);
+
+  // Scene.
+  TImage* Image1;
+  TImage* Image2;
+  TImage* Image3;
+  TImage* Image4;
+  TImage* Image5;
+  TImage* Image6;
+  TImage* Image7;
+  TImage* Image8;
+  TImage* Image9;
+  TImage* Image10;
+  TImage* Image11;
+  TImage* Image12;
+  TImage* Image13;
+  TImage* Image14;
+  TImage* Image15;
+  TImage* Image16;
+  TImage* Image17;
+  TImage* Image18;
+  TImage* Image19;
+  TImage* Image20;
+  TImage* Image21;
+  TImage* Image22;
+  TImage* Image23;
+  // Trophy k's picture in the scene (k = 1..12).
+  TImage* TrophyImage(int trophy) const;
+
+  TTimer Timer1{5000};
+  TTimer Timer2{5000};
+  TMediaPlayer MediaPlayer1;
+  TMediaPlayer MediaPlayer2;
+
+  // Menus.
+  QAction* File1;
+  QAction* New1;
+  QAction* LoadGame1;
+  QAction* Save1;
+  QAction* Delete1;
+  QAction* Exit1;
+  QAction* Events1;
+  QAction* Calendar1;
+  QAction* Shop1;
+  QAction* paint1;
+  QAction* SubmitPictures1;
+  QAction* FleaMarket1;
+  QAction* Localgalery1;
+  QAction* NationalGallery1;
+  QAction* InternationalGallery1;
+  QAction* nowEvent1;
+  QAction* Options1;
+  QAction* InfoBar1;
+  QAction* StockBar1;
+  QAction* Sound1;
+  QAction* Music1;
+  QAction* Speed1;
+  QAction* veryfast1;
+  QAction* fast1;
+  QAction* Normal1;
+  QAction* Pause1;
+  QAction* Help1;
+
+  int Timer2Ticks() const { return timer2Ticks_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildScene();
+  void BuildMenus();
+  void SetSpeed(QAction* item, int intervalMs);
+  TImage* MakeImage(const char* design, int left, int top, int width, int height);
+
+  Game& game_;
+  Forms& forms_;
+  QWidget* scene_;
+  int timer2Ticks_ = 0;
+  bool shownOnce_ = false;
+  bool closeRequested_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace pictorio

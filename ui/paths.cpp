@@ -1,0 +1,13 @@
+#include "ui/paths.h"
+
+namespace pictorio {
+
+std::string NativePath(const std::string& gamePath) {
+  std::string native = gamePath;
+  for (char& c : native) {
+    if (c == '\\') c = '/';
+  }
+  return native;
+}
+
+}  // namespace pictorio
