@@ -1,0 +1,348 @@
+// Starting, running and ending a game; the room's hot spots and the sound menus.
+#include <gtest/gtest.h>
+
+#include "studio/studio_window.h"
+#include "support/test_app.h"
+#include "ui/info_bar.h"
+#include "ui/main_window.h"
+#include "venues/calendar_window.h"
+
+namespace pictorio {
+namespace {
+
+std::string Label(const QLabel* label) { return label->text().toStdString(); }
+
+TEST(NewGame, StartsWithTwentyFiveDollarsAtHourTwo) {
+  TestApp app;
+  app.StartNewGame("Vincent");
+  const Game& g = app.game;
+  TForm3& bar = *app.forms().Form3;
+
+  EXPECT_TRUE(g.GameRunning);
+  EXPECT_EQ(g.GameState.PlayerName, "Vincent");
+  EXPECT_EQ(g.SaveName, "Vincent");
+  EXPECT_EQ(g.GameState.Money, 25.0);
+  EXPECT_EQ(g.GameState.Reputation, 0);
+  EXPECT_EQ(g.GameState.PictureCount, 0);
+  EXPECT_TRUE(g.GameState.Pictures.empty());
+  EXPECT_EQ(g.ElapsedHours, 1);
+  EXPECT_EQ(g.GameState.SavedHours, 1);
+  EXPECT_EQ(g.ClockText, "Year: 1 Week: 1 Day: 1 Hour: 2");
+  EXPECT_FALSE(g.HasSaveFile);
+  for (int slot = 1; slot <= kStockSlots; ++slot) {
+    EXPECT_EQ(g.GameState.Stock[slot].Kind, "x");
+    EXPECT_FALSE(g.GameState.Stock[slot].Owned);
+    EXPECT_EQ(g.GameState.Stock[slot].Units, 0);
+  }
+  for (int k = 1; k <= kTrophyCount; ++k) EXPECT_FALSE(g.GameState.Trophies[k]);
+
+  EXPECT_EQ(Label(bar.Label1), "Vincent");
+  EXPECT_EQ(Label(bar.Label7), "25.00");
+  EXPECT_EQ(Label(bar.Label10), "Year: 1 Week: 1 Day: 1 Hour: 2");
+  EXPECT_TRUE(bar.Showing());
+
+  TForm1& main = app.main();
+  EXPECT_TRUE(main.Timer1.Enabled());
+  for (QAction* on : {main.paint1, main.Calendar1, main.Save1, main.Shop1, main.SubmitPictures1})
+    EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
+  EXPECT_FALSE(main.nowEvent1->isEnabled());
+  EXPECT_FALSE(app.forms().Form4->Button2->isEnabled());
+  EXPECT_TRUE(main.Image20->ShowHint());
+  EXPECT_TRUE(main.Image21->ShowHint());
+  EXPECT_TRUE(main.Image22->ShowHint());
+  EXPECT_FALSE(main.Image1->ShowHint());
+  EXPECT_EQ(app.platform.inputCaptions, std::vector<std::string>{"New Game"});
+  EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Start new game?"});
+}
+
+TEST(NewGame, PutsTheNewGameTextIntoTheSharedList) {
+  TestApp app;
+  app.StartNewGame("Ann");
+  const TStringList& text = app.forms().Form3->ListBox1;
+  ASSERT_EQ(text.Count(), 6 + 60 * 5 + 14 * 2);
+  EXPECT_EQ(std::vector<std::string>(text.Items.begin(), text.Items.begin() + 11),
+            (std::vector<std::string>{"Ann", "0", "0", "25", "0", "Pics", "stuffx", "", "x",
+                                      "FALSE", "0"}));
+  EXPECT_EQ(text[text.Count() - 2], "trophiex");
+  EXPECT_EQ(text[text.Count() - 1], "FALSE");
+}
+
+TEST(NewGame, CancellingTheNameBoxPlaysAsAnonymous) {
+  TestApp app;
+  app.Start();
+  app.platform.answers = {ModalResult::Ok};
+  app.platform.inputs = {std::nullopt};
+  app.main().New1Click();
+  EXPECT_TRUE(app.game.GameRunning);
+  EXPECT_EQ(app.game.GameState.PlayerName, "Anonymous");
+}
+
+TEST(NewGame, AnEmptyNameOrCancelStartsNothing) {
+  TestApp app;
+  app.Start();
+  app.platform.answers = {ModalResult::Ok};
+  app.platform.inputs = {std::string()};
+  app.main().New1Click();
+  EXPECT_FALSE(app.game.GameRunning);
+  EXPECT_EQ(app.game.GameState.Money, 0.0);
+  EXPECT_FALSE(app.main().Timer1.Enabled());
+
+  app.platform.answers = {ModalResult::Cancel};
+  app.main().New1Click();
+  EXPECT_FALSE(app.game.GameRunning);
+  EXPECT_TRUE(app.platform.inputs.empty());
+  EXPECT_EQ(app.platform.inputCaptions.size(), 1u);
+}
+
+TEST(NewGame, NoToSavingThenCancelLeavesNoGame) {
+  TestApp app;
+  app.StartNewGame("First");
+  app.platform.messages.clear();
+  app.platform.answers = {ModalResult::No, ModalResult::Cancel};
+  app.main().New1Click();
+  EXPECT_EQ(app.platform.MessageTexts(),
+            (std::vector<std::string>{"Do you want to save the current game? (First)",
+                                      "Start new game?"}));
+  EXPECT_FALSE(app.game.GameRunning);
+  EXPECT_FALSE(app.main().Timer1.Enabled());
+  EXPECT_EQ(Label(app.forms().Form3->Label10), "No game in progress");
+}
+
+TEST(NewGame, YesToSavingThenCancelKeepsTheOldGameRunning) {
+  TestApp app;
+  app.StartNewGame("First");
+  app.game.GameState.Money = 40.0;
+  app.platform.answers = {ModalResult::Yes, ModalResult::Cancel};
+  app.main().New1Click();
+  EXPECT_TRUE(app.game.GameRunning);
+  EXPECT_EQ(app.game.GameState.PlayerName, "First");
+  EXPECT_EQ(app.game.GameState.Money, 40.0);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+}
+
+TEST(NewGame, ASecondGameKeepsStockNamesButNothingElse) {
+  TestApp app;
+  app.StartNewGame("First");
+  stuffrec& canvas = app.game.GameState.Stock[kSlotCanvas];
+  canvas = stuffrec{"canvas", "", true, 3000};
+  app.game.GameState.Trophies[7] = true;
+  app.game.GameState.Pictures.push_back(picrec{"Sunset", "t", 10.0, false, false});
+  app.game.GameState.PictureCount = 1;
+
+  app.platform.answers = {ModalResult::No, ModalResult::Ok};
+  app.platform.inputs = {std::string("Second")};
+  app.main().New1Click();
+  EXPECT_EQ(app.game.GameState.PlayerName, "Second");
+  EXPECT_EQ(canvas.Name, "canvas");
+  EXPECT_EQ(canvas.Kind, "x");
+  EXPECT_FALSE(canvas.Owned);
+  EXPECT_EQ(canvas.Units, 0);
+  EXPECT_FALSE(app.game.GameState.Trophies[7]);
+  EXPECT_EQ(app.game.GameState.PictureCount, 0);
+  EXPECT_TRUE(app.game.GameState.Pictures.empty());
+  EXPECT_EQ(app.game.ElapsedHours, 1);
+}
+
+TEST(NewGame, ClosesTheStudioAndTheCalendar) {
+  TestApp app;
+  app.StartNewGame("First");
+  app.main().paint1Click();
+  EXPECT_TRUE(app.forms().Form2->Showing());
+  app.platform.answers = {ModalResult::No, ModalResult::Ok};
+  app.platform.inputs = {std::string("Second")};
+  app.main().New1Click();
+  EXPECT_FALSE(app.forms().Form2->Showing());
+  EXPECT_FALSE(app.forms().Form4->Showing());
+}
+
+TEST(EndGame, EmptiesTheGameAndTheInfoBar) {
+  TestApp app;
+  app.StartNewGame("Quitter");
+  app.game.GameState.Reputation = 12;
+  app.game.GameState.PicturesSold = 3;
+  app.game.GameState.Stock[kSlotTelephone] = stuffrec{"telephone", "w", true, 1000};
+  app.platform.answers = {ModalResult::No};
+  app.main().FormClose();  // leaving offers to save; No ends the game
+
+  const Game& g = app.game;
+  EXPECT_FALSE(g.GameRunning);
+  EXPECT_EQ(g.GameState.PlayerName, "Quitter");
+  EXPECT_EQ(g.GameState.Money, 0.0);
+  EXPECT_EQ(g.GameState.Reputation, 0);
+  EXPECT_EQ(g.GameState.PicturesSold, 0);
+  EXPECT_FALSE(g.GameState.Stock[kSlotTelephone].Owned);
+  EXPECT_EQ(g.ElapsedHours, 0);
+  EXPECT_EQ(g.ClockDay, 0);
+  TForm3& bar = *app.forms().Form3;
+  EXPECT_EQ(Label(bar.Label1), "");
+  EXPECT_EQ(Label(bar.Label6), "");
+  EXPECT_EQ(Label(bar.Label7), "");
+  EXPECT_EQ(Label(bar.Label8), "");
+  EXPECT_EQ(Label(bar.Label10), "No game in progress");
+  TForm1& main = app.main();
+  EXPECT_FALSE(main.Timer1.Enabled());
+  for (QAction* off : {main.paint1, main.Calendar1, main.Save1, main.Shop1, main.SubmitPictures1,
+                       main.nowEvent1})
+    EXPECT_FALSE(off->isEnabled());
+  EXPECT_FALSE(main.Image20->ShowHint());
+  EXPECT_TRUE(main.Image1->ShowHint());
+  EXPECT_FALSE(main.Image4->Visible());
+}
+
+TEST(EndGame, ReleasesTheEntriesOfTheCurrentEvent) {
+  TestApp app;
+  app.StartNewGame("Seller");
+  who& state = app.game.GameState;
+  state.Pictures = {{"A", "t", 5, true, false}, {"B", "t", 5, true, true}};
+  state.PictureCount = 2;
+  app.game.Venues[kVenueLocal].Entries = {"A", "B", "", "", "", ""};
+  app.game.Venues[kVenueLocal].Submitted = true;
+  app.game.EventVenue = kVenueLocal;
+  app.game.EntriesSold = 1;
+  app.game.SellOutRewarded = true;
+  app.platform.answers = {ModalResult::No};
+  app.main().FormClose();
+  // The pictures are gone with the game; the venue's places are free again.
+  EXPECT_FALSE(app.game.Venues[kVenueLocal].Submitted);
+  EXPECT_EQ(app.game.EventVenue, 0);
+  EXPECT_EQ(app.game.EntriesSold, 0);
+  EXPECT_FALSE(app.game.SellOutRewarded);
+}
+
+TEST(HotSpots, DoNothingWithoutAGameExceptTheExit) {
+  TestApp app;
+  app.Start();
+  TForm1& main = app.main();
+  main.Image20Click();
+  main.Image21Click();
+  main.Image22Click();
+  EXPECT_FALSE(app.forms().Form4->Showing());
+  EXPECT_FALSE(app.forms().Form2->Showing());
+  EXPECT_TRUE(app.platform.messages.empty());
+
+  app.platform.answers = {ModalResult::No};
+  main.Image23Click();
+  EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Do you want to exit?"});
+  EXPECT_EQ(app.platform.musicStops, 0);
+}
+
+TEST(HotSpots, CalendarIsDeadWhileTheStudioIsOpen) {
+  TestApp app;
+  app.StartNewGame();
+  TForm1& main = app.main();
+  main.Image22Click();
+  EXPECT_TRUE(app.forms().Form2->Showing());
+  EXPECT_FALSE(main.Calendar1->isEnabled());
+  main.Image20Click();
+  EXPECT_FALSE(app.forms().Form4->Showing());
+}
+
+TEST(HotSpots, SitOverTheRoomWithTheirHints) {
+  TestApp app;
+  app.Start();
+  TForm1& main = app.main();
+  EXPECT_EQ(main.Image20->geometry(), QRect(208, 152, 113, 89));
+  EXPECT_EQ(main.Image21->geometry(), QRect(64, 496, 137, 97));
+  EXPECT_EQ(main.Image22->geometry(), QRect(216, 288, 145, 257));
+  EXPECT_EQ(main.Image23->geometry(), QRect(720, 328, 57, 73));
+  EXPECT_EQ(main.Image20->Hint(), "Show Calendar");
+  EXPECT_EQ(main.Image21->Hint(), "Go to Shop");
+  EXPECT_EQ(main.Image22->Hint(), "Go to Studio");
+  EXPECT_EQ(main.Image23->Hint(), "Exit Game");
+  EXPECT_EQ(main.Image1->Hint(), "Use dropdown-menu to start new game or load a previous one");
+  EXPECT_TRUE(main.Image23->ShowHint());
+  EXPECT_FALSE(main.Image20->ShowHint());
+  EXPECT_EQ(main.Image18->geometry(), QRect(480, 16, 65, 114));
+  EXPECT_EQ(main.Image2->geometry(), QRect(374, 81, 378, 482));
+}
+
+TEST(Exit, YesStopsTheMusicAndClosesAfterOfferingToSave) {
+  TestApp app;
+  app.StartNewGame("Leaver");
+  app.platform.messages.clear();
+  app.platform.answers = {ModalResult::Yes, ModalResult::No};
+  app.main().Exit1Click();
+  EXPECT_EQ(app.platform.MessageTexts(),
+            (std::vector<std::string>{"Do you want to exit?",
+                                      "Do you want to save the current game? (Leaver)"}));
+  EXPECT_EQ(app.platform.musicStops, 1);
+  EXPECT_FALSE(app.game.GameRunning);
+}
+
+TEST(SoundMenus, MusicComesBackWithTheMainTheme) {
+  TestApp app;
+  app.Start();
+  TForm1& main = app.main();
+  app.game.MusicTheme = 50;
+  main.Music1Click();
+  EXPECT_FALSE(app.game.MusicOn);
+  EXPECT_FALSE(main.Music1->isChecked());
+  EXPECT_EQ(app.platform.musicStops, 1);
+  const std::size_t played = app.platform.tracks.size();
+  // No new track while music is off, even when one ends.
+  app.platform.FinishPlayback(MediaChannel::Music);
+  EXPECT_EQ(app.platform.tracks.size(), played);
+
+  app.platform.randoms = {10};
+  main.Music1Click();
+  EXPECT_TRUE(app.game.MusicOn);
+  EXPECT_TRUE(main.Music1->isChecked());
+  EXPECT_EQ(app.game.MusicTheme, 10);
+  ASSERT_EQ(app.platform.tracks.size(), played + 1);
+  EXPECT_EQ(app.platform.tracks.back(), (app.dir / "sound/music/m20.mid").string());
+}
+
+TEST(SoundMenus, EachThemeDrawsFromItsOwnTracks) {
+  TestApp app;
+  app.Start();
+  struct Case {
+    int theme;
+    int n;
+    int draw;
+    const char* file;
+  };
+  for (const Case& c : {Case{20, 5, 4, "m64.mid"}, Case{30, 3, 0, "m30.mid"},
+                        Case{40, 3, 2, "m42.mid"}, Case{50, 3, 1, "m51.mid"},
+                        Case{10, 11, 0, "m10.mid"}}) {
+    app.game.MusicTheme = c.theme;
+    app.game.MusicRestart = true;
+    app.platform.randomCalls.clear();
+    app.platform.randoms = {c.draw};
+    app.main().MediaPlayer2Notify();
+    EXPECT_EQ(app.platform.randomCalls, std::vector<int>{c.n});
+    EXPECT_EQ(app.platform.tracks.back(), (app.dir / "sound/music" / c.file).string());
+  }
+  // Without a restart pending, a direct call starts nothing.
+  const std::size_t played = app.platform.tracks.size();
+  app.main().MediaPlayer2Notify();
+  EXPECT_EQ(app.platform.tracks.size(), played);
+}
+
+TEST(SoundMenus, SoundToggleSilencesEffects) {
+  TestApp app;
+  app.Start();
+  TForm1& main = app.main();
+  main.PlaySound("\\sound\\sounds\\s1.wav");
+  main.Sound1Click();
+  EXPECT_FALSE(app.game.SoundOn);
+  EXPECT_FALSE(main.Sound1->isChecked());
+  main.PlaySound("\\sound\\sounds\\s2.wav");
+  main.Sound1Click();
+  EXPECT_TRUE(app.game.SoundOn);
+  main.PlaySound("\\sound\\sounds\\s3.wav");
+  EXPECT_EQ(app.platform.EffectNames(), (std::vector<std::string>{"s1.wav", "s3.wav"}));
+}
+
+TEST(SoundMenus, TriggeringTheMenuItemTogglesOnce) {
+  TestApp app;
+  app.Start();
+  app.main().Sound1->trigger();
+  EXPECT_FALSE(app.game.SoundOn);
+  EXPECT_FALSE(app.main().Sound1->isChecked());
+  app.main().Sound1->trigger();
+  EXPECT_TRUE(app.game.SoundOn);
+  EXPECT_TRUE(app.main().Sound1->isChecked());
+}
+
+}  // namespace
+}  // namespace pictorio

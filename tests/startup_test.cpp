@@ -1,0 +1,252 @@
+// Start-up, the splash, the display mode and the sound channels.
+#include <gtest/gtest.h>
+
+#include "support/test_app.h"
+#include "ui/info_bar.h"
+#include "ui/main_window.h"
+
+namespace pictorio {
+namespace {
+
+TEST(StartUp, SetsTheProgramVariablesVenuesAndMenus) {
+  TestApp app;
+  app.Start();
+  const Game& g = app.game;
+  TForm1& main = app.main();
+
+  EXPECT_EQ(g.AssetRoot, app.dir.string());
+  EXPECT_FALSE(g.GameRunning);
+  EXPECT_FALSE(g.EventOpen);
+  EXPECT_TRUE(g.EventNoticeEnabled);
+  EXPECT_TRUE(g.VipNoticeDone);
+  EXPECT_EQ(g.EventVenue, 0);
+  EXPECT_TRUE(main.Timer2.Enabled());
+  EXPECT_EQ(main.Timer2.Interval(), 5000);
+  EXPECT_FALSE(main.Timer1.Enabled());
+  EXPECT_EQ(main.Timer1.Interval(), 5000);
+  EXPECT_TRUE(g.DisplayModeOk);
+
+  struct Row {
+    const char* code;
+    int places;
+    int threshold;
+  };
+  const Row rows[] = {
+      {"FLEAXXB", 4, -10}, {"LOCALXXB", 5, 19}, {"NATIONALXXB", 6, 49}, {"INTERXXB", 8, 69}};
+  for (int v = 1; v <= 4; ++v) {
+    SCOPED_TRACE(v);
+    const submittedpic& venue = g.Venues[v];
+    EXPECT_EQ(venue.Code, rows[v - 1].code);
+    EXPECT_EQ(venue.Slots, rows[v - 1].places);
+    EXPECT_EQ(venue.ReputationThreshold, rows[v - 1].threshold);
+    ASSERT_EQ(venue.Entries.size(), static_cast<std::size_t>(venue.Slots + 1));
+    for (const std::string& entry : venue.Entries) EXPECT_EQ(entry, "");
+    EXPECT_FALSE(venue.Submitted);
+  }
+
+  for (QAction* off : {main.Calendar1, main.Shop1, main.paint1, main.SubmitPictures1,
+                       main.nowEvent1, main.Save1})
+    EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
+  for (QAction* on : {main.New1, main.LoadGame1, main.Delete1, main.Exit1, main.InfoBar1,
+                      main.StockBar1, main.Sound1, main.Music1, main.Pause1, main.Help1})
+    EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
+  EXPECT_TRUE(main.Sound1->isChecked());
+  EXPECT_TRUE(main.Music1->isChecked());
+  EXPECT_TRUE(main.Normal1->isChecked());
+  EXPECT_FALSE(main.fast1->isChecked());
+  EXPECT_FALSE(main.veryfast1->isChecked());
+  EXPECT_TRUE(app.platform.messages.empty()) << app.platform.messages.front().text;
+}
+
+TEST(StartUp, MenuTreeHasTheCaptionsSeparatorsAndSubItems) {
+  TestApp app;
+  app.Start();
+  TForm1& main = app.main();
+  auto captions = [](QMenu* menu) {
+    std::vector<std::string> items;
+    for (QAction* a : menu->actions())
+      items.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    return items;
+  };
+  using V = std::vector<std::string>;
+  EXPECT_EQ(main.File1->text(), "Game");
+  EXPECT_EQ(captions(main.File1->menu()), (V{"New", "-", "Load", "Save", "Delete", "-", "Exit"}));
+  EXPECT_EQ(main.Events1->text(), "Go To");
+  EXPECT_EQ(captions(main.Events1->menu()),
+            (V{"Calendar", "Shop", "Studio", "Submit Pictures", "-", "Go to Event"}));
+  EXPECT_EQ(captions(main.SubmitPictures1->menu()),
+            (V{"Flea Market", "Local Gallery", "National Gallery", "International Gallery"}));
+  EXPECT_EQ(main.Options1->text(), "Options");
+  EXPECT_EQ(captions(main.Options1->menu()),
+            (V{"Info Bar", "Stock Window", "-", "Sound", "Music", "Speed"}));
+  EXPECT_EQ(captions(main.Speed1->menu()), (V{"Very fast", "Fast", "Normal", "-", "Pause"}));
+  EXPECT_EQ(main.Help1->text(), "Help");
+  EXPECT_EQ(main.Help1->menu(), nullptr);
+}
+
+TEST(StartUp, StartsARandomTrackOfTheMainTheme) {
+  TestApp app;
+  app.platform.randoms = {7};
+  app.Start();
+  EXPECT_EQ(app.game.MusicTheme, 10);
+  EXPECT_FALSE(app.game.MusicRestart);
+  ASSERT_EQ(app.platform.tracks.size(), 1u);
+  EXPECT_EQ(app.platform.tracks[0], (app.dir / "sound/music/m17.mid").string());
+  EXPECT_EQ(app.platform.randomCalls, std::vector<int>{11});
+
+  // A track that ends is followed by another of the same theme.
+  app.platform.randoms = {0};
+  app.platform.FinishPlayback(MediaChannel::Music);
+  ASSERT_EQ(app.platform.tracks.size(), 2u);
+  EXPECT_EQ(app.platform.tracks[1], (app.dir / "sound/music/m10.mid").string());
+}
+
+TEST(StartUp, MissingSoundFileSwitchesEffectsOffButKeepsMusic) {
+  TestApp app;
+  app.RemoveAsset("sound/sounds/s1.wav");
+  app.Start();
+  EXPECT_FALSE(app.game.SoundOn);
+  EXPECT_FALSE(app.main().Sound1->isEnabled());
+  EXPECT_FALSE(app.main().Sound1->isChecked());
+  ASSERT_EQ(app.platform.messages.size(), 1u);
+  EXPECT_EQ(app.platform.messages[0].text, "Some sound files may be missing");
+  EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
+  EXPECT_TRUE(app.game.MusicOn);
+  EXPECT_TRUE(app.main().Music1->isEnabled());
+  EXPECT_EQ(app.platform.tracks.size(), 1u);
+
+  // With sound off nothing is played, whichever window asks.
+  app.main().PlaySound("\\sound\\sounds\\s3.wav");
+  EXPECT_TRUE(app.platform.effects.empty());
+}
+
+TEST(StartUp, MissingMusicFileSwitchesMusicOffAndPlaysNothing) {
+  TestApp app;
+  app.RemoveAsset("sound/music/m10.mid");
+  app.Start();
+  EXPECT_FALSE(app.game.MusicOn);
+  EXPECT_FALSE(app.main().Music1->isEnabled());
+  EXPECT_FALSE(app.main().Music1->isChecked());
+  EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Some sound files may be missing"});
+  EXPECT_TRUE(app.platform.tracks.empty());
+  EXPECT_TRUE(app.game.SoundOn);
+  EXPECT_TRUE(app.main().Sound1->isEnabled());
+}
+
+TEST(DisplayMode, AlreadyRightChangesAndRestoresNothing) {
+  TestApp app;
+  app.Start();
+  EXPECT_TRUE(app.game.DisplayModeOk);
+  EXPECT_EQ(app.game.ScreenWidth, 800);
+  EXPECT_EQ(app.game.ScreenHeight, 600);
+  EXPECT_EQ(app.game.ScreenBitsPerPixel, 16);
+  app.main().FormClose();
+  EXPECT_TRUE(app.platform.modesSet.empty());
+}
+
+TEST(DisplayMode, AnotherModeIsSwitchedAndGivenBackAtExit) {
+  TestApp app;
+  app.platform.current = {1024, 768, 32};
+  app.platform.modes = {{640, 480, 16}, {800, 600, 32}, {800, 600, 16}, {1024, 768, 32}};
+  app.Start();
+  EXPECT_FALSE(app.game.DisplayModeOk);
+  ASSERT_EQ(app.platform.modesSet.size(), 1u);
+  EXPECT_EQ(app.platform.modesSet[0], (DisplayMode{800, 600, 16}));
+  EXPECT_FALSE(app.main().CloseRequested());
+
+  app.main().FormClose();
+  ASSERT_EQ(app.platform.modesSet.size(), 2u);
+  EXPECT_EQ(app.platform.modesSet[1], (DisplayMode{1024, 768, 32}));
+}
+
+TEST(DisplayMode, NoMatchingModeRunsInAWindowWithoutComplaint) {
+  TestApp app;
+  app.platform.current = {1920, 1080, 24};
+  app.platform.modes = {{1920, 1080, 24}};
+  app.Start();
+  EXPECT_FALSE(app.game.DisplayModeOk);
+  EXPECT_TRUE(app.platform.modesSet.empty());
+  EXPECT_FALSE(app.main().CloseRequested());
+  EXPECT_TRUE(app.platform.messages.empty());
+}
+
+TEST(DisplayMode, ARefusedSwitchSaysSoAndEndsTheProgram) {
+  TestApp app;
+  app.platform.current = {1024, 768, 32};
+  app.platform.modes = {{800, 600, 16}};
+  app.platform.refuseDisplayChange = true;
+  app.Start();
+  EXPECT_TRUE(app.main().CloseRequested());
+  EXPECT_EQ(app.platform.MessageTexts(),
+            std::vector<std::string>{
+                "Your system does not support the required screen resolution (800x600, 16 "
+                "colors)"});
+  EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
+}
+
+TEST(DisplayMode, SwitchTakesTheFirstListedMatch) {
+  TestApp app;
+  app.Start();
+  app.platform.modes = {{800, 600, 32}, {800, 600, 16}, {800, 600, 16}};
+  app.platform.current = {640, 480, 8};
+  EXPECT_TRUE(app.main().SwitchDisplayMode(800, 600, 16));
+  EXPECT_EQ(app.platform.modesSet.size(), 1u);
+  EXPECT_FALSE(app.main().SwitchDisplayMode(1280, 1024, 16));
+  EXPECT_EQ(app.platform.modesSet.size(), 1u);
+}
+
+TEST(Splash, CoversTheRoomUntilTheThirdTick) {
+  TestApp app;
+  app.Start();
+  TForm1& main = app.main();
+  main.FormShow();
+  EXPECT_TRUE(main.Image19->Visible());
+  EXPECT_EQ(main.Image19->geometry(), QRect(0, 0, 801, 601));
+  for (QAction* top : {main.File1, main.Events1, main.Options1, main.Help1})
+    EXPECT_FALSE(top->isVisible());
+  // No game: every extra and trophy is hidden.
+  for (TImage* extra : {main.Image2, main.Image3, main.Image4, main.Image5, main.Image6})
+    EXPECT_FALSE(extra->Visible());
+
+  main.Timer2Timer();
+  main.Timer2Timer();
+  EXPECT_TRUE(main.Image19->Visible());
+  EXPECT_TRUE(app.platform.messages.empty());
+
+  main.Timer2Timer();
+  EXPECT_FALSE(main.Image19->Visible());
+  for (QAction* top : {main.File1, main.Events1, main.Options1, main.Help1})
+    EXPECT_TRUE(top->isVisible());
+  ASSERT_EQ(app.platform.messages.size(), 1u);
+  EXPECT_EQ(app.platform.messages[0].type, MsgType::Information);
+  EXPECT_EQ(app.platform.messages[0].text,
+            "Use the dropdown menu to start a new game. Go to the shop to buy utensils to create "
+            "some artworks. Go to the calendar to submit your pictures and sell them at various "
+            "locations. Enjoy the game.");
+
+  // Later ticks change nothing.
+  main.Timer2Timer();
+  EXPECT_EQ(app.platform.messages.size(), 1u);
+  EXPECT_FALSE(main.Image19->Visible());
+}
+
+TEST(ColourTable, HoldsThePastelsThenTheWaterColours) {
+  TestApp app;
+  app.Start();
+  const auto& table = app.game.ColourTable;
+  EXPECT_EQ(table[4].Name, "Rose");
+  EXPECT_EQ(table[4].Color, QColor(250, 75, 108));
+  EXPECT_EQ(table[20].Name, "Red");
+  EXPECT_EQ(table[20].Color, QColor(215, 56, 59));
+  EXPECT_EQ(table[17].Name, "White");
+  EXPECT_EQ(table[17].Color, table[1].Color);
+  EXPECT_EQ(table[1].Color, QColor(245, 245, 245));
+  EXPECT_EQ(table[19].Name, "Black");
+  EXPECT_EQ(table[32].Color, QColor(94, 100, 22));
+  // Names repeat across the two ranges with different colours.
+  EXPECT_EQ(table[13].Name, table[29].Name);
+  EXPECT_NE(table[13].Color, table[29].Color);
+}
+
+}  // namespace
+}  // namespace pictorio
