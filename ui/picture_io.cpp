@@ -17,6 +17,9 @@ struct JpegErrorTrap {
   char message[JMSG_LENGTH_MAX];
 };
 
+// Warnings such as a cut-off file are not printed; the caller reports errors.
+void OnJpegMessage(j_common_ptr) {}
+
 void OnJpegError(j_common_ptr cinfo) {
   auto* trap = reinterpret_cast<JpegErrorTrap*>(cinfo->err);
   (*cinfo->err->format_message)(cinfo, trap->message);
@@ -48,6 +51,7 @@ bool DecodeJpeg(std::FILE* f, QImage* out, std::string* error) {
   JpegErrorTrap trap;
   cinfo.err = jpeg_std_error(&trap.pub);
   trap.pub.error_exit = OnJpegError;
+  trap.pub.output_message = OnJpegMessage;
   if (setjmp(trap.jump)) {
     jpeg_destroy_decompress(&cinfo);
     SetError(error, trap.message);
@@ -80,6 +84,7 @@ bool EncodeJpeg(std::FILE* f, const QImage& rgb, int quality, std::string* error
   JpegErrorTrap trap;
   cinfo.err = jpeg_std_error(&trap.pub);
   trap.pub.error_exit = OnJpegError;
+  trap.pub.output_message = OnJpegMessage;
   if (setjmp(trap.jump)) {
     jpeg_destroy_compress(&cinfo);
     SetError(error, trap.message);

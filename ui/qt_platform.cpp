@@ -101,12 +101,12 @@ std::vector<QImage> QtPlatform::LoadAnimation(const std::string& nativePath, std
 
 QCursor MakeCursor(const QImage& picture, int hotX, int hotY) {
   const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
-  QBitmap bits(argb.size());
-  QBitmap mask(argb.size());
-  bits.fill(Qt::color0);
-  mask.fill(Qt::color0);
   QImage b(argb.size(), QImage::Format_Mono);
   QImage m(argb.size(), QImage::Format_Mono);
+  // Index 1 is black, which QBitmap takes as a set bit.
+  const QList<QRgb> table{qRgb(255, 255, 255), qRgb(0, 0, 0)};
+  b.setColorTable(table);
+  m.setColorTable(table);
   b.fill(0);
   m.fill(0);
   for (int y = 0; y < argb.height(); ++y) {
