@@ -16,6 +16,10 @@ int main(int argc, char** argv) {
     }
     // Text is drawn into pictures, which needs a GUI application but no screen.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Qt's start-up chatter (no runtime dir and the like) is not ours to fix.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     try {

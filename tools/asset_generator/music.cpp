@@ -74,9 +74,12 @@ public:
     std::vector<Part> compose() {
         const int bar = kPpq * s_.beatsPerBar;
         const auto& progs = s_.minor ? kMinorProgressions : kMajorProgressions;
-        const std::vector<int> progA = progs[rng_.range(0, static_cast<int>(progs.size()) - 1)];
-        std::vector<int> progB = progs[rng_.range(0, static_cast<int>(progs.size()) - 1)];
-        if (progB == progA) progB = progs[(&progA - &progs[0] + 3) % progs.size()];
+        const int count = static_cast<int>(progs.size());
+        const int a = rng_.range(0, count - 1);
+        int b = rng_.range(0, count - 1);
+        if (b == a) b = (a + 3) % count;
+        const std::vector<int> progA = progs[a];
+        const std::vector<int> progB = progs[b];
         // Ends of A phrases: second phrase closes on the tonic.
         std::vector<int> progA2 = progA;
         progA2[2] = s_.minor ? 4 : 3;

@@ -30,9 +30,11 @@ public:
     };
     const std::vector<Picture>& pictures() const { return pictures_; }
 
+    // Adds a picture to the contact sheet (for files written elsewhere).
+    void remember(const std::string& relative, const QImage& image);
+
 private:
     void prepare(const std::filesystem::path& file) const;
-    void remember(const std::string& relative, const QImage& image);
 
     std::filesystem::path root_;
     std::vector<Picture> pictures_;
