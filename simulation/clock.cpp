@@ -1,12 +1,78 @@
 #include "simulation/clock.h"
 
+#include "challenges/challenge_window.h"
 #include "core/game.h"
 #include "core/saved_games.h"
+#include "simulation/notice_window.h"
+#include "simulation/week_plan.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
+#include "ui/main_window.h"
+#include "venues/calendar_window.h"
 #include "venues/entry_window.h"
+#include "venues/venue_window.h"
 
 namespace pictorio {
+namespace {
+
+constexpr int kEventDayEnds = 22;
+constexpr int kFireHour = 6;
+constexpr int kBurglaryHour = 3;
+constexpr double kIncidentChance = 0.1;
+constexpr double kFireShare = 0.12;
+// Burglars only come for a painter with a name.
+constexpr int kBurglaryReputation = 15;
+
+// Most ticks change only the hour: leave labels that stay the same untouched.
+void SetText(QLabel& label, const std::string& text) {
+  const QString value = QString::fromStdString(text);
+  if (label.text() != value) label.setText(value);
+}
+
+void CloseEventDay(Game& game, Forms& forms) {
+  if (game.EventOpen) {
+    TForm9& venue = *forms.Form9;
+    if (venue.Showing()) venue.Close();
+    venue.Timer1.SetEnabled(false);
+    EndVenueEvent(game, forms);
+    game.EventOpen = false;
+    game.EventVisitPrepared = false;
+  }
+  forms.Form13->Close();
+  forms.Form4->Button2->setEnabled(false);
+  forms.Form1->nowEvent1->setEnabled(false);
+}
+
+void RollFire(Game& game, Forms& forms) {
+  if (game.GameState.Stock[kSlotFireExtinguisher].Owned) return;
+  if (game.platform.RandomReal() >= kIncidentChance) return;
+  who& state = game.GameState;
+  game.FireDamage = kFireShare * state.Money;
+  forms.Form1->PlaySound("\\sound\\sounds\\s12.wav");
+  const std::string line =
+      "A fire caused damage to the value of $" + FormatMoney(game.FireDamage);
+  state.Money -= game.FireDamage;
+  ShowMoney(*forms.Form3, state.Money);
+  ShowNotice(game, forms, "FIRE !!!!", line, "\\items\\fire.bmp");
+  SnapshotGame(game, forms);
+}
+
+void RollBurglary(Game& game, Forms& forms) {
+  if (game.GameState.Stock[kSlotBurglarAlarm].Owned) return;
+  const double draw = game.platform.RandomReal();
+  if (draw >= kIncidentChance || game.GameState.Reputation <= kBurglaryReputation) return;
+  const int stolen = PictureToSteal(game.GameState);
+  if (stolen < 0) return;
+  picrec& picture = game.GameState.Pictures[static_cast<std::size_t>(stolen)];
+  forms.Form1->PlaySound("\\sound\\sounds\\s2.wav");
+  const std::string line =
+      "Your artwork entitled \"" + picture.Title + "\" was stolen during the night.";
+  picture.Gone = true;
+  ShowNotice(game, forms, "BURGLARY !!!", line, "\\people\\fb.jpg");
+  SnapshotGame(game, forms);
+}
+
+}  // namespace
 
 GameDate DateOfHour(int h) {
   GameDate date;
@@ -30,8 +96,30 @@ void AdvanceClock(Game& game, Forms& forms) {
   game.ClockDay = date.day;
   game.ClockHour = date.hour;
   game.ClockText = ClockCaption(date);
-  forms.Form3->Label10->setText(QString::fromStdString(game.ClockText));
+  SetText(*forms.Form3->Label10, game.ClockText);
+
+  SetText(*forms.Form9->Label6, "Hours Left: " + std::to_string(kEventDayEnds - date.hour));
+
+  TForm4& calendar = *forms.Form4;
+  SetText(*calendar.Label2, "Year: " + std::to_string(date.year + 1));
+  SetText(*calendar.Label1, "Week: " + std::to_string(date.week + 1));
+  SetText(*calendar.Label3, "Day: " + std::to_string(date.day + 1));
+
+  if (game.ClockDay != game.PlanDay) BuildWeekPlan(game, forms);
+
   game.GameState.SavedHours = game.ElapsedHours;
+
+  if (game.ClockHour >= kEventDayEnds) CloseEventDay(game, forms);
+  if (game.ClockHour == kFireHour) RollFire(game, forms);
+  if (game.ClockHour == kBurglaryHour) RollBurglary(game, forms);
+}
+
+int PictureToSteal(const who& state) {
+  for (int p = 1; p <= state.PictureCount - 2; ++p) {
+    const picrec& picture = state.Pictures[static_cast<std::size_t>(p)];
+    if (!picture.AtVenue && !picture.Gone) return p;
+  }
+  return -1;
 }
 
 void EndVenueEvent(Game& game, Forms& forms) {

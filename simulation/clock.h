@@ -6,6 +6,7 @@ namespace pictorio {
 
 struct Game;
 struct Forms;
+struct who;
 
 struct GameDate {
   int year = 0;
@@ -26,6 +27,10 @@ std::string ClockCaption(const GameDate& date);
 
 // One game hour passes: the clock timer's tick.
 void AdvanceClock(Game& game, Forms& forms);
+
+// The picture a burglar takes: the first free one, never the first or the last
+// picture painted; -1 when there is none.
+int PictureToSteal(const who& state);
 
 // Closes the current venue's event: unsold entries become free pictures again.
 void EndVenueEvent(Game& game, Forms& forms);

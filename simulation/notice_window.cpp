@@ -13,7 +13,6 @@ TForm12::TForm12(Game& g, Forms& f) : TFormBase(g, f, "") {
   setFont(bold);
 
   Image1 = new TImage(this);
-  Image1->setGeometry(10, 16, 65, 90);
   Image1->SetTransparent(true);
   Image1->SetStretch(true);
   Image1->hide();
@@ -38,6 +37,8 @@ TForm12::TForm12(Game& g, Forms& f) : TFormBase(g, f, "") {
 
 void TForm12::RestoreLayout() {
   setFixedSize(285, 238);
+  // Help shows a bigger picture; the next notice's picture must not cover the memo.
+  Image1->setGeometry(10, 16, 65, 90);
   Memo1->setGeometry(88, 12, 177, 150);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Button1->setGeometry(160, 190, 105, 28);
@@ -83,7 +84,9 @@ void TForm12::FormClose() {
 void ShowNoticeModal(Game& game, Forms& forms) {
   TForm1& main = *forms.Form1;
   main.Timer1.SetEnabled(false);
-  game.platform.ShowModal(*forms.Form12);
+  TForm12& notice = *forms.Form12;
+  notice.move(main.frameGeometry().center() - notice.rect().center());
+  game.platform.ShowModal(notice);
   // A notice must not start the clock of a game that is not running.
   main.Timer1.SetEnabled(game.GameRunning);
 }

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <string>
+#include <vector>
 
+#include "ui/components.h"
 #include "ui/form_base.h"
 
 namespace pictorio {
@@ -12,7 +17,27 @@ class TForm4 : public TFormBase {
  public:
   TForm4(Game& game, Forms& forms);
 
+  void Button6Click();
+
+  // The day list written by the week plan, line by line.
+  void SetDayList(const std::vector<std::string>& lines);
+  std::vector<std::string> DayList() const;
+
+  TImage* Image1;  // background
+  QPlainTextEdit* Memo1;
+  QLabel* Label2;  // year
+  QLabel* Label1;  // week
+  QLabel* Label3;  // day
+  QLabel* Label4;
+  QPushButton* Button5;  // "Flea Market"
+  QPushButton* Button1;  // "Local Gallery"
+  QPushButton* Button3;  // "National"
+  QPushButton* Button4;  // "International"
   QPushButton* Button2;  // "Go To Event"
+  QPushButton* Button6;  // "Close"
+
+ protected:
+  void FormClose() override;
 };
 
 }  // namespace pictorio

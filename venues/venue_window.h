@@ -1,14 +1,67 @@
 #pragma once
 
+#include <QAction>
+#include <QColor>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "ui/components.h"
 #include "ui/form_base.h"
 
 namespace pictorio {
 
-// The venue on an event day, where buyers make offers.
+// The venue on an event day, where buyers make offers. The same window serves
+// the flea market and the three galleries; the scene layout dresses it.
 class TForm9 : public TFormBase {
   Q_OBJECT
  public:
   TForm9(Game& game, Forms& forms);
+
+  void Button3Click();
+  void Exit1Click();
+
+  // Picture frame k (1..8) is Image1..Image8; its sold mark Image9..Image16.
+  TImage* Frame(int k) const;
+  TImage* SoldMark(int k) const;
+
+  void SetTitleColour(const QColor& colour);
+  QColor TitleColour() const;
+
+  // Everything below the menu bar; frame places are measured from its corner.
+  QWidget* Client;
+
+  TImage* Image1;
+  TImage* Image2;
+  TImage* Image3;
+  TImage* Image4;
+  TImage* Image5;
+  TImage* Image6;
+  TImage* Image7;
+  TImage* Image8;
+  TImage* Image9;
+  TImage* Image10;
+  TImage* Image11;
+  TImage* Image12;
+  TImage* Image13;
+  TImage* Image14;
+  TImage* Image15;
+  TImage* Image16;
+  TImage* Image17;  // background screen
+  TImage* Image18;  // the current buyer
+  TImage* Image19;  // a passer-by
+  QLabel* Label1;   // venue title
+  QLabel* Label2;
+  QLabel* Label5;
+  QLabel* Label3;
+  QLabel* Label4;
+  QLabel* Label6;  // hours left, written by the clock
+  QPushButton* Button1;  // "yes"
+  QPushButton* Button2;  // "no"
+  QPushButton* Button3;  // "Exit"
+  QMenuBar* MainMenu1;
+  QAction* Exit1;
+  TTimer Timer1{83};  // the stall: 60 ticks per game hour
 };
 
 }  // namespace pictorio
