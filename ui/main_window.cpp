@@ -15,6 +15,7 @@
 #include "simulation/clock.h"
 #include "simulation/notice_window.h"
 #include "simulation/trophies.h"
+#include "simulation/week_plan.h"
 #include "studio/colour_table.h"
 #include "studio/studio_window.h"
 #include "ui/forms.h"
@@ -336,7 +337,14 @@ void TForm1::FormClose() {
   Timer2.SetEnabled(false);
 }
 
-void TForm1::Calendar1Click() { forms_.Form4->show(); }
+void TForm1::Calendar1Click() {
+  SnapshotGame(game_, forms_);
+  forms_.Form4->show();
+  // Looking at the calendar must not ring the telephone again.
+  game_.EventNoticeEnabled = false;
+  BuildWeekPlan(game_, forms_);
+  game_.EventNoticeEnabled = true;
+}
 
 void TForm1::Shop1Click() {
   forms_.Form10->show();
