@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
 #include "core/one_based.h"
 
 namespace pictorio {
@@ -11,56 +12,6 @@ namespace pictorio {
 class Platform;
 
 // Text is kept as UTF-8 in memory; files are Windows-1252 (see text_codec.h).
-
-struct picrec {
-  std::string Title;
-  std::string Kind;
-  double Value = 0.0;
-  bool AtVenue = false;
-  bool Gone = false;
-};
-
-struct stuffrec {
-  std::string Name;
-  std::string Kind = "x";
-  bool Owned = false;
-  int Units = 0;
-};
-
-inline constexpr int kStockSlots = 60;
-inline constexpr int kTrophyCount = 14;
-
-// Stock slots read outside the shop.
-inline constexpr int kSlotCanvas = 33;
-inline constexpr int kSlotTrophyRack = 54;
-inline constexpr int kSlotBurglarAlarm = 55;
-inline constexpr int kSlotFireExtinguisher = 56;
-inline constexpr int kSlotTelephone = 57;
-
-struct who {
-  std::string PlayerName;
-  int PictureCount = 0;
-  int Reputation = 0;
-  double Money = 0.0;
-  int SavedHours = 0;
-  std::vector<picrec> Pictures;
-  OneBased<stuffrec, kStockSlots> Stock;
-  OneBased<bool, kTrophyCount> Trophies;
-  int PicturesSold = 0;
-};
-
-struct submittedpic {
-  std::vector<std::string> Entries;
-  bool Submitted = false;
-  std::string Code;
-  int Slots = 0;
-  int ReputationThreshold = 0;
-};
-
-inline constexpr int kVenueFlea = 1;
-inline constexpr int kVenueLocal = 2;
-inline constexpr int kVenueNational = 3;
-inline constexpr int kVenueInternational = 4;
 
 struct schedule {
   std::string DayLabel;

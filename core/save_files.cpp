@@ -1,0 +1,93 @@
+#include "core/save_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/text_file.h"
+
+namespace pictorio {
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// The mode the file would get if written directly: its old one, or the usual.
+mode_t ModeFor(const std::string& path) {
+  struct stat old {};
+  if (::stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  const char* at = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t written = ::write(fd, at, left);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    at += written;
+    left -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteTextLinesSafely(const std::string& nativePath, const std::vector<std::string>& lines,
+                          std::string* error) {
+  const auto fail = [&](const std::string& why) {
+    if (error) *error = "Cannot write file \"" + nativePath + "\". " + why;
+    return false;
+  };
+
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  const std::optional<std::string> bytes = ToWindows1252(text);
+  if (!bytes) return fail("The text holds characters that Windows-1252 cannot hold.");
+
+  std::string temporary = FolderOf(nativePath) + "/.pictorio-save-XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return fail(std::strerror(errno));
+  const auto abandon = [&](int code) {
+    ::close(fd);
+    ::unlink(temporary.c_str());
+    return fail(std::strerror(code));
+  };
+  if (::fchmod(fd, ModeFor(nativePath)) != 0) return abandon(errno);
+  if (!WriteAll(fd, *bytes)) return abandon(errno);
+  if (::fsync(fd) != 0) return abandon(errno);
+  if (::close(fd) != 0) {
+    const int code = errno;
+    ::unlink(temporary.c_str());
+    return fail(std::strerror(code));
+  }
+  if (::rename(temporary.c_str(), nativePath.c_str()) != 0) {
+    const int code = errno;
+    ::unlink(temporary.c_str());
+    return fail(std::strerror(code));
+  }
+  // Makes the rename itself last through a power cut; the text is safe already.
+  const int folder = ::open(FolderOf(nativePath).c_str(), O_RDONLY | O_DIRECTORY);
+  if (folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
+  return true;
+}
+
+}  // namespace pictorio

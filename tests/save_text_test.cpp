@@ -1,0 +1,298 @@
+#include "core/save_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "support/scripted_platform.h"
+
+namespace pictorio {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+OneBased<submittedpic, 4> Venues() {
+  ScriptedPlatform platform;
+  Game game(platform);
+  BuildVenues(game);
+  return game.Venues;
+}
+
+who FreshGame(const std::string& name) {
+  who state;
+  state.PlayerName = name;
+  state.Money = 25.0;
+  state.SavedHours = 1;
+  return state;
+}
+
+// A game that uses every corner of the format.
+who RichGame() {
+  who state;
+  state.PlayerName = "Zoë O'Neil";
+  state.Reputation = -17;
+  state.Money = 0.1 + 0.2;
+  state.SavedHours = 1234;
+  state.PicturesSold = 9;
+  state.Stock[1] = {"Pastel Red", "t", true, 2500};
+  state.Stock[33] = {"Canvas", "", true, 1000};
+  state.Stock[60] = {"", "x", false, -3};
+  // Titles that read like markers, numbers, blanks and accents stay titles.
+  const char* titles[] = {"PIC", "stuffx", "FLEAXXB", "-1", "", "  Café au lait  ", "trophiex"};
+  double value = 12.5;
+  for (const char* title : titles) {
+    state.Pictures.push_back({title, "o", value, false, false});
+    value *= 3;
+  }
+  state.Pictures[0].Gone = true;
+  state.Pictures[1].AtVenue = true;
+  state.Pictures[2].Value = 1e20;
+  state.Pictures[3].Value = 1e-7;
+  state.PictureCount = static_cast<int>(state.Pictures.size());
+  state.Trophies[1] = true;
+  state.Trophies[14] = true;
+  return state;
+}
+
+LoadedGame Read(const Lines& lines) {
+  LoadedGame loaded;
+  std::string error;
+  EXPECT_TRUE(ReadSavedGame(lines, Venues(), &loaded, &error)) << error;
+  return loaded;
+}
+
+std::string ReadError(const Lines& lines) {
+  LoadedGame loaded;
+  std::string error;
+  EXPECT_FALSE(ReadSavedGame(lines, Venues(), &loaded, &error));
+  return error;
+}
+
+Lines Repeat(const Lines& group, int times) {
+  Lines lines;
+  for (int k = 0; k < times; ++k) lines.insert(lines.end(), group.begin(), group.end());
+  return lines;
+}
+
+Lines operator+(Lines a, const Lines& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+const Lines kStockGroup = {"stuffx", "", "x", "0", "0"};
+const Lines kTrophyGroup = {"trophiex", "0"};
+
+Lines Header(const std::string& pictures) {
+  return {"Ann", pictures, "0", "25", "1", "0", "Pics"};
+}
+
+TEST(SaveText, FreshGameIsTheExampleOf335Lines) {
+  const Lines lines = WriteSavedGame(FreshGame("Ann"), Venues());
+  const Lines expected = Lines{"Ann", "0", "0", "25", "1", "0", "Pics"} + Repeat(kStockGroup, 60) +
+                         Repeat(kTrophyGroup, 14);
+  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(lines.size(), 335u);
+}
+
+TEST(SaveText, RichGameRoundTrips) {
+  OneBased<submittedpic, 4> venues = Venues();
+  venues[kVenueLocal].Submitted = true;
+  venues[kVenueLocal].Entries = {"a", "b", "c", "d", "e", ""};
+  // Four of six places taken: written with empty lines for the free ones.
+  venues[kVenueNational].Submitted = true;
+  venues[kVenueNational].Entries = {"PIC", "g", "h", "i", "", "", ""};
+  venues[kVenueInternational].Entries[0] = "not submitted, not written";
+
+  const who rich = RichGame();
+  const Lines lines = WriteSavedGame(rich, venues);
+  ASSERT_EQ(lines.size(), 7u + 300 + 6 * 7 + 28 + 2 * (5 + 6));
+  EXPECT_EQ(lines[2], "-17");
+  EXPECT_EQ(lines[3], "0.3");
+  EXPECT_EQ(lines[4], "1234");
+  // The first picture: marker, title, kind, value, then Gone before AtVenue.
+  EXPECT_EQ(Lines(lines.begin() + 307, lines.begin() + 319),
+            (Lines{"PIC", "PIC", "o", "12.5", "-1", "0", "PIC", "stuffx", "o", "37.5", "0", "-1"}));
+  EXPECT_EQ(lines[319 + 3], "1e+20");
+  EXPECT_EQ(lines[325 + 3], "1e-07");
+  EXPECT_EQ(Lines(lines.end() - 22, lines.end() - 18), (Lines{"LOCALXXB", "a", "LOCALXXB", "b"}));
+  EXPECT_EQ(Lines(lines.end() - 4, lines.end()), (Lines{"NATIONALXXB", "", "NATIONALXXB", ""}));
+
+  const LoadedGame loaded = Read(lines);
+  const who& state = loaded.state;
+  EXPECT_EQ(state.PlayerName, rich.PlayerName);
+  EXPECT_EQ(state.Reputation, -17);
+  EXPECT_DOUBLE_EQ(state.Money, 0.3);
+  EXPECT_EQ(state.SavedHours, 1234);
+  EXPECT_EQ(state.PicturesSold, 9);
+  ASSERT_EQ(state.PictureCount, 7);
+  ASSERT_EQ(state.Pictures.size(), 7u);
+  for (std::size_t k = 0; k < 7; ++k) {
+    EXPECT_EQ(state.Pictures[k].Title, rich.Pictures[k].Title);
+    EXPECT_EQ(state.Pictures[k].Kind, "o");
+    EXPECT_DOUBLE_EQ(state.Pictures[k].Value, rich.Pictures[k].Value);
+    EXPECT_EQ(state.Pictures[k].Gone, k == 0);
+    EXPECT_EQ(state.Pictures[k].AtVenue, k == 1);
+  }
+  for (int slot = 1; slot <= kStockSlots; ++slot) {
+    EXPECT_EQ(state.Stock[slot].Name, rich.Stock[slot].Name) << slot;
+    EXPECT_EQ(state.Stock[slot].Kind, rich.Stock[slot].Kind) << slot;
+    EXPECT_EQ(state.Stock[slot].Owned, rich.Stock[slot].Owned) << slot;
+    EXPECT_EQ(state.Stock[slot].Units, rich.Stock[slot].Units) << slot;
+  }
+  for (int k = 1; k <= kTrophyCount; ++k) EXPECT_EQ(state.Trophies[k], k == 1 || k == 14) << k;
+
+  EXPECT_TRUE(loaded.submitted[kVenueLocal]);
+  EXPECT_EQ(loaded.entries[kVenueLocal], venues[kVenueLocal].Entries);
+  // Free places survive, but only a filled last place marks the venue entered.
+  EXPECT_FALSE(loaded.submitted[kVenueNational]);
+  EXPECT_EQ(loaded.entries[kVenueNational], venues[kVenueNational].Entries);
+  EXPECT_FALSE(loaded.submitted[kVenueFlea]);
+  EXPECT_FALSE(loaded.submitted[kVenueInternational]);
+  EXPECT_EQ(loaded.entries[kVenueInternational], Lines(9, ""));
+
+  EXPECT_EQ(WriteSavedGame(state, venues), lines) << "a second round gives the same text";
+}
+
+TEST(SaveText, ValueSpellings) {
+  for (const char* yes : {"-1", "1", "2", "TRUE", "true", "True", "tRuE", " -1 ", "0.5", "-0,5"})
+    EXPECT_EQ(ParseSaveBool(yes), std::optional<bool>(true)) << yes;
+  for (const char* no : {"0", "FALSE", "false", "fAlSe", "0.0", "-0", "+0"})
+    EXPECT_EQ(ParseSaveBool(no), std::optional<bool>(false)) << no;
+  for (const char* bad : {"", "yes", "T", "1x", "nan", "truee"})
+    EXPECT_FALSE(ParseSaveBool(bad).has_value()) << bad;
+
+  EXPECT_EQ(ParseSaveFloat("12.5"), 12.5);
+  EXPECT_EQ(ParseSaveFloat("12,5"), 12.5);
+  EXPECT_EQ(ParseSaveFloat("1E20"), 1e20);
+  EXPECT_EQ(ParseSaveFloat("1e+20"), 1e20);
+  EXPECT_EQ(ParseSaveFloat("-3"), -3.0);
+  EXPECT_EQ(ParseSaveFloat("+.25"), 0.25);
+  for (const char* bad : {"", "1,000.5", "1,2,3", "inf", "nan", "1e999", "12$", "0x10", "++1", "-"})
+    EXPECT_FALSE(ParseSaveFloat(bad).has_value()) << bad;
+
+  EXPECT_EQ(ParseSaveInt("-2147483648"), std::optional<int>(-2147483647 - 1));
+  EXPECT_EQ(ParseSaveInt(" 42 "), std::optional<int>(42));
+  EXPECT_EQ(ParseSaveInt("+7"), std::optional<int>(7));
+  for (const char* bad : {"", "2147483648", "1.0", "4 2", "--1", "+-1", "x"})
+    EXPECT_FALSE(ParseSaveInt(bad).has_value()) << bad;
+
+  EXPECT_EQ(FormatSaveFloat(25.0), "25");
+  EXPECT_EQ(FormatSaveFloat(12.5), "12.5");
+  EXPECT_EQ(FormatSaveFloat(1.0 / 3.0), "0.333333333333333");
+  EXPECT_EQ(FormatSaveFloat(123456789012345678.0), "1.23456789012346e+17");
+  EXPECT_EQ(FormatSaveFloat(-0.000125), "-0.000125");
+  EXPECT_EQ(FormatSaveBool(true), "-1");
+  EXPECT_EQ(FormatSaveBool(false), "0");
+}
+
+TEST(SaveText, SurplusGroupsAreIgnoredAndTablesKeepTheirSize) {
+  const Lines picture = {"PIC", "Extra", "o", "1", "0", "0"};
+  const Lines lines = Header("1") + Repeat(kStockGroup, 60) +
+                      Lines{"stuffx", "Surplus", "t", "not even a flag", "0"} + picture + picture +
+                      Repeat({"trophiex", "-1"}, 15) + Repeat({"FLEAXXB", "Flea entry"}, 7);
+  const LoadedGame loaded = Read(lines);
+  EXPECT_EQ(loaded.state.Pictures.size(), 1u);
+  for (const stuffrec& slot : loaded.state.Stock) EXPECT_EQ(slot.Name, "");
+  for (bool won : loaded.state.Trophies) EXPECT_TRUE(won);
+  // Four places, plus the spare that is never written.
+  EXPECT_EQ(loaded.entries[kVenueFlea],
+            (Lines{"Flea entry", "Flea entry", "Flea entry", "Flea entry", ""}));
+  EXPECT_TRUE(loaded.submitted[kVenueFlea]);
+}
+
+TEST(SaveText, GroupsAppendedOutOfOrderAreRead) {
+  // Between snapshots the entry window and the studio append their groups at the end.
+  const Lines lines = Header("1") + Repeat(kStockGroup, 60) + Repeat(kTrophyGroup, 14) +
+                      Repeat({"LOCALXXB", "Sunset"}, 5) + Lines{"garbage line", ""} +
+                      Lines{"PIC", "Sunset", "w", "7,25", "FALSE", "TRUE"};
+  const LoadedGame loaded = Read(lines);
+  ASSERT_EQ(loaded.state.Pictures.size(), 1u);
+  EXPECT_EQ(loaded.state.Pictures[0].Title, "Sunset");
+  EXPECT_EQ(loaded.state.Pictures[0].Value, 7.25);
+  EXPECT_TRUE(loaded.state.Pictures[0].AtVenue);
+  EXPECT_TRUE(loaded.submitted[kVenueLocal]);
+}
+
+TEST(SaveText, DamagedTextIsRefusedNamingTheLine) {
+  const Lines body = Repeat(kStockGroup, 60) + Repeat(kTrophyGroup, 14);
+  struct Case {
+    const char* what;
+    Lines lines;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"empty", {}, "The file has 0 lines"},
+      {"header cut", {"Ann", "0", "0", "25", "1"}, "The file has 5 lines"},
+      {"count not a number", Lines{"Ann", "two", "0", "25", "1", "0"} + body,
+       "Line 2: \"two\" is not a whole number."},
+      {"money not a number", Lines{"Ann", "0", "0", "25$", "1", "0"} + body,
+       "Line 4: \"25$\" is not a number."},
+      {"negative count", Header("-1") + body, "Line 2: the number of pictures cannot be negative."},
+      {"huge count", Header("2147483647") + body, "Line 2: 2147483647 pictures cannot fit"},
+      {"count beyond the groups", Header("2") + body + Lines{"PIC", "A", "o", "1", "0", "0"},
+       "Line 2: 2 pictures are announced but the file holds 1."},
+      {"negative hour", Lines{"Ann", "0", "0", "25", "-5", "0"} + body,
+       "Line 5: the game's hour \"-5\""},
+      {"name that cannot be a file", Lines{"../etc", "0", "0", "25", "1", "0"} + body, "Line 1:"},
+      {"stock cut short", Header("0") + Lines{"stuffx", "Canvas", ""},
+       "the file ends in the middle of a \"stuffx\" group."},
+      {"picture cut short", Header("1") + body + Lines{"PIC", "A", "o", "1", "0"},
+       "of a \"PIC\" group."},
+      {"trophy cut short", Header("0") + Lines{"trophiex"}, "of a \"trophiex\" group."},
+      {"venue cut short", Header("0") + body + Lines{"INTERXXB"}, "of a \"INTERXXB\" group."},
+      {"bad owned flag", Header("0") + Lines{"stuffx", "Canvas", "", "maybe", "1000"},
+       "Line 11: \"maybe\" is neither true nor false."},
+      {"bad units", Header("0") + Lines{"stuffx", "Canvas", "", "-1", "1.5"},
+       "Line 12: \"1.5\" is not a whole number."},
+      {"bad gone flag", Header("1") + Lines{"PIC", "A", "o", "1", "sold", "0"},
+       "Line 12: \"sold\" is neither true nor false."},
+      {"bad value", Header("1") + Lines{"PIC", "A", "o", "1e999", "0", "0"},
+       "Line 11: \"1e999\" is not a number."},
+      {"bad trophy", Header("0") + Lines{"trophiex", ""},
+       "Line 9: \"\" is neither true nor false."},
+  };
+  for (const Case& c : cases) {
+    const std::string error = ReadError(c.lines);
+    EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;
+  }
+}
+
+TEST(SaveText, NamesThatCannotNameAFile) {
+  for (const char* fine : {"Anonymous", "Zoë", "Dr. Who?", "a.b", "...", "€uro", "PICS", "pic"})
+    EXPECT_FALSE(PlayerNameProblem(fine).has_value()) << fine;
+  struct Case {
+    std::string name;
+    const char* reason;
+  };
+  const Case refused[] = {
+      {"a/b", "cannot contain \"/\" or \"\\\""},
+      {"a\\b", "cannot contain \"/\" or \"\\\""},
+      {".", "cannot be \".\""},
+      {"..", "cannot be \"..\""},
+      {"tab\there", "control characters"},
+      {"bell\x7f", "control characters"},
+      {"c1\xc2\x85", "control characters"},
+      {"smile \xf0\x9f\x98\x80", "characters that a saved game cannot hold"},
+      {"\xff\xfe", "characters that a saved game cannot hold"},
+      {std::string(252, 'a'), "too long"},
+  };
+  for (const Case& c : refused) {
+    const auto problem = PlayerNameProblem(c.name);
+    ASSERT_TRUE(problem.has_value()) << c.name;
+    EXPECT_NE(problem->find(c.reason), std::string::npos) << c.name << ": " << *problem;
+  }
+  for (const char* marker :
+       {"Pics", "stuffx", "trophiex", "PIC", "FLEAXXB", "LOCALXXB", "NATIONALXXB", "INTERXXB"}) {
+    const auto problem = PlayerNameProblem(marker);
+    ASSERT_TRUE(problem.has_value()) << marker;
+    EXPECT_EQ(*problem,
+              std::string("\"") + marker +
+                  "\" is a word the saved game uses for itself. Please choose another name.");
+  }
+  EXPECT_FALSE(PlayerNameProblem(std::string(251, 'a')).has_value());
+}
+
+}  // namespace
+}  // namespace pictorio
