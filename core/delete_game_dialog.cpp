@@ -1,9 +1,30 @@
 #include "core/delete_game_dialog.h"
 
+#include "core/game.h"
+#include "core/saved_games.h"
+#include "ui/platform.h"
+
 namespace pictorio {
 
-TForm6::TForm6(Game& g, Forms& f) : TFormBase(g, f, "Delete Game") {
-  resize(800, 600);
+TForm6::TForm6(Game& g, Forms& f)
+    : TSaveListDialog(g, f, "Delete Game", "Choose saved game to delete: ") {
+  Label2 = new QLabel("(not current running game)", this);
+  Label2->setGeometry(16, 34, 228, 20);
+}
+
+void TForm6::Button1Click() {
+  if (ComboBox1->currentIndex() < 0) return;
+  const std::string name = ComboBox1->currentText().toStdString();
+  if (name == game.GameState.PlayerName) return;
+  if (game.platform.MessageDlg("Are you sure you want to delete the game : '" + name + "'",
+                               MsgType::Warning, MsgButtons::YesNo) != ModalResult::Yes)
+    return;
+  std::string error;
+  if (!RemoveSavedGame(game, forms, ComboBox1->currentIndex(), &error)) {
+    game.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
+    return;
+  }
+  Close();
 }
 
 }  // namespace pictorio

@@ -1,14 +1,18 @@
 #pragma once
 
-#include "ui/form_base.h"
+#include "core/save_list_dialog.h"
 
 namespace pictorio {
 
-// Chooses a saved game to delete.
-class TForm6 : public TFormBase {
+// Chooses a saved game to delete; the current player's own game is refused.
+class TForm6 : public TSaveListDialog {
   Q_OBJECT
  public:
   TForm6(Game& game, Forms& forms);
+
+  void Button1Click() override;
+
+  QLabel* Label2;
 };
 
 }  // namespace pictorio

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "ui/form_base.h"
+#include "core/save_list_dialog.h"
 
 namespace pictorio {
 
-// Chooses a saved game to load.
-class TForm5 : public TFormBase {
+// Chooses a saved game to load; on "Ok" its text replaces the shared saved-game text.
+class TForm5 : public TSaveListDialog {
   Q_OBJECT
  public:
   TForm5(Game& game, Forms& forms);
+
+  void Button1Click() override;
 };
 
 }  // namespace pictorio

@@ -1,22 +1,216 @@
 #include "core/saved_games.h"
 
+#include <filesystem>
+
+#include "core/delete_game_dialog.h"
 #include "core/game.h"
+#include "core/game_flow.h"
+#include "core/load_game_dialog.h"
+#include "core/save_files.h"
+#include "core/save_text.h"
+#include "core/text_file.h"
+#include "simulation/clock.h"
 #include "simulation/trophies.h"
+#include "simulation/week_plan.h"
+#include "studio/studio_window.h"
+#include "ui/forms.h"
+#include "ui/info_bar.h"
+#include "ui/main_window.h"
+#include "ui/platform.h"
+#include "venues/calendar_window.h"
+#include "venues/free_pictures.h"
 
 namespace pictorio {
+namespace {
 
-void SnapshotGame(Game& game, Forms& forms) { backgroundload(game, forms); }
+// The index starts with two lines of its own that no reader shows or keeps names in.
+constexpr int kReservedIndexLines = 2;
+const char* const kReservedLines[kReservedIndexLines] = {"Pictorio saved games",
+                                                         "One game name per line below"};
 
-void SaveGame(Game& /*game*/, Forms& /*forms*/) {}
+void ReportError(Game& game, const std::string& text) {
+  game.platform.MessageDlg(text, MsgType::Error, MsgButtons::Ok);
+}
 
-void LoadGame(Game& /*game*/, Forms& /*forms*/) {}
+// Only the lines after the reserved ones name games: a player whose name
+// happens to match a reserved line still gets a line of their own.
+bool IndexLists(const TStringList& index, const std::string& name) {
+  for (int i = kReservedIndexLines; i < index.Count(); ++i)
+    if (index[i] == name) return true;
+  return false;
+}
 
-void DeleteGame(Game& /*game*/, Forms& /*forms*/) {}
+// A new game's first save: the index gets its name, the game its file.
+void SaveNewGame(Game& game, Forms& forms) {
+  TStringList& index = forms.Form3->ListBox2;
+  if (!ReadSaveIndex(game, forms)) return;
+  const std::string& name = game.SaveName;
+  const bool listed = IndexLists(index, name);
+  std::error_code ignored;
+  if (listed || std::filesystem::exists(SavedGamePath(game, name), ignored)) {
+    // Another game of the same name would be lost without a word.
+    if (game.platform.MessageDlg(
+            "A saved game for '" + name + "' already exists. Do you want to replace it?",
+            MsgType::Warning, MsgButtons::YesNo) != ModalResult::Yes)
+      return;
+  }
+  SnapshotGame(game, forms);
+  std::string error;
+  // The game's file first: an index line without a file would offer a game
+  // that cannot be loaded.
+  if (!WriteTextLinesSafely(SavedGamePath(game, name), forms.Form3->ListBox1.Items, &error)) {
+    ReportError(game, error);
+    return;
+  }
+  if (!listed) {
+    while (index.Count() < kReservedIndexLines) index.Add(kReservedLines[index.Count()]);
+    index.Add(name);
+    if (!WriteTextLinesSafely(SaveIndexPath(game), index.Items, &error)) {
+      ReportError(game, error);
+      return;
+    }
+  }
+  game.HasSaveFile = true;
+}
+
+// Steps 7 to 15 of a load, over the saved-game text now held by the info bar.
+bool StartLoadedGame(Game& game, Forms& forms) {
+  TForm3& bar = *forms.Form3;
+  LoadedGame loaded;
+  std::string error;
+  if (!ReadSavedGame(bar.ListBox1.Items, game.Venues, &loaded, &error)) {
+    ReportError(game, "The saved game cannot be loaded.\n" + error);
+    return false;
+  }
+  forms.Form2->Close();
+  forms.Form4->Close();
+
+  who& state = game.GameState;
+  state = std::move(loaded.state);
+  game.ElapsedHours = state.SavedHours;
+  bar.Label1->setText(QString::fromStdString(state.PlayerName));
+  ShowReputation(bar, state.Reputation);
+  ShowMoney(bar, state.Money);
+  ShowPictureCount(bar, state.PictureCount);
+  // The venues take the loaded game's entries only: an earlier game's entries
+  // would name pictures this game does not have.
+  for (int v = 1; v <= 4; ++v) {
+    game.Venues[v].Entries = std::move(loaded.entries[v]);
+    game.Venues[v].Submitted = loaded.submitted[v];
+  }
+
+  backgroundload(game, forms);
+  ListFreePictures(game, forms);
+  gameon(game, forms);
+  game.EventNoticeEnabled = false;
+  BuildWeekPlan(game, forms);
+  game.EventNoticeEnabled = true;
+  bar.show();
+  return true;
+}
+
+}  // namespace
+
+std::string SaveIndexPath(const Game& game) {
+  return AssetPath(game, "\\savegames\\main.txc");
+}
+
+std::string SavedGamePath(const Game& game, const std::string& name) {
+  return AssetPath(game, "\\savegames\\" + name + ".sgm");
+}
+
+void EnsureSaveIndex(const Game& game) {
+  const std::string path = SaveIndexPath(game);
+  std::error_code ignored;
+  if (std::filesystem::exists(path, ignored)) return;
+  // Without the folder there is nothing to create; the first save reports it.
+  std::string error;
+  WriteTextLinesSafely(path, {kReservedLines[0], kReservedLines[1]}, &error);
+}
+
+bool ReadSaveIndex(Game& game, Forms& forms) {
+  TStringList& index = forms.Form3->ListBox2;
+  index.Clear();
+  std::string error;
+  if (!ReadTextLines(SaveIndexPath(game), &index.Items, &error)) {
+    index.Clear();
+    ReportError(game, error);
+    return false;
+  }
+  return true;
+}
+
+bool ReadSavedGameFile(Game& game, const std::string& name, std::vector<std::string>* lines,
+                       std::string* message) {
+  const std::string path = SavedGamePath(game, name);
+  std::string error;
+  if (!ReadTextLines(path, lines, &error)) {
+    *message = "The file '" + path + "' could not be found.";
+    return false;
+  }
+  if (!ReadSavedGame(*lines, game.Venues, nullptr, &error)) {
+    *message = "The saved game '" + name + "' is damaged and cannot be loaded.\n" + error;
+    return false;
+  }
+  return true;
+}
+
+bool RemoveSavedGame(Game& game, Forms& forms, int position, std::string* error) {
+  TStringList& index = forms.Form3->ListBox2;
+  const int line = position + kReservedIndexLines;
+  if (position < 0 || line >= index.Count()) {
+    if (error) *error = "The save index has no game at this place.";
+    return false;
+  }
+  const std::string name = index[line];
+  std::vector<std::string> kept = index.Items;
+  kept.erase(kept.begin() + line);
+  if (!WriteTextLinesSafely(SaveIndexPath(game), kept, error)) return false;
+  index.Items = std::move(kept);
+  std::error_code ignored;
+  std::filesystem::remove(SavedGamePath(game, name), ignored);
+  return true;
+}
+
+void SnapshotGame(Game& game, Forms& forms) {
+  forms.Form3->ListBox1.Items = WriteSavedGame(game.GameState, game.Venues);
+  backgroundload(game, forms);
+}
+
+void SaveGame(Game& game, Forms& forms) {
+  if (!game.HasSaveFile) {
+    SaveNewGame(game, forms);
+    return;
+  }
+  SnapshotGame(game, forms);
+  std::string error;
+  if (!WriteTextLinesSafely(SavedGamePath(game, game.GameState.PlayerName),
+                            forms.Form3->ListBox1.Items, &error))
+    ReportError(game, error);
+}
+
+void LoadGame(Game& game, Forms& forms) {
+  TForm1& main = *forms.Form1;
+  EndVenueEvent(game, forms);
+  if (game.GameRunning) OfferSaveOrEnd(game, forms);
+  if (!ReadSaveIndex(game, forms)) return;
+  main.Timer1.SetEnabled(false);
+  game.platform.ShowModal(*forms.Form5);
+  // A game that was not saved (declined or failed) and is still running goes on.
+  if (!game.HasSaveFile || !StartLoadedGame(game, forms)) {
+    if (game.GameRunning) main.Timer1.SetEnabled(true);
+  }
+}
+
+void DeleteGame(Game& game, Forms& forms) {
+  if (!ReadSaveIndex(game, forms)) return;
+  game.platform.ShowModal(*forms.Form6);
+}
 
 bool IsUsablePlayerName(const std::string& name, std::string* reason) {
-  (void)name;
-  (void)reason;
-  return true;
+  const std::optional<std::string> problem = PlayerNameProblem(name);
+  if (problem && reason) *reason = *problem;
+  return !problem;
 }
 
 }  // namespace pictorio

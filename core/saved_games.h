@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace pictorio {
 
@@ -19,5 +20,25 @@ void DeleteGame(Game& game, Forms& forms);
 
 // A player's name becomes a file name: false with the reason when it cannot be one.
 bool IsUsablePlayerName(const std::string& name, std::string* reason);
+
+// The save index and a game's file, as native paths.
+std::string SaveIndexPath(const Game& game);
+std::string SavedGamePath(const Game& game, const std::string& name);
+
+// At start-up: a missing save index is created holding its two reserved lines.
+void EnsureSaveIndex(const Game& game);
+
+// Reads the save index into the info bar's index list; reports a failure and returns false.
+bool ReadSaveIndex(Game& game, Forms& forms);
+
+// The saved-game file of `name`, checked line by line. False with the message
+// the player sees when it cannot be read or is damaged.
+bool ReadSavedGameFile(Game& game, const std::string& name, std::vector<std::string>* lines,
+                       std::string* message);
+
+// Removes the game at `position` (0-based, after the reserved lines) from the
+// index, writes it back and deletes the game's file. False with the reason
+// when the index cannot be written; nothing is deleted then.
+bool RemoveSavedGame(Game& game, Forms& forms, int position, std::string* error);
 
 }  // namespace pictorio

@@ -205,6 +205,7 @@ void TForm1::BuildMenus() {
 void TForm1::FormCreate() {
   // The random generator was seeded from the clock when the platform was built.
   game_.AssetRoot = game_.platform.CurrentDirectory();
+  EnsureSaveIndex(game_);
   CheckDisplayMode();
   if (closeRequested_) return;
   game_.GameRunning = false;

@@ -1,0 +1,510 @@
+// Saving, loading and deleting games: the files on disk, the two dialogs and
+// the game they leave running.
+#include "core/saved_games.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/delete_game_dialog.h"
+#include "core/game_flow.h"
+#include "core/load_game_dialog.h"
+#include "core/save_files.h"
+#include "core/text_file.h"
+#include "support/test_app.h"
+#include "ui/info_bar.h"
+#include "ui/main_window.h"
+
+namespace fs = std::filesystem;
+
+namespace pictorio {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::string Bytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+Lines FileLines(const fs::path& file) {
+  Lines lines;
+  std::string error;
+  EXPECT_TRUE(ReadTextLines(file.string(), &lines, &error)) << error;
+  return lines;
+}
+
+// The names the save index lists after its two reserved lines.
+Lines IndexNames(const TestApp& app) {
+  Lines lines = FileLines(app.dir / "savegames" / "main.txc");
+  EXPECT_GE(lines.size(), 2u);
+  return Lines(lines.begin() + std::min<std::size_t>(2, lines.size()), lines.end());
+}
+
+fs::path GameFile(const TestApp& app, const std::string& name) {
+  return app.dir / "savegames" / (name + ".sgm");
+}
+
+std::string Label(const QLabel* label) {
+  return label->text().toStdString();
+}
+
+// The next modal window: choose `name` in the Load Game dialog and press Ok.
+void ChooseInLoadDialog(TestApp& app, const std::string& name) {
+  app.platform.modalScripts.push_back([name](QDialog& window) {
+    auto& dialog = dynamic_cast<TForm5&>(window);
+    const int item = dialog.ComboBox1->findText(QString::fromStdString(name));
+    ASSERT_GE(item, 0) << name << " is not offered";
+    dialog.ComboBox1->setCurrentIndex(item);
+    dialog.Button1Click();
+  });
+}
+
+// A game with something in every part of the file, on Monday at hour 8.
+void MakeRichGame(TestApp& app, const std::string& name) {
+  app.StartNewGame(name);
+  Game& g = app.game;
+  who& state = g.GameState;
+  state.Reputation = -12;
+  state.Money = 0.1 + 0.2;
+  state.PicturesSold = 3;
+  state.Stock[kSlotCanvas] = {"Canvas", "", true, 2000};
+  state.Stock[kSlotTrophyRack] = {"Trophy rack", "w", true, 1000};
+  state.Pictures = {{"PIC", "o", 1e20, false, false},
+                    {"Entered one", "w", 12.5, true, false},
+                    {"Sold one", "t", 40.0, false, false}};
+  state.Pictures[2].Gone = true;
+  state.PictureCount = 3;
+  state.Trophies[2] = true;
+  g.Venues[kVenueNational].Entries = {"Entered one", "", "", "", "", "", ""};
+  g.Venues[kVenueNational].Submitted = true;
+  g.ElapsedHours = 7;
+  state.SavedHours = 7;
+}
+
+void SaveFirstTime(TestApp& app) {
+  app.main().Save1Click();
+}
+
+TEST(SavedGames, StartUpCreatesTheIndexOnlyWhenMissing) {
+  TestApp app;
+  app.Start();
+  const fs::path index = app.dir / "savegames" / "main.txc";
+  const std::string created = Bytes(index);
+  EXPECT_EQ(created, "Pictorio saved games\r\nOne game name per line below\r\n");
+
+  TestApp other;
+  WriteBytes(other.dir / "savegames" / "main.txc", "x\r\ny\r\nAnn\r\n");
+  other.Start();
+  EXPECT_EQ(Bytes(other.dir / "savegames" / "main.txc"), "x\r\ny\r\nAnn\r\n");
+}
+
+TEST(SavedGames, AFreshGameSavesThe335LineExampleByteForByte) {
+  TestApp app;
+  app.StartNewGame("Tester");
+  SaveFirstTime(app);
+
+  std::string expected = "Tester\r\n0\r\n0\r\n25\r\n1\r\n0\r\nPics\r\n";
+  for (int slot = 0; slot < 60; ++slot) expected += "stuffx\r\n\r\nx\r\n0\r\n0\r\n";
+  for (int k = 0; k < 14; ++k) expected += "trophiex\r\n0\r\n";
+  EXPECT_EQ(Bytes(GameFile(app, "Tester")), expected);
+  EXPECT_EQ(FileLines(GameFile(app, "Tester")).size(), 335u);
+  EXPECT_EQ(IndexNames(app), Lines{"Tester"});
+  EXPECT_TRUE(app.game.HasSaveFile);
+  EXPECT_TRUE(app.game.GameRunning);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+  // Nothing but the index and the game: no temporary file stays behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(app.dir / "savegames"), fs::directory_iterator()),
+            2);
+}
+
+TEST(SavedGames, SavingTwiceKeepsOneIndexLineAndRewritesTheFile) {
+  TestApp app;
+  app.StartNewGame("Twice");
+  SaveFirstTime(app);
+  app.game.GameState.Money = 99.5;
+  app.main().Save1Click();
+  EXPECT_EQ(IndexNames(app), Lines{"Twice"});
+  EXPECT_EQ(FileLines(GameFile(app, "Twice"))[3], "99.5");
+  EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"});
+}
+
+TEST(SavedGames, ANewGameAsksBeforeReplacingASavedGameOfTheSameName) {
+  TestApp app;
+  app.StartNewGame("Same");
+  app.game.GameState.Money = 70.0;
+  SaveFirstTime(app);
+  const std::string first = Bytes(GameFile(app, "Same"));
+
+  app.platform.answers.push_back(ModalResult::No);  // do not save the running game
+  app.StartNewGame("Same");
+  app.platform.messages.clear();
+  app.platform.answers.push_back(ModalResult::No);
+  app.main().Save1Click();
+  ASSERT_EQ(app.platform.messages.size(), 1u);
+  EXPECT_EQ(app.platform.messages[0].text,
+            "A saved game for 'Same' already exists. Do you want to replace it?");
+  EXPECT_EQ(app.platform.messages[0].type, MsgType::Warning);
+  EXPECT_EQ(app.platform.messages[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(Bytes(GameFile(app, "Same")), first);
+  EXPECT_FALSE(app.game.HasSaveFile);
+  EXPECT_TRUE(app.game.GameRunning);
+
+  app.platform.answers.push_back(ModalResult::Yes);
+  app.main().Save1Click();
+  EXPECT_EQ(FileLines(GameFile(app, "Same"))[3], "25");
+  EXPECT_EQ(IndexNames(app), Lines{"Same"});
+  EXPECT_TRUE(app.game.HasSaveFile);
+
+  // A file without an index line counts as well.
+  TestApp lone;
+  WriteBytes(GameFile(lone, "Lone"), "old\r\n");
+  lone.StartNewGame("Lone");
+  lone.platform.answers.push_back(ModalResult::No);
+  lone.main().Save1Click();
+  EXPECT_EQ(Bytes(GameFile(lone, "Lone")), "old\r\n");
+  EXPECT_TRUE(IndexNames(lone).empty());
+}
+
+TEST(SavedGames, APlayerNamedLikeAReservedIndexLineIsStillListed) {
+  TestApp app;
+  app.StartNewGame("Pictorio saved games");
+  SaveFirstTime(app);
+  EXPECT_EQ(IndexNames(app), Lines{"Pictorio saved games"});
+}
+
+// Files may not grow beyond `bytes` while alive: a real write failure, even for root.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*previous_)(int) = nullptr;
+};
+
+TEST(SavedGames, AFailedWriteLeavesThePreviousSaveAsItWas) {
+  TestApp app;
+  app.StartNewGame("Careful");
+  SaveFirstTime(app);
+  const std::string saved = Bytes(GameFile(app, "Careful"));
+  app.game.GameState.Money = 1000.0;
+  {
+    FileSizeLimit limit(100);
+    app.main().Save1Click();
+  }
+  EXPECT_EQ(Bytes(GameFile(app, "Careful")), saved);
+  ASSERT_EQ(app.platform.messages.size(), 2u);
+  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
+  EXPECT_NE(app.platform.messages[1].text.find("File too large"), std::string::npos)
+      << app.platform.messages[1].text;
+  EXPECT_EQ(std::distance(fs::directory_iterator(app.dir / "savegames"), fs::directory_iterator()),
+            2);
+
+  // A first save that fails is not a save: the game stays unsaved and unlisted.
+  app.platform.answers.push_back(ModalResult::No);
+  app.StartNewGame("Unlucky");
+  {
+    FileSizeLimit limit(100);
+    app.main().Save1Click();
+  }
+  EXPECT_FALSE(app.game.HasSaveFile);
+  EXPECT_FALSE(fs::exists(GameFile(app, "Unlucky")));
+  EXPECT_EQ(IndexNames(app), Lines{"Careful"});
+}
+
+TEST(SavedGames, AFirstSaveWithoutAnIndexWritesNothing) {
+  TestApp app;
+  app.StartNewGame("Nowhere");
+  fs::remove(app.dir / "savegames" / "main.txc");
+  SaveFirstTime(app);
+  ASSERT_EQ(app.platform.messages.size(), 2u);
+  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
+  EXPECT_NE(app.platform.messages[1].text.find("main.txc"), std::string::npos);
+  EXPECT_FALSE(fs::exists(GameFile(app, "Nowhere")));
+  EXPECT_FALSE(app.game.HasSaveFile);
+}
+
+TEST(SaveFiles, WritesWindows1252WithCrLfAndRefusesWhatItCannotHold) {
+  TestApp app;
+  const fs::path file = app.dir / "note.txt";
+  std::string error;
+  ASSERT_TRUE(WriteTextLinesSafely(file.string(), {"Café €5", "", "end"}, &error)) << error;
+  EXPECT_EQ(Bytes(file),
+            "Caf\xe9 \x80"
+            "5\r\n\r\nend\r\n");
+
+  EXPECT_FALSE(WriteTextLinesSafely(file.string(), {"smile \xf0\x9f\x98\x80"}, &error));
+  EXPECT_NE(error.find("Windows-1252"), std::string::npos) << error;
+  EXPECT_EQ(Bytes(file),
+            "Caf\xe9 \x80"
+            "5\r\n\r\nend\r\n");
+
+  EXPECT_FALSE(WriteTextLinesSafely((app.dir / "missing" / "x.txt").string(), {"x"}, &error));
+  EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
+  for (const auto& entry : fs::directory_iterator(app.dir))
+    EXPECT_NE(entry.path().filename().string().rfind(".pictorio-save", 0), 0u) << entry.path();
+}
+
+TEST(SavedGames, NewGameRefusesANameThatCannotNameAFile) {
+  for (const std::string name :
+       {"../escape", "a\\b", ".", "..", "PIC", "FLEAXXB", "tab\there", "snow \xe2\x98\x83 man"}) {
+    TestApp app;
+    app.Start();
+    app.platform.answers.push_back(ModalResult::Ok);
+    app.platform.inputs.push_back(name);
+    app.main().New1Click();
+    EXPECT_FALSE(app.game.GameRunning) << name;
+    EXPECT_FALSE(app.main().Timer1.Enabled()) << name;
+    ASSERT_EQ(app.platform.messages.size(), 2u) << name;
+    EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
+    EXPECT_TRUE(app.game.GameState.PlayerName.empty()) << name;
+  }
+}
+
+TEST(SavedGames, LoadingBringsBackEverythingAndAdvancesTheClockOneHour) {
+  TestApp app;
+  MakeRichGame(app, "Rich");
+  SaveFirstTime(app);
+
+  app.platform.answers.push_back(ModalResult::No);
+  app.StartNewGame("Poor");
+  app.platform.messages.clear();
+  app.platform.answers.push_back(ModalResult::No);  // do not save Poor
+  ChooseInLoadDialog(app, "Rich");
+  app.main().LoadGame1Click();
+
+  EXPECT_EQ(app.platform.MessageTexts(), Lines{"Do you want to save the current game? (Poor)"});
+  EXPECT_EQ(app.platform.modalsShown, Lines{"Load Game"});
+  const Game& g = app.game;
+  const who& state = g.GameState;
+  EXPECT_TRUE(g.GameRunning);
+  EXPECT_TRUE(g.HasSaveFile);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_EQ(state.PlayerName, "Rich");
+  EXPECT_EQ(state.Reputation, -12);
+  EXPECT_DOUBLE_EQ(state.Money, 0.3);
+  EXPECT_EQ(state.PicturesSold, 3);
+  EXPECT_EQ(g.ElapsedHours, 8);
+  ASSERT_EQ(state.PictureCount, 3);
+  ASSERT_EQ(state.Pictures.size(), 3u);
+  EXPECT_EQ(state.Pictures[0].Title, "PIC");
+  EXPECT_EQ(state.Pictures[0].Value, 1e20);
+  EXPECT_TRUE(state.Pictures[1].AtVenue);
+  EXPECT_FALSE(state.Pictures[1].Gone);
+  EXPECT_TRUE(state.Pictures[2].Gone);
+  EXPECT_FALSE(state.Pictures[2].AtVenue);
+  EXPECT_TRUE(state.Stock[kSlotCanvas].Owned);
+  EXPECT_EQ(state.Stock[kSlotCanvas].Units, 2000);
+  EXPECT_EQ(state.Stock[kSlotTrophyRack].Name, "Trophy rack");
+  EXPECT_TRUE(state.Trophies[2]);
+  // Entered with free places: the entries come back, "entered" only with the last place taken.
+  EXPECT_EQ(g.Venues[kVenueNational].Entries, (Lines{"Entered one", "", "", "", "", "", ""}));
+  EXPECT_FALSE(g.Venues[kVenueNational].Submitted);
+
+  TForm3& bar = *app.forms().Form3;
+  EXPECT_EQ(Label(bar.Label1), "Rich");
+  EXPECT_EQ(Label(bar.Label6), "-12");
+  EXPECT_EQ(Label(bar.Label7), "0.30");
+  EXPECT_EQ(Label(bar.Label8), "3");
+  EXPECT_TRUE(bar.Showing());
+  EXPECT_EQ(bar.ListBox3.Items, Lines{"PIC"});
+  EXPECT_TRUE(bar.ListBox2.Items.empty());
+}
+
+TEST(SavedGames, ALoadedGameTakesNoVenueEntriesFromTheGameBefore) {
+  TestApp app;
+  app.StartNewGame("Plain");
+  SaveFirstTime(app);
+  app.game.Venues[kVenueLocal].Entries = {"a", "b", "c", "d", "e", ""};
+  app.game.Venues[kVenueLocal].Submitted = true;
+  app.platform.answers.push_back(ModalResult::No);
+  ChooseInLoadDialog(app, "Plain");
+  app.main().LoadGame1Click();
+  EXPECT_EQ(app.game.GameState.PlayerName, "Plain");
+  EXPECT_FALSE(app.game.Venues[kVenueLocal].Submitted);
+  EXPECT_EQ(app.game.Venues[kVenueLocal].Entries, Lines(6, ""));
+}
+
+TEST(SavedGames, CancellingTheLoadDialog) {
+  // With no game running nothing changes.
+  TestApp idle;
+  idle.Start();
+  idle.main().LoadGame1Click();
+  EXPECT_EQ(idle.platform.modalsShown, Lines{"Load Game"});
+  EXPECT_FALSE(idle.game.GameRunning);
+  EXPECT_FALSE(idle.main().Timer1.Enabled());
+
+  // After Yes to saving, the game just saved comes back one hour later.
+  TestApp app;
+  app.StartNewGame("Keeper");
+  app.game.GameState.Money = 33.0;
+  app.platform.answers.push_back(ModalResult::Yes);
+  app.main().LoadGame1Click();
+  EXPECT_TRUE(app.game.GameRunning);
+  EXPECT_EQ(app.game.GameState.PlayerName, "Keeper");
+  EXPECT_EQ(app.game.GameState.Money, 33.0);
+  EXPECT_EQ(app.game.ElapsedHours, 2);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+
+  // A game the player chose not to save goes on with its clock running.
+  app.platform.answers.push_back(ModalResult::No);
+  app.StartNewGame("Keeper");
+  app.platform.answers = {ModalResult::Yes, ModalResult::No};  // save; but do not replace
+  app.main().LoadGame1Click();
+  EXPECT_TRUE(app.game.GameRunning);
+  EXPECT_FALSE(app.game.HasSaveFile);
+  EXPECT_EQ(app.game.ElapsedHours, 1);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+}
+
+TEST(SavedGames, LoadDialogNamesTheMissingFile) {
+  TestApp app;
+  app.Start();
+  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nGhost\r\n");
+  bool stayedOpen = false;
+  app.platform.modalScripts.push_back([&](QDialog& window) {
+    auto& dialog = dynamic_cast<TForm5&>(window);
+    dialog.ComboBox1->setCurrentIndex(0);
+    dialog.Button1Click();
+    stayedOpen = dialog.Showing();
+  });
+  app.main().LoadGame1Click();
+  const std::string file = (app.dir / "savegames" / "Ghost.sgm").string();
+  EXPECT_EQ(app.platform.MessageTexts(), Lines{"The file '" + file + "' could not be found."});
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_FALSE(app.game.GameRunning);
+  EXPECT_FALSE(app.game.HasSaveFile);
+}
+
+TEST(SavedGames, ADamagedFileIsRefusedAndNothingStarts) {
+  TestApp app;
+  app.StartNewGame("Whole");
+  SaveFirstTime(app);
+  Lines damaged = FileLines(GameFile(app, "Whole"));
+  damaged[1] = "-4";
+  std::string error;
+  ASSERT_TRUE(WriteTextLinesSafely(GameFile(app, "Broken").string(), damaged, &error));
+  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nWhole\r\nBroken\r\n");
+
+  app.platform.messages.clear();
+  app.platform.answers.push_back(ModalResult::No);  // end Whole without saving
+  bool stayedOpen = false;
+  app.platform.modalScripts.push_back([&](QDialog& window) {
+    auto& dialog = dynamic_cast<TForm5&>(window);
+    dialog.ComboBox1->setCurrentIndex(1);
+    dialog.Button1Click();
+    stayedOpen = dialog.Showing();
+  });
+  app.main().LoadGame1Click();
+  ASSERT_EQ(app.platform.messages.size(), 2u);
+  EXPECT_EQ(app.platform.messages[1].text,
+            "The saved game 'Broken' is damaged and cannot be loaded.\n"
+            "Line 2: the number of pictures cannot be negative.");
+  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_FALSE(app.game.GameRunning);
+  EXPECT_FALSE(app.main().Timer1.Enabled());
+  EXPECT_EQ(app.game.ElapsedHours, 0);
+}
+
+TEST(SavedGames, OkStaysEnabledOnceAGameWasChosen) {
+  TestApp app;
+  app.Start();
+  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nOne\r\nTwo\r\n");
+  TForm5& load = *app.forms().Form5;
+  app.platform.modalScripts.push_back([&](QDialog&) {
+    EXPECT_EQ(load.ComboBox1->count(), 2);
+    EXPECT_EQ(load.ComboBox1->currentIndex(), -1);
+    EXPECT_EQ(load.ComboBox1->placeholderText().toStdString(), "Name");
+    EXPECT_FALSE(load.Button1->isEnabled());
+    load.ComboBox1->setCurrentIndex(1);
+    EXPECT_TRUE(load.Button1->isEnabled());
+    load.Button2Click();
+  });
+  app.main().LoadGame1Click();
+  app.platform.modalScripts.push_back([&](QDialog&) {
+    EXPECT_EQ(load.ComboBox1->currentIndex(), -1);
+    EXPECT_TRUE(load.Button1->isEnabled());
+    load.Button1Click();  // nothing chosen: nothing happens
+    EXPECT_TRUE(load.Showing());
+  });
+  app.main().LoadGame1Click();
+  EXPECT_TRUE(app.platform.messages.empty());
+  EXPECT_FALSE(app.game.GameRunning);
+}
+
+TEST(SavedGames, DeletingAGame) {
+  TestApp app;
+  app.StartNewGame("Mine");
+  SaveFirstTime(app);
+  app.platform.answers.push_back(ModalResult::No);
+  app.StartNewGame("Other");
+  SaveFirstTime(app);
+  ASSERT_EQ(IndexNames(app), (Lines{"Mine", "Other"}));
+  TForm6& dialog = *app.forms().Form6;
+
+  // The running player's own game is refused without a word.
+  app.platform.messages.clear();
+  app.platform.modalScripts.push_back([&](QDialog&) {
+    dialog.ComboBox1->setCurrentIndex(1);
+    dialog.Button1Click();
+    EXPECT_TRUE(dialog.Showing());
+  });
+  app.main().Delete1Click();
+  EXPECT_TRUE(app.platform.messages.empty());
+  EXPECT_TRUE(fs::exists(GameFile(app, "Other")));
+
+  // No keeps it, and the dialog stays open; Yes removes line and file and closes.
+  app.platform.answers = {ModalResult::No, ModalResult::Yes};
+  app.platform.modalScripts.push_back([&](QDialog&) {
+    dialog.ComboBox1->setCurrentIndex(0);
+    dialog.Button1Click();
+    EXPECT_TRUE(dialog.Showing());
+    EXPECT_TRUE(fs::exists(GameFile(app, "Mine")));
+    dialog.Button1Click();
+    EXPECT_FALSE(dialog.Showing());
+  });
+  app.main().Delete1Click();
+  EXPECT_EQ(app.platform.MessageTexts(),
+            (Lines{"Are you sure you want to delete the game : 'Mine'",
+                   "Are you sure you want to delete the game : 'Mine'"}));
+  EXPECT_EQ(app.platform.messages[0].type, MsgType::Warning);
+  EXPECT_FALSE(fs::exists(GameFile(app, "Mine")));
+  EXPECT_EQ(FileLines(app.dir / "savegames" / "main.txc"),
+            (Lines{"Pictorio saved games", "One game name per line below", "Other"}));
+
+  // After the game ended its player's name is still refused.
+  EndGame(app.game, app.forms());
+  app.platform.messages.clear();
+  app.platform.modalScripts.push_back([&](QDialog&) {
+    dialog.ComboBox1->setCurrentIndex(0);
+    dialog.Button1Click();
+  });
+  app.main().Delete1Click();
+  EXPECT_TRUE(app.platform.messages.empty());
+  EXPECT_TRUE(fs::exists(GameFile(app, "Other")));
+}
+
+}  // namespace
+}  // namespace pictorio
