@@ -1,0 +1,271 @@
+// The shop's basket without its window: what is admitted, refused, listed and bought.
+#include <gtest/gtest.h>
+
+#include "shop/basket.h"
+#include "shop/catalogue.h"
+#include "studio/colour_table.h"
+#include "support/scripted_platform.h"
+
+namespace pictorio {
+namespace {
+
+const std::string kTooMuch = "Too much for your current budget";
+
+class BasketTest : public ::testing::Test {
+ protected:
+  BasketTest() {
+    InitColourTable(game);
+    basket.PlaySound = [this](const std::string& path) { sounds.push_back(path); };
+  }
+
+  void SetMoney(double money) { game.GameState.Money = money; }
+  int Refusals() const {
+    int count = 0;
+    for (const std::string& s : sounds) count += s == "\\sound\\sounds\\s10.wav";
+    return count;
+  }
+
+  ScriptedPlatform platform;
+  Game game{platform};
+  ShopBasket basket{game};
+  std::vector<std::string> sounds;
+};
+
+TEST_F(BasketTest, OneDollarBuysOneCanvasAndNotASecond) {
+  SetMoney(1.0);
+  EXPECT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 1));
+  EXPECT_EQ(basket.basketTotal, 1);
+  EXPECT_TRUE(platform.messages.empty());
+
+  EXPECT_FALSE(basket.AddCatalogueItem(kSlotCanvas, 1));
+  EXPECT_EQ(basket.basketTotal, 1);
+  EXPECT_EQ(basket.Basket[kSlotCanvas].Count, 1);
+  EXPECT_EQ(basket.Basket[kSlotCanvas].Line, "1: Canvas  ($1)");
+  ASSERT_EQ(platform.MessageTexts(), std::vector<std::string>{kTooMuch});
+  EXPECT_EQ(platform.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(Refusals(), 1);
+}
+
+TEST_F(BasketTest, CanvasPacksAddTheirUnitsAndDollarsInOneClick) {
+  SetMoney(100.0);
+  ASSERT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 20));
+  EXPECT_EQ(basket.Basket[kSlotCanvas].Count, 20);
+  EXPECT_EQ(basket.basketTotal, 20);
+  EXPECT_EQ(basket.Basket[kSlotCanvas].Line, "20: Canvas  ($1)");
+
+  ASSERT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 5));
+  EXPECT_EQ(basket.Basket[kSlotCanvas].Line, "25: Canvas  ($1)");
+  EXPECT_EQ(basket.basketTotal, 25);
+  // Canvases have no kind code: the entry keeps an empty one.
+  EXPECT_EQ(basket.Basket[kSlotCanvas].Kind, "");
+
+  // A pack that does not fit whole is refused whole.
+  SetMoney(44.0);
+  EXPECT_FALSE(basket.AddCatalogueItem(kSlotCanvas, 20));
+  EXPECT_EQ(basket.basketTotal, 25);
+}
+
+TEST_F(BasketTest, AWholeSetFitsWithItsExactPriceOrNotAtAll) {
+  SetMoney(79.0);
+  EXPECT_FALSE(basket.AddWholeSet(kPastelCategory));
+  EXPECT_EQ(basket.basketTotal, 0);
+  EXPECT_TRUE(basket.Empty());
+  EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{kTooMuch});
+  EXPECT_EQ(Refusals(), 1);
+
+  SetMoney(80.0);
+  // The pastel button buys pastels even if the water colours were looked at last.
+  basket.colourCategory = std::string(kWatercolourCategory);
+  ASSERT_TRUE(basket.AddWholeSet(kPastelCategory));
+  EXPECT_EQ(basket.basketTotal, 80);
+  for (int k = 1; k <= 16; ++k) {
+    EXPECT_TRUE(basket.Basket[k].Chosen) << k;
+    EXPECT_EQ(basket.Basket[k].Count, 1) << k;
+    EXPECT_EQ(basket.Basket[k].Kind, "t") << k;
+  }
+  EXPECT_FALSE(basket.Basket[17].Chosen);
+  EXPECT_EQ(basket.Basket[1].Line, "1: Pastel: White ($5)");
+  EXPECT_EQ(basket.Basket[16].Line, "1: Pastel: Brown ($5)");
+
+  // The water colour set counts what is already in the basket.
+  SetMoney(239.0);
+  EXPECT_FALSE(basket.AddWholeSet(kWatercolourCategory));
+  SetMoney(240.0);
+  ASSERT_TRUE(basket.AddWholeSet(kWatercolourCategory));
+  EXPECT_EQ(basket.basketTotal, 240);
+  EXPECT_EQ(basket.Basket[20].Line, "1: Water Colors: Red ($10)");
+  EXPECT_EQ(basket.Basket[32].Kind, "w");
+}
+
+TEST_F(BasketTest, AColourClickedAgainRaisesItsCount) {
+  SetMoney(100.0);
+  basket.colourCategory = std::string(kPastelCategory);
+  ASSERT_TRUE(basket.AddColourToBasket(4));
+  EXPECT_EQ(basket.Basket[4].Line, "1: Pastel: Rose ($5)");
+  ASSERT_TRUE(basket.AddColourToBasket(4));
+  EXPECT_EQ(basket.Basket[4].Line, "2: Pastel: Rose ($5)");
+  EXPECT_EQ(basket.basketTotal, 10);
+
+  basket.colourCategory = std::string(kWatercolourCategory);
+  ASSERT_TRUE(basket.AddColourToBasket(20));
+  EXPECT_EQ(basket.Basket[20].Line, "1: Water Colors: Red ($10)");
+  EXPECT_EQ(basket.Basket[20].Kind, "w");
+  EXPECT_EQ(basket.basketTotal, 20);
+
+  // No colour panel opened yet: a click adds nothing and charges nothing.
+  basket.colourCategory.clear();
+  EXPECT_FALSE(basket.AddColourToBasket(5));
+  EXPECT_EQ(basket.basketTotal, 20);
+}
+
+TEST_F(BasketTest, OneOnlyItemsAreRefusedWhenOwnedOrAlreadyInTheBasket) {
+  const std::vector<std::pair<int, std::string>> oneOnly = {
+      {37, "Don't erasers last forever? You need only one in your collection."},
+      {39, "You need only one of each brush for watercolors."},
+      {40, "You need only one of each brush for watercolors."},
+      {41, "You need only one of each brush for watercolors."},
+      {42, "You need only one of each brush for watercolors."},
+      {43, "You need only one of each brush for watercolors."},
+      {44, "You need only one palette."},
+      {54, "You need only one trophy rack."},
+      {55, "You need only one burglar alarm."},
+      {56, "You need only one fire extinguisher."},
+      {57, "You need only one telephone."}};
+  SetMoney(10000.0);
+  for (const auto& [slot, message] : oneOnly) {
+    platform.messages.clear();
+    ASSERT_TRUE(basket.AddCatalogueItem(slot, 1)) << slot;
+    const int total = basket.basketTotal;
+    EXPECT_FALSE(basket.AddCatalogueItem(slot, 1)) << slot;
+    EXPECT_EQ(basket.Basket[slot].Count, 1) << slot;
+    EXPECT_EQ(basket.basketTotal, total) << slot;
+    EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{message}) << slot;
+  }
+  EXPECT_EQ(Refusals(), 11);
+
+  // Owned from an earlier visit: refused with an empty basket too.
+  basket.Clear();
+  for (const auto& [slot, message] : oneOnly) {
+    game.GameState.Stock[slot].Owned = true;
+    platform.messages.clear();
+    EXPECT_FALSE(basket.AddCatalogueItem(slot, 1)) << slot;
+    EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{message}) << slot;
+  }
+  EXPECT_EQ(basket.basketTotal, 0);
+
+  // Everything else can be had in any number, owned or not.
+  for (int slot : {33, 34, 35, 36, 38, 45, 46, 47, 48, 49, 50, 51, 52, 53}) {
+    game.GameState.Stock[slot].Owned = true;
+    ASSERT_TRUE(basket.AddCatalogueItem(slot, 1)) << slot;
+    ASSERT_TRUE(basket.AddCatalogueItem(slot, 1)) << slot;
+    EXPECT_EQ(basket.Basket[slot].Count, 2) << slot;
+  }
+}
+
+TEST_F(BasketTest, TheListShowsTheChosenLinesInSlotOrderWithTotalAndFunds) {
+  SetMoney(130.5);
+  ASSERT_TRUE(basket.AddCatalogueItem(55, 1));
+  ASSERT_TRUE(basket.AddCatalogueItem(54, 1));
+  // $133 would not fit: the pencil stays out of the list.
+  EXPECT_FALSE(basket.AddCatalogueItem(34, 1));
+  EXPECT_EQ(basket.ListLines(), (std::vector<std::string>{
+                                    "Quantity: Item  (Cost/unit)",
+                                    "----------------------------------",
+                                    "1: Trophy rack ($30)",
+                                    "1: Burglar alarm ($100)",
+                                    "----------------------------------",
+                                    "Total:                   $130",
+                                    "",
+                                    "",
+                                    "Avaliable funds:      $130.50"}));
+}
+
+TEST_F(BasketTest, ItemNamesAreTakenBetweenTheColonAndTheBracket) {
+  EXPECT_EQ(ParseItemName("3: Pastel: Rose ($5)"), " Pastel Rose ");
+  EXPECT_EQ(ParseItemName("20: Canvas  ($1)"), " Canvas  ");
+  EXPECT_EQ(ParseItemName("1: Fire extinguisher($35)"), " Fire extinguisher");
+  EXPECT_EQ(ParseItemName("2: Water Colors: Light Yellow ($10)"), " Water Colors Light Yellow ");
+  EXPECT_EQ(ParseItemName("no colon here"), "");
+}
+
+TEST_F(BasketTest, BuyingWritesTheStockAndTakesTheMoney) {
+  SetMoney(200.0);
+  basket.colourCategory = std::string(kPastelCategory);
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(basket.AddColourToBasket(4));
+  ASSERT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 20));
+  ASSERT_TRUE(basket.AddCatalogueItem(kSlotFireExtinguisher, 1));
+  // Slot 4 already holds one and a half Rose pastels from an earlier visit.
+  game.GameState.Stock[4] = stuffrec{" Pastel Rose ", "t", true, 1500};
+
+  platform.answers.push_back(ModalResult::Yes);
+  ASSERT_TRUE(basket.Buy());
+  EXPECT_EQ(platform.messages.back().text, "Confirm purchase of items to the value of $70");
+  EXPECT_EQ(platform.messages.back().buttons, MsgButtons::YesNo);
+  EXPECT_EQ(sounds.back(), "\\sound\\sounds\\s1.wav");
+
+  const auto& stock = game.GameState.Stock;
+  EXPECT_EQ(stock[4].Name, " Pastel Rose ");
+  EXPECT_EQ(stock[4].Kind, "t");
+  EXPECT_EQ(stock[4].Units, 4500);
+  EXPECT_TRUE(stock[4].Owned);
+  EXPECT_EQ(stock[kSlotCanvas].Name, " Canvas  ");
+  EXPECT_EQ(stock[kSlotCanvas].Kind, "");
+  EXPECT_EQ(stock[kSlotCanvas].Units, 20000);
+  EXPECT_EQ(stock[kSlotFireExtinguisher].Name, " Fire extinguisher");
+  EXPECT_EQ(stock[kSlotFireExtinguisher].Kind, "w");
+  EXPECT_TRUE(stock[kSlotFireExtinguisher].Owned);
+  EXPECT_FALSE(stock[5].Owned);
+  EXPECT_DOUBLE_EQ(game.GameState.Money, 130.0);
+  EXPECT_TRUE(basket.Empty());
+  EXPECT_EQ(basket.basketTotal, 0);
+  EXPECT_EQ(basket.Basket[4].Line, "");
+
+  // Buying again adds to what is there.
+  ASSERT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 5));
+  platform.answers.push_back(ModalResult::Yes);
+  ASSERT_TRUE(basket.Buy());
+  EXPECT_EQ(stock[kSlotCanvas].Units, 25000);
+  EXPECT_EQ(stock[kSlotCanvas].Name, " Canvas  ");
+}
+
+TEST_F(BasketTest, DecliningThePurchaseChangesNothing) {
+  SetMoney(50.0);
+  ASSERT_TRUE(basket.AddCatalogueItem(34, 1));
+  platform.answers.push_back(ModalResult::No);
+  EXPECT_FALSE(basket.Buy());
+  EXPECT_DOUBLE_EQ(game.GameState.Money, 50.0);
+  EXPECT_FALSE(game.GameState.Stock[34].Owned);
+  EXPECT_EQ(basket.Basket[34].Count, 1);
+  EXPECT_EQ(basket.basketTotal, 3);
+  EXPECT_TRUE(sounds.empty());
+}
+
+TEST_F(BasketTest, BuyingChargesTheTotalAgainstTheMoneyOfTheMoment) {
+  SetMoney(25.0);
+  ASSERT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 20));
+  // The clock went on while the player shopped: a fire took some money.
+  SetMoney(12.5);
+  platform.answers.push_back(ModalResult::Yes);
+  ASSERT_TRUE(basket.Buy());
+  EXPECT_DOUBLE_EQ(game.GameState.Money, -7.5);
+  EXPECT_EQ(game.GameState.Stock[kSlotCanvas].Units, 20000);
+}
+
+TEST(Catalogue, EveryItemHasItsSlotPriceAndKind) {
+  for (int slot = 33; slot <= 57; ++slot) {
+    const CatalogueItem* item = FindCatalogueItem(slot);
+    ASSERT_NE(item, nullptr) << slot;
+    EXPECT_EQ(item->slot, slot);
+    // The price named in the text is the price charged.
+    EXPECT_NE(item->text.find("($" + std::to_string(item->price) + ")"), std::string_view::npos)
+        << item->text;
+  }
+  for (int slot : {0, 1, 32, 58, 60}) EXPECT_EQ(FindCatalogueItem(slot), nullptr) << slot;
+  EXPECT_EQ(FindCatalogueItem(37)->kind, "");
+  EXPECT_EQ(FindCatalogueItem(38)->kind, "c");
+  EXPECT_EQ(FindCatalogueItem(44)->kind, "o");
+  EXPECT_EQ(FindCatalogueItem(57)->kind, "w");
+}
+
+}  // namespace
+}  // namespace pictorio
