@@ -1,10 +1,17 @@
 #pragma once
 
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <string>
+#include <vector>
+
 #include "ui/form_base.h"
 
 namespace pictorio {
 
-// Lists what the player owns and how much of it is left.
+// Lists what the player owns and how much of it is left. It floats above the
+// other windows without blocking them, so it can stay open while painting.
 class TForm11 : public TFormBase {
   Q_OBJECT
  public:
@@ -12,6 +19,16 @@ class TForm11 : public TFormBase {
 
   // Rebuilds the list, retiring used-up materials.
   void RefreshStockList();
+  void Button1Click();
+  void Button2Click();
+
+  QLabel* Label1;
+  QListWidget* ListBox1;
+  QPushButton* Button1;  // "update", hidden: other windows refresh through it
+  QPushButton* Button2;
 };
+
+// The texts of a list box, top to bottom.
+std::vector<std::string> ListLines(const QListWidget& list);
 
 }  // namespace pictorio
