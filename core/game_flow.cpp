@@ -2,6 +2,7 @@
 
 #include "core/game.h"
 #include "core/saved_games.h"
+#include "shop/shop_window.h"
 #include "shop/stock_window.h"
 #include "simulation/clock.h"
 #include "simulation/trophies.h"
@@ -33,6 +34,11 @@ void SetSceneHints(TForm1& main, bool gameRunning) {
   main.Image21->SetShowHint(gameRunning);
   main.Image22->SetShowHint(gameRunning);
   main.Image1->SetShowHint(!gameRunning);
+}
+
+// A basket picked in one game must not be paid for from the next one.
+void CloseShop(Forms& forms) {
+  if (forms.Form10->Showing()) forms.Form10->Close();
 }
 
 }  // namespace
@@ -79,6 +85,7 @@ void NewGame(Game& game, Forms& forms) {
   ClearSharedLists(bar);
   forms.Form2->Close();
   forms.Form4->Close();
+  CloseShop(forms);
   game.ElapsedHours = 0;
   game.SaveName = name;
   FillNewGameText(game, forms, name);
@@ -119,6 +126,7 @@ void EndGame(Game& game, Forms& forms) {
   TForm3& bar = *forms.Form3;
   forms.Form2->Close();
   forms.Form4->Close();
+  CloseShop(forms);
   SetGameMenus(main, false);
   game.GameRunning = false;
   main.Timer1.SetEnabled(false);

@@ -348,7 +348,14 @@ void TForm1::Calendar1Click() {
 }
 
 void TForm1::Shop1Click() {
-  forms_.Form10->show();
+  TForm10& shop = *forms_.Form10;
+  // The shop covers the room; the clock in here keeps running meanwhile.
+  if (shop.Showing()) shop.raise();
+  shop.move(geometry().topLeft());
+  shop.show();
+  shop.activateWindow();
+  // A missing animation leaves the shopkeeper still; the shop does not complain.
+  shop.Animate1->SetFileName(AssetPath(game_, "\\avis\\a1.avi"));
   ShowMoney(*forms_.Form3, game_.GameState.Money);
 }
 
