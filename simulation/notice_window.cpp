@@ -21,6 +21,8 @@ TForm12::TForm12(Game& g, Forms& f) : TFormBase(g, f, "") {
   Memo1->setReadOnly(true);
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setStyleSheet("background: transparent;");
+  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   Label1 = new QLabel(this);
   Label1->setGeometry(10, 110, 70, 20);

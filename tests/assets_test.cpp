@@ -376,7 +376,7 @@ TEST(Assets, HelpTextIsWindowsTextWithTheProductInformation) {
         EXPECT_TRUE(c >= 0x20 || c == '\r' || c == '\n') << i;
     }
     EXPECT_TRUE(text.ends_with("\r\n"));
-    // Paragraphs are wrapped for the narrow help box: search them unwrapped.
+    // Search the facts across line ends, however the text is broken into lines.
     std::string flat;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r') continue;

@@ -2,7 +2,7 @@
 # Starts the real game under Xvfb, waits for its main window, takes a
 # screenshot and checks that it is not blank, then ends the game by its PID.
 set -euo pipefail
-BUILD="$1"
+BUILD="$(cd "$1" && pwd)"
 GAME="$BUILD/game"
 SHOT="$BUILD/smoke.png"
 rm -f "$SHOT"
@@ -25,9 +25,9 @@ inner() {
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 }
-export -f inner
 export GAME SHOT
-xvfb-run -a -s '-screen 0 800x600x16' bash -c inner
+# xvfb-run goes through sh, which drops exported functions: pass the body along.
+xvfb-run -a -s '-screen 0 800x600x16' bash -c "$(declare -f inner); inner"
 
 colours=$(convert "$SHOT" -format '%k' info:)
 echo "smoke: screenshot $SHOT has $colours colours"

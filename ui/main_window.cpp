@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLayout>
 #include <QMenuBar>
 #include <QShowEvent>
 
@@ -51,8 +50,10 @@ TForm1::TForm1(Game& game, Forms& forms)
   QFont bold("Book Antiqua");
   bold.setBold(true);
   setFont(bold);
+  // The room is laid out for a whole 800 x 600 screen; the menu bar takes its
+  // share of it, so the bottom of the picture is cut off as it always was.
+  setFixedSize(800, 600);
   scene_ = new QWidget(this);
-  scene_->setFixedSize(800, 600);
   setCentralWidget(scene_);
   // AssetRoot is known before the scene's pictures are looked up.
   game_.AssetRoot = game_.platform.CurrentDirectory();
@@ -66,7 +67,6 @@ TForm1::TForm1(Game& game, Forms& forms)
     MediaPlayer2Notify();
   };
   FormCreate();
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 TImage* TForm1::MakeImage(const char* design, int left, int top, int width, int height) {

@@ -31,6 +31,8 @@ bool Readable(const std::string& path, std::string* error) {
 SdlAudio::SdlAudio() {
   if (!std::getenv("SDL_SOUNDFONTS") && std::filesystem::exists(kSoundFont))
     setenv("SDL_SOUNDFONTS", kSoundFont, 0);
+  // SDL would otherwise swallow SIGTERM and SIGINT, and the game could not be ended.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
   Mix_Init(MIX_INIT_MID);
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {

@@ -1,10 +1,9 @@
-// The help text shown by the Help menu: Windows-1252, CR LF line ends,
-// wrapped to fit the narrow help box.
+// The help text shown by the Help menu: Windows-1252, CR LF line ends, one
+// paragraph a line, so the help box wraps it to whatever width it has.
 #include "generators.h"
 
 #include <iconv.h>
 
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -118,22 +117,6 @@ const char* const kHelp[] = {
     "Good luck, and happy painting!",
 };
 
-std::vector<std::string> Wrap(const std::string& paragraph, std::size_t width) {
-    std::vector<std::string> lines;
-    std::istringstream words(paragraph);
-    std::string word, line;
-    while (words >> word) {
-        if (!line.empty() && line.size() + 1 + word.size() > width) {
-            lines.push_back(line);
-            line.clear();
-        }
-        if (!line.empty()) line += ' ';
-        line += word;
-    }
-    if (!line.empty() || lines.empty()) lines.push_back(line);
-    return lines;
-}
-
 std::string ToWindows1252(const std::string& utf8) {
     iconv_t cd = iconv_open("WINDOWS-1252", "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no Windows-1252 converter");
@@ -159,7 +142,7 @@ void MakeHelpText(Output& out) {
             text += p.substr(2) + "\r\n";
             continue;
         }
-        for (const std::string& line : Wrap(p, 44)) text += line + "\r\n";
+        text += p + "\r\n";
     }
     out.bytes("Pictorio Help.txt", ToWindows1252(text));
 }
