@@ -73,7 +73,7 @@ QImage Load(const std::string& relative) {
     const fs::path file = Game(relative);
 #if __has_include("ui/picture_io.h")
     // Inside the game's build: load exactly as the game does.
-    return pictorio::LoadPicture(file.string()).convertToFormat(QImage::Format_RGB32);
+    return pictorio::LoadPicture(file.string());
 #else
     if (file.extension() == ".jpg") return ReadJpeg(file);
     return QImage(QString::fromStdString(file.string()));

@@ -132,9 +132,9 @@ TEST(Animations, ControlShowsItsStopFrameWhenInactive) {
   EXPECT_EQ(animate.CurrentFrame(), 8);
   animate.SetActive(true);
   animate.Step();
-  EXPECT_EQ(animate.CurrentFrame(), 0);  // wraps after the last frame (10 scripted frames)
+  EXPECT_EQ(animate.CurrentFrame(), 9);
   animate.Step();
-  EXPECT_EQ(animate.CurrentFrame(), 1);
+  EXPECT_EQ(animate.CurrentFrame(), 0);  // loops after the last of the 10 scripted frames
   animate.SetActive(false);
   EXPECT_EQ(animate.CurrentFrame(), 8);
   EXPECT_FALSE(animate.SetFileName("/nonexistent.avi", &error));
