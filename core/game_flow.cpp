@@ -36,12 +36,11 @@ void SetSceneHints(TForm1& main, bool gameRunning) {
   main.Image1->SetShowHint(!gameRunning);
 }
 
-// A basket picked in one game must not be paid for from the next one.
+}  // namespace
+
 void CloseShop(Forms& forms) {
   if (forms.Form10->Showing()) forms.Form10->Close();
 }
-
-}  // namespace
 
 void FillNewGameText(Game& /*game*/, Forms& forms, const std::string& name) {
   TStringList& text = forms.Form3->ListBox1;

@@ -19,6 +19,10 @@ void EndGame(Game& game, Forms& forms);
 // Asks whether to save the running game: Yes saves it (it keeps running), No ends it.
 void OfferSaveOrEnd(Game& game, Forms& forms);
 
+// Closes an open shop without buying: a basket picked in one game must not be
+// paid for from the next one.
+void CloseShop(Forms& forms);
+
 // The texts the game puts into the saved-game list for a game not yet snapshotted.
 void FillNewGameText(Game& game, Forms& forms, const std::string& name);
 

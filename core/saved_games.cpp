@@ -84,6 +84,7 @@ bool StartLoadedGame(Game& game, Forms& forms) {
   }
   forms.Form2->Close();
   forms.Form4->Close();
+  CloseShop(forms);
 
   who& state = game.GameState;
   state = std::move(loaded.state);

@@ -14,6 +14,7 @@
 #include "core/game_flow.h"
 #include "core/load_game_dialog.h"
 #include "core/save_files.h"
+#include "shop/shop_window.h"
 #include "core/text_file.h"
 #include "support/test_app.h"
 #include "ui/info_bar.h"
@@ -330,6 +331,20 @@ TEST(SavedGames, LoadingBringsBackEverythingAndAdvancesTheClockOneHour) {
   EXPECT_TRUE(bar.Showing());
   EXPECT_EQ(bar.ListBox3.Items, Lines{"PIC"});
   EXPECT_TRUE(bar.ListBox2.Items.empty());
+}
+
+TEST(SavedGames, LoadingClosesAnOpenShopWithoutBuying) {
+  TestApp app;
+  MakeRichGame(app, "Rich");
+  SaveFirstTime(app);
+  app.main().Shop1Click();
+  ASSERT_TRUE(app.forms().Form10->Showing());
+  app.platform.answers.push_back(ModalResult::Yes);  // save Rich again first
+  ChooseInLoadDialog(app, "Rich");
+  app.main().LoadGame1Click();
+  EXPECT_FALSE(app.forms().Form10->Showing());
+  EXPECT_EQ(app.game.GameState.PlayerName, "Rich");
+  EXPECT_DOUBLE_EQ(app.game.GameState.Money, 0.3);
 }
 
 TEST(SavedGames, ALoadedGameTakesNoVenueEntriesFromTheGameBefore) {
