@@ -12,13 +12,8 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-#include <jpeglib.h>
-
-#if __has_include("ui/picture_io.h")
 #include "ui/picture_io.h"
-#endif
 
-#include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -34,50 +29,10 @@ namespace fs = std::filesystem;
 
 fs::path Game(const std::string& relative) { return fs::path(PICTORIO_GAME_DIR) / relative; }
 
-struct JpegError {
-    jpeg_error_mgr mgr;
-    std::jmp_buf jump;
-};
-
-// Decodes with libjpeg, as the game does for its JPEG pictures.
-QImage ReadJpeg(const fs::path& file) {
-    std::FILE* in = std::fopen(file.c_str(), "rb");
-    if (!in) return {};
-    jpeg_decompress_struct cinfo{};
-    JpegError err{};
-    cinfo.err = jpeg_std_error(&err.mgr);
-    err.mgr.error_exit = [](j_common_ptr info) { std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1); };
-    QImage image;
-    if (setjmp(err.jump)) {
-        jpeg_destroy_decompress(&cinfo);
-        std::fclose(in);
-        return {};
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_stdio_src(&cinfo, in);
-    jpeg_read_header(&cinfo, TRUE);
-    cinfo.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&cinfo);
-    image = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height), QImage::Format_RGB888);
-    while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = image.scanLine(static_cast<int>(cinfo.output_scanline));
-        jpeg_read_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    std::fclose(in);
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
 QImage Load(const std::string& relative) {
     const fs::path file = Game(relative);
-#if __has_include("ui/picture_io.h")
-    // Inside the game's build: load exactly as the game does.
+    // Load exactly as the game does.
     return pictorio::LoadPicture(file.string());
-#else
-    if (file.extension() == ".jpg") return ReadJpeg(file);
-    return QImage(QString::fromStdString(file.string()));
-#endif
 }
 
 std::map<std::string, QSize> ExpectedPictures() {
