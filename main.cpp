@@ -10,8 +10,6 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Pictorio");
-  QFont::insertSubstitutions("Book Antiqua",
-                             {"URW Palladio L", "P052", "TeX Gyre Pagella", "DejaVu Serif"});
   // The one generator of chance, seeded from the clock once.
   const auto seed = static_cast<unsigned>(
       std::chrono::system_clock::now().time_since_epoch().count());

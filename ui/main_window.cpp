@@ -47,6 +47,9 @@ TForm1::TForm1(Game& game, Forms& forms)
       game_(game),
       forms_(forms) {
   setWindowTitle("Pictorio");
+  // The windows are designed in Book Antiqua; these free faces have its shapes and widths.
+  QFont::insertSubstitutions("Book Antiqua",
+                             {"URW Palladio L", "P052", "TeX Gyre Pagella", "DejaVu Serif"});
   QFont bold("Book Antiqua");
   bold.setBold(true);
   setFont(bold);
