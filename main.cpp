@@ -11,8 +11,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Pictorio");
   // The one generator of chance, seeded from the clock once.
-  const auto seed = static_cast<unsigned>(
-      std::chrono::system_clock::now().time_since_epoch().count());
+  const auto seed =
+      static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count());
   pictorio::QtPlatform platform(seed, QDir::currentPath().toStdString() + "/design");
   pictorio::Game game(platform);
   pictorio::FormSet windows(game);

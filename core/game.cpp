@@ -45,7 +45,8 @@ void ClearGameState(who& state) {
 std::string FormatMoney(double money) {
   // to_chars ignores the process locale, which Qt sets from the environment.
   char buffer[512];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, money, std::chars_format::fixed, 2);
+  auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, money, std::chars_format::fixed, 2);
   if (ec != std::errc()) return "0.00";
   return std::string(buffer, end);
 }

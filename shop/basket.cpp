@@ -38,8 +38,7 @@ void ShopBasket::AddUnits(int slot, std::string_view kind, int units, const std:
 bool ShopBasket::AddCatalogueItem(int slot, int units) {
   const CatalogueItem* item = FindCatalogueItem(slot);
   if (!item || units <= 0) return false;
-  if (!item->oneOnlyMessage.empty() &&
-      (game_.GameState.Stock[slot].Owned || Basket[slot].Chosen)) {
+  if (!item->oneOnlyMessage.empty() && (game_.GameState.Stock[slot].Owned || Basket[slot].Chosen)) {
     Sound(kRefusedSound);
     game_.platform.MessageDlg(std::string(item->oneOnlyMessage), MsgType::Information,
                               MsgButtons::Ok);

@@ -195,8 +195,8 @@ QLabel* TForm10::AddLabel(QFrame* panel, const char* text, int left, int top, in
   return label;
 }
 
-QPushButton* TForm10::AddBuyRow(QFrame* panel, int button, const char* caption,
-                                const char* price, int top, int slot, int units) {
+QPushButton* TForm10::AddBuyRow(QFrame* panel, int button, const char* caption, const char* price,
+                                int top, int slot, int units) {
   auto* buy = new QPushButton(caption, panel);
   buy->setGeometry(18, top, 180, 30);
   BitBtn[button] = buy;
@@ -310,7 +310,7 @@ void TForm10::BuildPanels() {
   const std::pair<int, void (TForm10::*)()> openers[] = {
       {1, &TForm10::BitBtn1Click}, {10, &TForm10::BitBtn10Click}, {9, &TForm10::BitBtn9Click},
       {2, &TForm10::BitBtn2Click}, {3, &TForm10::BitBtn3Click},   {11, &TForm10::BitBtn11Click}};
-  const char* const captions[] = {"Canvases", "Pencils", "Charcoal",
+  const char* const captions[] = {"Canvases", "Pencils",      "Charcoal",
                                   "Pastels",  "Water Colors", "Oil paint"};
   int i = 0;
   for (const auto& [number, handler] : openers) {
@@ -321,7 +321,9 @@ void TForm10::BuildPanels() {
   }
 }
 
-void TForm10::PlaySound(const std::string& path) { forms.Form1->PlaySound(path); }
+void TForm10::PlaySound(const std::string& path) {
+  forms.Form1->PlaySound(path);
+}
 
 void TForm10::ShopSay(const std::string& text) {
   Memo1->setPlainText(QString::fromStdString(text));
@@ -393,7 +395,9 @@ void TForm10::AddColourToBasket(int k) {
   if (basket.AddColourToBasket(k)) RefreshBasketList();
 }
 
-void TForm10::ImageClick(int k) { AddColourToBasket(Image[k]->property("Tag").toInt()); }
+void TForm10::ImageClick(int k) {
+  AddColourToBasket(Image[k]->property("Tag").toInt());
+}
 
 void TForm10::BuyClick(int slot, int units) {
   if (basket.AddCatalogueItem(slot, units)) RefreshBasketList();
@@ -493,7 +497,9 @@ void TForm10::Extras1Click() {
       "alarm for your protection. A telephone for notification of important events.");
 }
 
-void TForm10::Items1Click() { Image34->SetShowHint(false); }
+void TForm10::Items1Click() {
+  Image34->SetShowHint(false);
+}
 
 void TForm10::Image34Click() {
   Timer2.SetEnabled(true);
@@ -503,7 +509,9 @@ void TForm10::Image34Click() {
   shopHintTicks = 0;
 }
 
-void TForm10::InfoBar1Click() { forms.Form3->show(); }
+void TForm10::InfoBar1Click() {
+  forms.Form3->show();
+}
 
 void TForm10::StockBar1Click() {
   forms.Form11->RefreshStockList();
@@ -559,9 +567,13 @@ void TForm10::FormClose() {
   backgroundload(game, forms);
 }
 
-void TForm10::reject() { Button1Click(); }
+void TForm10::reject() {
+  Button1Click();
+}
 
-std::vector<std::string> TForm10::BasketListLines() const { return ListLines(*ListBox1); }
+std::vector<std::string> TForm10::BasketListLines() const {
+  return ListLines(*ListBox1);
+}
 
 std::vector<std::string> TForm10::MemoLines() const {
   std::vector<std::string> lines;

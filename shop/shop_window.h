@@ -37,15 +37,15 @@ class TForm10 : public TFormBase {
   // A panel's close button.
   void ClosePanel(int panel);
 
-  void Button1Click();  // "Exit Shop", also the menu's "Exit"
-  void Button2Click();  // "Buy"
-  void Button3Click();  // "Clear list"
-  void BitBtn1Click();  // canvases
-  void BitBtn10Click(); // pencils
-  void BitBtn9Click();  // charcoal
-  void BitBtn2Click();  // pastels
-  void BitBtn3Click();  // water colours
-  void BitBtn11Click(); // oil paint
+  void Button1Click();   // "Exit Shop", also the menu's "Exit"
+  void Button2Click();   // "Buy"
+  void Button3Click();   // "Clear list"
+  void BitBtn1Click();   // canvases
+  void BitBtn10Click();  // pencils
+  void BitBtn9Click();   // charcoal
+  void BitBtn2Click();   // pastels
+  void BitBtn3Click();   // water colours
+  void BitBtn11Click();  // oil paint
   void Extras1Click();
   void ImageClick(int k);  // colour swatch Image1..Image32
   void SpeedButton2Click();
@@ -125,8 +125,8 @@ class TForm10 : public TFormBase {
   QFrame* MakePanel(int number, int height);
   QLabel* AddHeading(QFrame* panel, const char* text);
   QLabel* AddLabel(QFrame* panel, const char* text, int left, int top, int width);
-  QPushButton* AddBuyRow(QFrame* panel, int button, const char* caption, const char* price,
-                         int top, int slot, int units);
+  QPushButton* AddBuyRow(QFrame* panel, int button, const char* caption, const char* price, int top,
+                         int slot, int units);
   QPushButton* AddCloseButton(QFrame* panel, const char* caption, int panelNumber);
   void HideBasket();
   void PlaySound(const std::string& path);

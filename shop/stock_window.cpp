@@ -33,9 +33,13 @@ void TForm11::RefreshStockList() {
     ListBox1->addItem(QString::fromStdString(line));
 }
 
-void TForm11::Button1Click() { RefreshStockList(); }
+void TForm11::Button1Click() {
+  RefreshStockList();
+}
 
-void TForm11::Button2Click() { Close(); }
+void TForm11::Button2Click() {
+  Close();
+}
 
 std::vector<std::string> ListLines(const QListWidget& list) {
   std::vector<std::string> lines;

@@ -49,8 +49,7 @@ void RollFire(Game& game, Forms& forms) {
   who& state = game.GameState;
   game.FireDamage = kFireShare * state.Money;
   forms.Form1->PlaySound("\\sound\\sounds\\s12.wav");
-  const std::string line =
-      "A fire caused damage to the value of $" + FormatMoney(game.FireDamage);
+  const std::string line = "A fire caused damage to the value of $" + FormatMoney(game.FireDamage);
   state.Money -= game.FireDamage;
   ShowMoney(*forms.Form3, state.Money);
   ShowNotice(game, forms, "FIRE !!!!", line, "\\items\\fire.bmp");

@@ -67,7 +67,9 @@ std::vector<std::string> TForm12::Lines() const {
   return lines;
 }
 
-void TForm12::Button1Click() { Close(); }
+void TForm12::Button1Click() {
+  Close();
+}
 
 void TForm12::Button2Click() {
   Close();

@@ -98,8 +98,8 @@ void FillWeekSchedule(Game& game, int week) {
     day.DayLabel = row.DayLabel;
     const bool held = EventHeldInWeek(row.Weeks, week);
     day.EventName = held ? row.EventName : "";
-    day.Active = held && (row.NeedsSubmittedVenue == 0 ||
-                          game.Venues[row.NeedsSubmittedVenue].Submitted);
+    day.Active =
+        held && (row.NeedsSubmittedVenue == 0 || game.Venues[row.NeedsSubmittedVenue].Submitted);
   }
 }
 

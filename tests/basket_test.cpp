@@ -1,7 +1,8 @@
 // The shop's basket without its window: what is admitted, refused, listed and bought.
+#include "shop/basket.h"
+
 #include <gtest/gtest.h>
 
-#include "shop/basket.h"
 #include "shop/catalogue.h"
 #include "studio/colour_table.h"
 #include "support/scripted_platform.h"
@@ -168,16 +169,12 @@ TEST_F(BasketTest, TheListShowsTheChosenLinesInSlotOrderWithTotalAndFunds) {
   ASSERT_TRUE(basket.AddCatalogueItem(54, 1));
   // $133 would not fit: the pencil stays out of the list.
   EXPECT_FALSE(basket.AddCatalogueItem(34, 1));
-  EXPECT_EQ(basket.ListLines(), (std::vector<std::string>{
-                                    "Quantity: Item  (Cost/unit)",
-                                    "----------------------------------",
-                                    "1: Trophy rack ($30)",
-                                    "1: Burglar alarm ($100)",
-                                    "----------------------------------",
-                                    "Total:                   $130",
-                                    "",
-                                    "",
-                                    "Avaliable funds:      $130.50"}));
+  EXPECT_EQ(
+      basket.ListLines(),
+      (std::vector<std::string>{
+          "Quantity: Item  (Cost/unit)", "----------------------------------",
+          "1: Trophy rack ($30)", "1: Burglar alarm ($100)", "----------------------------------",
+          "Total:                   $130", "", "", "Avaliable funds:      $130.50"}));
 }
 
 TEST_F(BasketTest, ItemNamesAreTakenBetweenTheColonAndTheBracket) {

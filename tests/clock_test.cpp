@@ -1,12 +1,13 @@
 // The clock tick: date and labels, the day's plan, the end of the event day,
 // and the fire and the burglary.
+#include "simulation/clock.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "challenges/challenge_window.h"
-#include "simulation/clock.h"
 #include "simulation/notice_window.h"
 #include "support/test_app.h"
 #include "ui/info_bar.h"
@@ -19,13 +20,17 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string Label(const QLabel* label) { return label->text().toStdString(); }
+std::string Label(const QLabel* label) {
+  return label->text().toStdString();
+}
 
 void SaveTextForTest(const std::filesystem::path& path, const std::string& text) {
   std::ofstream(path) << text << "\r\n";
 }
 
-constexpr int HourOf(int week, int day, int hour) { return week * 168 + day * 24 + hour; }
+constexpr int HourOf(int week, int day, int hour) {
+  return week * 168 + day * 24 + hour;
+}
 
 // The next tick lands on `elapsed`; the plan counts as built for that day.
 void ClockBefore(TestApp& app, int elapsed) {
@@ -300,8 +305,7 @@ TEST(Clock, BurglaryNeedsMoreThanFifteenReputation) {
   WatchNotice(app, &seen);
   Tick(app);
   EXPECT_EQ(seen.caption, "BURGLARY !!!");
-  EXPECT_EQ(seen.lines,
-            Lines{"Your artwork entitled \"middle\" was stolen during the night."});
+  EXPECT_EQ(seen.lines, Lines{"Your artwork entitled \"middle\" was stolen during the night."});
   EXPECT_TRUE(seen.imageVisible);
   EXPECT_FALSE(seen.clockRan);
   EXPECT_EQ(app.platform.EffectNames(), Lines{"s2.wav"});

@@ -10,7 +10,9 @@
 namespace pictorio {
 namespace {
 
-std::string Label(const QLabel* label) { return label->text().toStdString(); }
+std::string Label(const QLabel* label) {
+  return label->text().toStdString();
+}
 
 TEST(NewGame, StartsWithTwentyFiveDollarsAtHourTwo) {
   TestApp app;
@@ -181,8 +183,8 @@ TEST(EndGame, EmptiesTheGameAndTheInfoBar) {
   EXPECT_EQ(Label(bar.Label10), "No game in progress");
   TForm1& main = app.main();
   EXPECT_FALSE(main.Timer1.Enabled());
-  for (QAction* off : {main.paint1, main.Calendar1, main.Save1, main.Shop1, main.SubmitPictures1,
-                       main.nowEvent1})
+  for (QAction* off :
+       {main.paint1, main.Calendar1, main.Save1, main.Shop1, main.SubmitPictures1, main.nowEvent1})
     EXPECT_FALSE(off->isEnabled());
   EXPECT_FALSE(main.Image20->ShowHint());
   EXPECT_TRUE(main.Image1->ShowHint());
@@ -301,9 +303,9 @@ TEST(SoundMenus, EachThemeDrawsFromItsOwnTracks) {
     int draw;
     const char* file;
   };
-  for (const Case& c : {Case{20, 5, 4, "m64.mid"}, Case{30, 3, 0, "m30.mid"},
-                        Case{40, 3, 2, "m42.mid"}, Case{50, 3, 1, "m51.mid"},
-                        Case{10, 11, 0, "m10.mid"}}) {
+  for (const Case& c :
+       {Case{20, 5, 4, "m64.mid"}, Case{30, 3, 0, "m30.mid"}, Case{40, 3, 2, "m42.mid"},
+        Case{50, 3, 1, "m51.mid"}, Case{10, 11, 0, "m10.mid"}}) {
     app.game.MusicTheme = c.theme;
     app.game.MusicRestart = true;
     app.platform.randomCalls.clear();

@@ -1,11 +1,11 @@
 // The pieces of the platform adapter that need no window: paths, pictures,
 // text files, animations, cursors, and the components the windows are built of.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QBitmap>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "core/game.h"
 #include "core/text_file.h"
@@ -144,8 +144,8 @@ TEST(Animations, ControlShowsItsStopFrameWhenInactive) {
 TEST(Cursors, PicturesBecomeMonochromeCursorsWithTheirHotSpots) {
   for (const CursorShape& shape : kCursorShapes) {
     SCOPED_TRACE(shape.name);
-    const QImage picture = LoadPicture(std::string(PICTORIO_GAME_DIR) + "/design/cursors/" +
-                                       shape.name + ".png");
+    const QImage picture =
+        LoadPicture(std::string(PICTORIO_GAME_DIR) + "/design/cursors/" + shape.name + ".png");
     ASSERT_EQ(picture.size(), QSize(32, 32));
     const QCursor cursor = MakeCursor(picture, shape.hotX, shape.hotY);
     EXPECT_EQ(cursor.hotSpot(), QPoint(shape.hotX, shape.hotY));

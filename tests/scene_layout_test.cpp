@@ -1,8 +1,9 @@
 // Dressing the venue window: background, frames at their places, the entered
 // pictures in them and sold marks over what has been sold.
+#include "simulation/scene_layout.h"
+
 #include <gtest/gtest.h>
 
-#include "simulation/scene_layout.h"
 #include "support/test_app.h"
 #include "ui/main_window.h"
 #include "ui/picture_io.h"

@@ -145,27 +145,32 @@ TEST_F(ShopTest, EachProductOpensItsOwnPanelWithItsPricesAndTexts) {
     std::string says;
   };
   const std::vector<Case> cases = {
-      {shop().Paper2, 3,
+      {shop().Paper2,
+       3,
        {"Canvases", "$1", "$5", "$20", "Please select the number of canvases you",
         "would like to purchace."},
        "We have only top quality primed canvases for sale. You can buy a single sheet or packs "
        "(5 or 20). The price is $1 per sheet."},
-      {shop().Pencils1, 4,
+      {shop().Pencils1,
+       4,
        {"Pencils", "$3", "$5", "Please select the equipment you", "would like to purchace."},
        "Select from our range of pencils. The standard pencil (HB) is only $3, with the harder "
        "H2 and softer B2 pencils selling for $5. An eraser is also avaliably for only $5."},
       {shop().Charcoal1, 5, {"Charcoal", "$1"}, "Fine charcoal for only $1 per stick."},
-      {shop().Pastels1, 1,
+      {shop().Pastels1,
+       1,
        {"Pastels", "$5 per color", "$80", "Click on the color pastel you want to buy"},
        "You can select individual pastels for only $5 each or buy a whole set for $80."},
-      {shop().Watercolors1, 2,
+      {shop().Watercolors1,
+       2,
        {"Watercolors", "$10 per color", "$160", "$10", "$15", "$28", "$35", "$42",
         "Please select the equipment you require."},
        "We have the following products in the watercolor range: 16 different colors of water "
        "based paintwhich can be bought separately for $10 each or as a set for $160. We also "
        "stock 5 differentbrushes ranging in price from $10 to $42. (Please select  \"Product "
        "Information\" in the Help menu for more information)."},
-      {shop().OilPaint1, 6,
+      {shop().OilPaint1,
+       6,
        {"Oil Paint", "$10", "$50", "$25", "$30", "$55", "$62", "$70",
         "Please select the equipment you require"},
        "The following oil-painting products are available: Red, Blue and Green paint, for $80 "
@@ -175,7 +180,8 @@ TEST_F(ShopTest, EachProductOpensItsOwnPanelWithItsPricesAndTexts) {
        "We also stock 5 different brushes intended for oil painting ranging in price from $25 "
        "to $70. (Please select  \"Product Information\" in the Help menu for more "
        "information)."},
-      {shop().Extras1, 7,
+      {shop().Extras1,
+       7,
        {"Extras", "$30", "$35", "$50", "$100", "Please select the item you require"},
        "The products on offer are there to make your life a bit more comfortable. Please select "
        "one of the following: Trophy rack to display your awards. A fire extinguisher or "
@@ -380,7 +386,7 @@ TEST_F(ShopTest, OptionsShowTheInfoBarAndARefreshedStockWindow) {
 TEST_F(ShopTest, ANewGameClosesTheShopAndDropsTheOldBasket) {
   OpenShop();
   shop().Paper2->trigger();
-  shop().BitBtn[14]->click();  // $20 of the old game's $25
+  shop().BitBtn[14]->click();                       // $20 of the old game's $25
   app.platform.answers.push_back(ModalResult::No);  // do not save the old game
   app.StartNewGame("Bea");
   EXPECT_FALSE(shop().Showing());

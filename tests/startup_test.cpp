@@ -44,8 +44,8 @@ TEST(StartUp, SetsTheProgramVariablesVenuesAndMenus) {
     EXPECT_FALSE(venue.Submitted);
   }
 
-  for (QAction* off : {main.Calendar1, main.Shop1, main.paint1, main.SubmitPictures1,
-                       main.nowEvent1, main.Save1})
+  for (QAction* off :
+       {main.Calendar1, main.Shop1, main.paint1, main.SubmitPictures1, main.nowEvent1, main.Save1})
     EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
   for (QAction* on : {main.New1, main.LoadGame1, main.Delete1, main.Exit1, main.InfoBar1,
                       main.StockBar1, main.Sound1, main.Music1, main.Pause1, main.Help1})
@@ -127,7 +127,8 @@ TEST(StartUp, MissingMusicFileSwitchesMusicOffAndPlaysNothing) {
   EXPECT_FALSE(app.game.MusicOn);
   EXPECT_FALSE(app.main().Music1->isEnabled());
   EXPECT_FALSE(app.main().Music1->isChecked());
-  EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Some sound files may be missing"});
+  EXPECT_EQ(app.platform.MessageTexts(),
+            std::vector<std::string>{"Some sound files may be missing"});
   EXPECT_TRUE(app.platform.tracks.empty());
   EXPECT_TRUE(app.game.SoundOn);
   EXPECT_TRUE(app.main().Sound1->isEnabled());

@@ -1,9 +1,10 @@
 // The stock window: amounts in quarters, used-up materials retired, and the
 // window that floats above the game without blocking it.
+#include "shop/stock_window.h"
+
 #include <gtest/gtest.h>
 
 #include "shop/stock_list.h"
-#include "shop/stock_window.h"
 #include "support/test_app.h"
 #include "ui/main_window.h"
 
@@ -12,10 +13,9 @@ namespace {
 
 TEST(StockAmount, RoundsUpToTheNextQuarter) {
   const std::vector<std::pair<int, std::string>> cases = {
-      {1, " 1/4"},    {250, " 1/4"},  {251, " 1/2"},   {500, " 1/2"},
-      {501, " 3/4"},  {750, " 3/4"},  {751, " 1"},     {999, " 1"},
-      {1000, " 1 "},  {1001, " 1  1/4"}, {1500, " 1  1/2"}, {1999, " 2"},
-      {2000, " 2 "},  {20000, " 20 "}, {20751, " 21"}};
+      {1, " 1/4"},       {250, " 1/4"}, {251, " 1/2"}, {500, " 1/2"},   {501, " 3/4"},
+      {750, " 3/4"},     {751, " 1"},   {999, " 1"},   {1000, " 1 "},   {1001, " 1  1/4"},
+      {1500, " 1  1/2"}, {1999, " 2"},  {2000, " 2 "}, {20000, " 20 "}, {20751, " 21"}};
   for (const auto& [units, text] : cases) EXPECT_EQ(StockAmountText(units), text) << units;
 }
 

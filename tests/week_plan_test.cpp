@@ -1,9 +1,10 @@
 // The week's events: which day carries what, today's event opening, the telephone
 // notice and the calendar's day list.
+#include "simulation/week_plan.h"
+
 #include <gtest/gtest.h>
 
 #include "simulation/notice_window.h"
-#include "simulation/week_plan.h"
 #include "support/scripted_platform.h"
 #include "support/test_app.h"
 #include "ui/main_window.h"
@@ -80,14 +81,10 @@ TEST(WeekPlan, ThursdayOfWeekFourWithNothingEntered) {
   app.game.EventVenue = kVenueFlea;
   BuildOn(app, 4, 4);
   EXPECT_EQ(app.forms().Form4->DayList(),
-            (Lines{"Mo:     X", kRule,
-                   "Tu:  Flea Market    X", kRule,
-                   "We:     X", kRule,
-                   "Th:  Local exhibition   *Today*", kRule,
-                   "Fr:  Flea Market ", kRule,
-                   "Sa:  National exhibition ", kRule,
-                   "Su:  International exhibition ", kRule,
-                   "", "Events Next week :", "- Challenge (We)"}));
+            (Lines{"Mo:     X", kRule, "Tu:  Flea Market    X", kRule, "We:     X", kRule,
+                   "Th:  Local exhibition   *Today*", kRule, "Fr:  Flea Market ", kRule,
+                   "Sa:  National exhibition ", kRule, "Su:  International exhibition ", kRule, "",
+                   "Events Next week :", "- Challenge (We)"}));
   EXPECT_FALSE(app.forms().Form4->Button2->isEnabled());
   EXPECT_FALSE(app.main().nowEvent1->isEnabled());
   EXPECT_EQ(app.game.EventVenue, 0);
@@ -105,8 +102,7 @@ TEST(WeekPlan, NextWeeksEventsFollowTheAlternation) {
   };
   EXPECT_EQ(nextWeek(1), Lines{"- National exhibition (Sa)"});
   EXPECT_EQ(nextWeek(2), Lines{"- Challenge (We)"});
-  EXPECT_EQ(nextWeek(3),
-            (Lines{"- National exhibition (Sa)", "- International exhibition (Su)"}));
+  EXPECT_EQ(nextWeek(3), (Lines{"- National exhibition (Sa)", "- International exhibition (Su)"}));
   // The last week of the year leads into week 1 of the next.
   EXPECT_EQ(nextWeek(52), Lines{"- Challenge (We)"});
 }

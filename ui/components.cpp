@@ -104,8 +104,8 @@ void TImage::mouseMoveEvent(QMouseEvent* event) {
 
 void TImage::mouseReleaseEvent(QMouseEvent* event) {
   if (OnMouseUp) OnMouseUp(event->button(), event->position().toPoint());
-  const bool click = pressed_ && rect().contains(event->position().toPoint()) &&
-                     event->button() == Qt::LeftButton;
+  const bool click =
+      pressed_ && rect().contains(event->position().toPoint()) && event->button() == Qt::LeftButton;
   pressed_ = false;
   if (click && OnClick) OnClick();
 }
@@ -120,9 +120,13 @@ bool TMediaPlayer::Open(std::string* error) {
   return platform_.MediaOpen(channel_, FileName, error);
 }
 
-bool TMediaPlayer::Play(std::string* error) { return platform_.MediaPlay(channel_, error); }
+bool TMediaPlayer::Play(std::string* error) {
+  return platform_.MediaPlay(channel_, error);
+}
 
-void TMediaPlayer::Stop() { platform_.MediaStop(channel_); }
+void TMediaPlayer::Stop() {
+  platform_.MediaStop(channel_);
+}
 
 TAnimate::TAnimate(Platform& platform, QWidget* parent) : QLabel(parent), platform_(platform) {
   timer_.setInterval(100);

@@ -13,7 +13,9 @@ void TFormBase::SetCaption(const std::string& caption) {
   setWindowTitle(QString::fromStdString(caption));
 }
 
-std::string TFormBase::Caption() const { return windowTitle().toStdString(); }
+std::string TFormBase::Caption() const {
+  return windowTitle().toStdString();
+}
 
 void TFormBase::Close() {
   closing_ = true;

@@ -39,10 +39,16 @@ void ShowMoney(TForm3& bar, double money) {
   bar.Label7->setText(QString::fromStdString(FormatMoney(money)));
 }
 
-void ShowReputation(TForm3& bar, int reputation) { bar.Label6->setNum(reputation); }
+void ShowReputation(TForm3& bar, int reputation) {
+  bar.Label6->setNum(reputation);
+}
 
-void ShowPictureCount(TForm3& bar, int count) { bar.Label8->setNum(count); }
+void ShowPictureCount(TForm3& bar, int count) {
+  bar.Label8->setNum(count);
+}
 
-std::string Text(const QLabel* label) { return label->text().toStdString(); }
+std::string Text(const QLabel* label) {
+  return label->text().toStdString();
+}
 
 }  // namespace pictorio

@@ -21,10 +21,10 @@ class TForm3 : public TFormBase {
   QLabel* Label3;
   QLabel* Label4;
   QLabel* Label5;
-  QLabel* Label6;  // reputation
-  QLabel* Label7;  // money
-  QLabel* Label8;  // pictures
-  QLabel* Label10; // clock
+  QLabel* Label6;   // reputation
+  QLabel* Label7;   // money
+  QLabel* Label8;   // pictures
+  QLabel* Label10;  // clock
 
   TStringList ListBox1;  // the saved-game text of the current game
   TStringList ListBox2;  // the save index while a save, load or delete runs

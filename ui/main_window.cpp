@@ -304,17 +304,25 @@ void TForm1::Timer2Timer() {
       MsgType::Information, MsgButtons::Ok);
 }
 
-void TForm1::New1Click() { NewGame(game_, forms_); }
+void TForm1::New1Click() {
+  NewGame(game_, forms_);
+}
 
-void TForm1::LoadGame1Click() { LoadGame(game_, forms_); }
+void TForm1::LoadGame1Click() {
+  LoadGame(game_, forms_);
+}
 
-void TForm1::Save1Click() { SaveGame(game_, forms_); }
+void TForm1::Save1Click() {
+  SaveGame(game_, forms_);
+}
 
-void TForm1::Delete1Click() { DeleteGame(game_, forms_); }
+void TForm1::Delete1Click() {
+  DeleteGame(game_, forms_);
+}
 
 void TForm1::Exit1Click() {
-  if (game_.platform.MessageDlg("Do you want to exit?", MsgType::Confirmation,
-                                MsgButtons::YesNo) != ModalResult::Yes)
+  if (game_.platform.MessageDlg("Do you want to exit?", MsgType::Confirmation, MsgButtons::YesNo) !=
+      ModalResult::Yes)
     return;
   MediaPlayer2.Stop();
   close();
@@ -371,7 +379,9 @@ void TForm1::SubmitPicturesClick(int /*venue*/) {}
 
 void TForm1::nowEvent1Click() {}
 
-void TForm1::InfoBar1Click() { forms_.Form3->show(); }
+void TForm1::InfoBar1Click() {
+  forms_.Form3->show();
+}
 
 void TForm1::StockBar1Click() {
   forms_.Form11->RefreshStockList();
@@ -402,11 +412,17 @@ void TForm1::SetSpeed(QAction* item, int intervalMs) {
   Timer1.SetInterval(intervalMs);
 }
 
-void TForm1::veryfast1Click() { SetSpeed(veryfast1, kVeryFastInterval); }
+void TForm1::veryfast1Click() {
+  SetSpeed(veryfast1, kVeryFastInterval);
+}
 
-void TForm1::fast1Click() { SetSpeed(fast1, kFastInterval); }
+void TForm1::fast1Click() {
+  SetSpeed(fast1, kFastInterval);
+}
 
-void TForm1::Normal1Click() { SetSpeed(Normal1, kNormalInterval); }
+void TForm1::Normal1Click() {
+  SetSpeed(Normal1, kNormalInterval);
+}
 
 void TForm1::Pause1Click() {
   TForm12& notice = *forms_.Form12;
@@ -456,11 +472,17 @@ void TForm1::Image22Click() {
   if (paint1->isEnabled()) paint1Click();
 }
 
-void TForm1::Image23Click() { Exit1Click(); }
+void TForm1::Image23Click() {
+  Exit1Click();
+}
 
-void TForm1::TrophyClick(int trophy) { ShowTrophyClick(game_, forms_, trophy); }
+void TForm1::TrophyClick(int trophy) {
+  ShowTrophyClick(game_, forms_, trophy);
+}
 
-void TForm1::Timer1Timer() { AdvanceClock(game_, forms_); }
+void TForm1::Timer1Timer() {
+  AdvanceClock(game_, forms_);
+}
 
 void TForm1::MediaPlayer2Notify() {
   if (game_.MusicRestart) PlayMusicTrack();

@@ -35,8 +35,8 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 bool HasJpegSignature(std::FILE* f) {
   unsigned char head[3] = {0, 0, 0};
-  const bool jpeg = std::fread(head, 1, 3, f) == 3 && head[0] == 0xFF && head[1] == 0xD8 &&
-                    head[2] == 0xFF;
+  const bool jpeg =
+      std::fread(head, 1, 3, f) == 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF;
   std::rewind(f);
   return jpeg;
 }
@@ -131,8 +131,7 @@ QImage LoadPicture(const std::string& nativePath, std::string* error) {
   return image;
 }
 
-bool SaveJpeg(const QImage& image, const std::string& nativePath, int quality,
-              std::string* error) {
+bool SaveJpeg(const QImage& image, const std::string& nativePath, int quality, std::string* error) {
   if (image.isNull()) {
     SetError(error, "There is no picture to save.");
     return false;

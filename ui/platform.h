@@ -77,8 +77,8 @@ struct CursorShape {
   int hotX;
   int hotY;
 };
-inline constexpr CursorShape kCursorShapes[] = {
-    {"PENCIL", 0, 0}, {"CHARCO", 0, 0}, {"ERA", 4, 5}, {"BRU", 0, 0}, {"PASTA", 1, 1},
-    {"ROLL", 14, 5},  {"SPRAY", 0, 0},  {"PEN", 2, 3}, {"TAT", 7, 0}};
+inline constexpr CursorShape kCursorShapes[] = {{"PENCIL", 0, 0}, {"CHARCO", 0, 0}, {"ERA", 4, 5},
+                                                {"BRU", 0, 0},    {"PASTA", 1, 1},  {"ROLL", 14, 5},
+                                                {"SPRAY", 0, 0},  {"PEN", 2, 3},    {"TAT", 7, 0}};
 
 }  // namespace pictorio

@@ -66,19 +66,23 @@ std::string QtPlatform::InputBox(const std::string& caption, const std::string& 
                                  const std::string& proposed) {
   bool ok = false;
   const QString text = QInputDialog::getText(
-      QApplication::activeWindow(), QString::fromStdString(caption),
-      QString::fromStdString(prompt), QLineEdit::Normal, QString::fromStdString(proposed), &ok);
+      QApplication::activeWindow(), QString::fromStdString(caption), QString::fromStdString(prompt),
+      QLineEdit::Normal, QString::fromStdString(proposed), &ok);
   return ok ? text.toStdString() : proposed;
 }
 
-void QtPlatform::ShowModal(QDialog& window) { window.exec(); }
+void QtPlatform::ShowModal(QDialog& window) {
+  window.exec();
+}
 
 int QtPlatform::Random(int n) {
   if (n <= 0) return 0;
   return std::uniform_int_distribution<int>(0, n - 1)(random_);
 }
 
-double QtPlatform::RandomReal() { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }
+double QtPlatform::RandomReal() {
+  return std::uniform_real_distribution<double>(0.0, 1.0)(random_);
+}
 
 bool QtPlatform::MediaOpen(MediaChannel channel, const std::string& nativePath,
                            std::string* error) {
@@ -89,7 +93,9 @@ bool QtPlatform::MediaPlay(MediaChannel channel, std::string* error) {
   return audio_->Play(channel, error);
 }
 
-void QtPlatform::MediaStop(MediaChannel channel) { audio_->Stop(channel); }
+void QtPlatform::MediaStop(MediaChannel channel) {
+  audio_->Stop(channel);
+}
 
 void QtPlatform::SetMediaNotify(MediaChannel channel, std::function<void()> onEnd) {
   audio_->SetNotify(channel, std::move(onEnd));
@@ -148,13 +154,17 @@ DisplayMode QtPlatform::CurrentDisplayMode() {
 
 // X11 cannot change its colour depth while running, so the only mode on offer
 // is the one in use; a game that wants another runs in its own 800 x 600 window.
-std::vector<DisplayMode> QtPlatform::DisplayModes() { return {CurrentDisplayMode()}; }
+std::vector<DisplayMode> QtPlatform::DisplayModes() {
+  return {CurrentDisplayMode()};
+}
 
 void QtPlatform::SetDisplayMode(const DisplayMode& mode) {
   if (mode == CurrentDisplayMode()) return;
   throw DisplayModeError("The display mode cannot be changed on this system.");
 }
 
-std::string QtPlatform::CurrentDirectory() { return QDir::currentPath().toStdString(); }
+std::string QtPlatform::CurrentDirectory() {
+  return QDir::currentPath().toStdString();
+}
 
 }  // namespace pictorio

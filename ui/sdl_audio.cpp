@@ -17,7 +17,9 @@ SdlAudio* g_audio = nullptr;  // SDL's finish hooks carry no user pointer.
 constexpr int kEffectChannel = 0;
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
-int Index(MediaChannel channel) { return static_cast<int>(channel); }
+int Index(MediaChannel channel) {
+  return static_cast<int>(channel);
+}
 
 bool Readable(const std::string& path, std::string* error) {
   std::ifstream in(path, std::ios::binary);

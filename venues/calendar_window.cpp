@@ -64,9 +64,13 @@ TForm4::TForm4(Game& g, Forms& f) : TFormBase(g, f, "Calendar") {
   QObject::connect(Button6, &QPushButton::clicked, [this] { Button6Click(); });
 }
 
-void TForm4::Button6Click() { Close(); }
+void TForm4::Button6Click() {
+  Close();
+}
 
-void TForm4::FormClose() { forms.Form1->paint1->setEnabled(true); }
+void TForm4::FormClose() {
+  forms.Form1->paint1->setEnabled(true);
+}
 
 void TForm4::SetDayList(const std::vector<std::string>& lines) {
   QStringList text;

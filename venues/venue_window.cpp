@@ -87,9 +87,13 @@ TForm9::TForm9(Game& g, Forms& f) : TFormBase(g, f, "Event") {
   QObject::connect(Exit1, &QAction::triggered, [this] { Exit1Click(); });
 }
 
-void TForm9::Button3Click() { Close(); }
+void TForm9::Button3Click() {
+  Close();
+}
 
-void TForm9::Exit1Click() { Close(); }
+void TForm9::Exit1Click() {
+  Close();
+}
 
 TImage* TForm9::Frame(int k) const {
   TImage* const frames[8] = {Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8};
@@ -107,6 +111,8 @@ void TForm9::SetTitleColour(const QColor& colour) {
   Label1->setPalette(palette);
 }
 
-QColor TForm9::TitleColour() const { return Label1->palette().color(QPalette::WindowText); }
+QColor TForm9::TitleColour() const {
+  return Label1->palette().color(QPalette::WindowText);
+}
 
 }  // namespace pictorio

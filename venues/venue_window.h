@@ -55,7 +55,7 @@ class TForm9 : public TFormBase {
   QLabel* Label5;
   QLabel* Label3;
   QLabel* Label4;
-  QLabel* Label6;  // hours left, written by the clock
+  QLabel* Label6;        // hours left, written by the clock
   QPushButton* Button1;  // "yes"
   QPushButton* Button2;  // "no"
   QPushButton* Button3;  // "Exit"

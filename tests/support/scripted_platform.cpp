@@ -118,7 +118,9 @@ void ScriptedPlatform::RegisterCursor(int number, const std::string& resourceNam
   cursors[number] = resourceName;
 }
 
-void ScriptedPlatform::SetScreenCursor(int number) { screenCursor = number; }
+void ScriptedPlatform::SetScreenCursor(int number) {
+  screenCursor = number;
+}
 
 void ScriptedPlatform::SetDisplayMode(const DisplayMode& mode) {
   if (refuseDisplayChange) throw DisplayModeError("refused");

@@ -1,9 +1,9 @@
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <atomic>
-#include <unistd.h>
 
 #include "ui/main_window.h"
 
@@ -27,8 +27,7 @@ TestApp::TestApp() : dir(MakeTempFolder()) {
   const fs::path assets = PICTORIO_GAME_DIR;
   for (const auto& entry : fs::directory_iterator(assets)) {
     const std::string name = entry.path().filename().string();
-    if (name == "savegames" || name == "pictures" || name == "pictorio" || name[0] == '.')
-      continue;
+    if (name == "savegames" || name == "pictures" || name == "pictorio" || name[0] == '.') continue;
     fs::create_symlink(entry.path(), dir / name);
   }
   fs::create_directories(dir / "savegames");
@@ -42,7 +41,9 @@ TestApp::~TestApp() {
   fs::remove_all(dir, ignored);
 }
 
-void TestApp::Start() { windows_ = std::make_unique<FormSet>(game); }
+void TestApp::Start() {
+  windows_ = std::make_unique<FormSet>(game);
+}
 
 void TestApp::StartNewGame(const std::string& name) {
   if (!windows_) Start();

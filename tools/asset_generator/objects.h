@@ -1,8 +1,8 @@
 #pragma once
 
-#include "style.h"
-
 #include <QRectF>
+
+#include "style.h"
 
 namespace assets {
 
@@ -19,8 +19,9 @@ void DrawLandscape(QPainter& p, const QRectF& box, int variant);
 void DrawFrame(QPainter& p, const QRectF& outer, qreal border, const QColor& wood);
 void DrawEasel(QPainter& p, const QRectF& box, int variant);
 void DrawPlant(QPainter& p, const QRectF& box);
-void DrawPaintTube(QPainter& p, const QPointF& at, qreal length, double angleDegrees, const QColor& paint);
-void DrawBrushTool(QPainter& p, const QPointF& tip, qreal length, double angleDegrees, const QColor& handle,
+void DrawPaintTube(QPainter& p, const QPointF& at, qreal length, double angleDegrees,
                    const QColor& paint);
+void DrawBrushTool(QPainter& p, const QPointF& tip, qreal length, double angleDegrees,
+                   const QColor& handle, const QColor& paint);
 
 }  // namespace assets

@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cstdint>
 #include <vector>
 
@@ -14,22 +13,24 @@ namespace assets {
 // Small deterministic generator: the standard distributions differ between
 // library versions, and the assets must come out the same everywhere.
 class Rng {
-public:
-    explicit Rng(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull) {}
-    std::uint32_t next() {
-        state_ += 0x9E3779B97F4A7C15ull;
-        std::uint64_t z = state_;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 16);
-    }
-    // Uniform in [lo, hi].
-    int range(int lo, int hi) { return lo + static_cast<int>(next() % static_cast<std::uint32_t>(hi - lo + 1)); }
-    double real() { return (next() & 0xFFFFFF) / double(0x1000000); }
-    double real(double lo, double hi) { return lo + (hi - lo) * real(); }
+ public:
+  explicit Rng(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull) {}
+  std::uint32_t next() {
+    state_ += 0x9E3779B97F4A7C15ull;
+    std::uint64_t z = state_;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 16);
+  }
+  // Uniform in [lo, hi].
+  int range(int lo, int hi) {
+    return lo + static_cast<int>(next() % static_cast<std::uint32_t>(hi - lo + 1));
+  }
+  double real() { return (next() & 0xFFFFFF) / double(0x1000000); }
+  double real(double lo, double hi) { return lo + (hi - lo) * real(); }
 
-private:
-    std::uint64_t state_;
+ private:
+  std::uint64_t state_;
 };
 
 // The house look: flat warm fills, a soft dark-brown ink line, light from the
@@ -80,8 +81,8 @@ void Title(QPainter& p, const QRectF& box, const QString& text, const QFont& fon
 
 // A loaded-brush stroke through the points: parallel bristle lines of
 // slightly varied colour, so fills look painted rather than computed.
-void PaintStroke(QPainter& p, const std::vector<QPointF>& points, qreal width, const QColor& colour, Rng& rng,
-                 int alpha = 210);
+void PaintStroke(QPainter& p, const std::vector<QPointF>& points, qreal width, const QColor& colour,
+                 Rng& rng, int alpha = 210);
 
 // Points along a cubic curve, for strokes.
 std::vector<QPointF> Curve(QPointF a, QPointF b, QPointF c, QPointF d, int n = 24);
