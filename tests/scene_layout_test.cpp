@@ -58,6 +58,9 @@ TEST(SceneLayout, InternationalGalleryHangsEightFramesAtTheirPlaces) {
   EXPECT_EQ(app.game.SceneImageWidth, 87);
   EXPECT_EQ(app.game.SceneImageHeight, 74);
   EXPECT_FALSE(venue.Image17->Picture().isNull()) << "\\screens\\s9.jpg";
+  // The screen is painted with the frames at window places: it must be shown
+  // at its own size from the corner, never scaled, or pictures miss their frames.
+  EXPECT_EQ(venue.Image17->geometry(), QRect(QPoint(0, 0), venue.Image17->Picture().size()));
   EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"});
 }
 
