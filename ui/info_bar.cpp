@@ -1,6 +1,8 @@
 #include "ui/info_bar.h"
 
 #include "core/game.h"
+#include "ui/forms.h"
+#include "ui/main_window.h"
 
 namespace pictorio {
 
@@ -33,6 +35,15 @@ TForm3::TForm3(Game& g, Forms& f) : TFormBase(g, f, "Game Info") {
   Label3 = MakeLabel(this, "Total Pictures:", 14, 80, 110);
   Label8 = MakeLabel(this, "0", 124, 80, 120);
   Label10 = MakeLabel(this, "0", 14, 108, 232);
+}
+
+// The first time it opens it goes to the room's lower right corner, where it
+// hides none of the hot spots; after that it stays where the player puts it.
+void TForm3::FormShow() {
+  if (placed_) return;
+  placed_ = true;
+  const QRect room = forms.Form1->geometry();
+  move(room.right() - frameGeometry().width() - 12, room.bottom() - frameGeometry().height() - 40);
 }
 
 void ShowMoney(TForm3& bar, double money) {

@@ -29,6 +29,12 @@ class TForm3 : public TFormBase {
   TStringList ListBox1;  // the saved-game text of the current game
   TStringList ListBox2;  // the save index while a save, load or delete runs
   TStringList ListBox3;  // titles of the free pictures
+
+ protected:
+  void FormShow() override;
+
+ private:
+  bool placed_ = false;
 };
 
 // Small helpers so every writer formats the figures the same way.

@@ -365,6 +365,9 @@ void TForm1::Shop1Click() {
   shop.move(geometry().topLeft());
   shop.show();
   shop.activateWindow();
+  // The info bar floats above every window; without a window manager to keep
+  // it there, lift it over the shop explicitly.
+  if (forms_.Form3->Showing()) forms_.Form3->raise();
   // A missing animation leaves the shopkeeper still; the shop does not complain.
   shop.Animate1->SetFileName(AssetPath(game_, "\\avis\\a1.avi"));
   ShowMoney(*forms_.Form3, game_.GameState.Money);
