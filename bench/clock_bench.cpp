@@ -1,0 +1,83 @@
+// How much one game hour costs. The clock ticks four times a second at "Very
+// fast", also while the shop or a venue is open, so an ordinary tick must stay cheap.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <cstdlib>
+
+#include "core/game.h"
+#include "core/game_flow.h"
+#include "simulation/clock.h"
+#include "simulation/week_plan.h"
+#include "ui/forms.h"
+#include "ui/main_window.h"
+#include "ui/platform.h"
+
+namespace {
+
+using namespace pictorio;
+
+// Answers yes to everything and never blocks: the benchmark plays no part in the game.
+class QuietPlatform : public Platform {
+ public:
+  ModalResult MessageDlg(const std::string&, MsgType, MsgButtons buttons) override {
+    return buttons == MsgButtons::YesNo ? ModalResult::No : ModalResult::Ok;
+  }
+  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+    return "Bench";
+  }
+  void ShowModal(QDialog& window) override { window.reject(); }
+  int Random(int) override { return 0; }
+  double RandomReal() override { return 0.5; }
+  bool MediaOpen(MediaChannel, const std::string&, std::string*) override { return true; }
+  bool MediaPlay(MediaChannel, std::string*) override { return true; }
+  void MediaStop(MediaChannel) override {}
+  void SetMediaNotify(MediaChannel, std::function<void()>) override {}
+  std::vector<QImage> LoadAnimation(const std::string&, std::string*) override { return {}; }
+  void RegisterCursor(int, const std::string&) override {}
+  void SetScreenCursor(int) override {}
+  DisplayMode CurrentDisplayMode() override { return {800, 600, 16}; }
+  std::vector<DisplayMode> DisplayModes() override { return {{800, 600, 16}}; }
+  void SetDisplayMode(const DisplayMode&) override {}
+  std::string CurrentDirectory() override { return PICTORIO_GAME_DIR; }
+};
+
+struct RunningGame {
+  QuietPlatform platform;
+  Game game{platform};
+  FormSet windows{game};
+  RunningGame() { windows.forms().Form1->New1Click(); }
+};
+
+// An hour in the middle of a day: no plan, no incident, only the clock's labels.
+void BM_OrdinaryTick(benchmark::State& state) {
+  RunningGame run;
+  for (auto _ : state) {
+    run.game.ElapsedHours = 24 * 8 + 10;  // Tuesday, 11 o'clock, every time
+    AdvanceClock(run.game, run.windows.forms());
+  }
+}
+BENCHMARK(BM_OrdinaryTick);
+
+// The first hour of a day rebuilds the week plan and the calendar's day list.
+void BM_NewDayTick(benchmark::State& state) {
+  RunningGame run;
+  for (auto _ : state) {
+    run.game.ElapsedHours = 24 * 9 - 1;  // to Wednesday 0:00
+    run.game.PlanDay = 1;
+    AdvanceClock(run.game, run.windows.forms());
+  }
+}
+BENCHMARK(BM_NewDayTick);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
