@@ -36,14 +36,8 @@ void SetSceneHints(TForm1& main, bool gameRunning) {
   main.Image1->SetShowHint(!gameRunning);
 }
 
-}  // namespace
-
-void CloseShop(Forms& forms) {
-  if (forms.Form10->Showing()) forms.Form10->Close();
-}
-
-void FillNewGameText(Game& /*game*/, Forms& forms, const std::string& name) {
-  TStringList& text = forms.Form3->ListBox1;
+// The saved-game text of a game not yet snapshotted; every save rebuilds it first.
+void FillNewGameText(TStringList& text, const std::string& name) {
   text.Add(name);
   text.Add("0");
   text.Add("0");
@@ -61,6 +55,12 @@ void FillNewGameText(Game& /*game*/, Forms& forms, const std::string& name) {
     text.Add("trophiex");
     text.Add("FALSE");
   }
+}
+
+}  // namespace
+
+void CloseShop(Forms& forms) {
+  if (forms.Form10->Showing()) forms.Form10->Close();
 }
 
 void NewGame(Game& game, Forms& forms) {
@@ -87,7 +87,7 @@ void NewGame(Game& game, Forms& forms) {
   CloseShop(forms);
   game.ElapsedHours = 0;
   game.SaveName = name;
-  FillNewGameText(game, forms, name);
+  FillNewGameText(bar.ListBox1, name);
 
   who& state = game.GameState;
   state.PlayerName = name;

@@ -23,7 +23,4 @@ void OfferSaveOrEnd(Game& game, Forms& forms);
 // paid for from the next one.
 void CloseShop(Forms& forms);
 
-// The texts the game puts into the saved-game list for a game not yet snapshotted.
-void FillNewGameText(Game& game, Forms& forms, const std::string& name);
-
 }  // namespace pictorio

@@ -9,6 +9,7 @@
 #include "shop/catalogue.h"
 #include "shop/stock_window.h"
 #include "simulation/trophies.h"
+#include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 #include "ui/main_window.h"
@@ -26,13 +27,6 @@ constexpr int kOilReputation = 35;
 
 const char* const kGreeting = "Please select any of our fine quality products.";
 
-QFont BookAntiqua(int pointSize, bool bold) {
-  QFont font("Book Antiqua");
-  font.setPointSize(pointSize);
-  font.setBold(bold);
-  return font;
-}
-
 QIcon ColourIcon(const QColor& colour) {
   QPixmap swatch(16, 16);
   swatch.fill(colour);
@@ -48,7 +42,7 @@ TForm10::TForm10(Game& g, Forms& f)
     : TFormBase(g, f, "Shop"), basket(g), mediaplayer1(g.platform, MediaChannel::Music) {
   // A full-screen room of its own laid over the main window.
   setWindowFlag(Qt::FramelessWindowHint);
-  setFont(BookAntiqua(10, true));
+  setFont(GameFont(10, true));
   setStyleSheet(
       "QPushButton { background: #f6ead2; border: 2px solid #7a5230; border-radius: 6px;"
       " padding: 3px 8px; color: #3b2412; }"
@@ -85,7 +79,7 @@ TForm10::TForm10(Game& g, Forms& f)
   Memo1 = new QPlainTextEdit(scene_);
   Memo1->setGeometry(24, 226, 214, sceneHeight - 284);
   Memo1->setReadOnly(true);
-  Memo1->setFont(BookAntiqua(10, true));
+  Memo1->setFont(GameFont(10, true));
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   Memo1->setStyleSheet(
       "QPlainTextEdit { background: rgba(255, 251, 238, 235); color: #3b2412;"
@@ -171,7 +165,7 @@ QFrame* TForm10::MakePanel(int number, int height) {
   const QString name = QString("Panel%1").arg(number);
   panel->setObjectName(name);
   panel->setGeometry(kPanelLeft, kPanelTop, kPanelWidth, height);
-  panel->setFont(BookAntiqua(10, true));
+  panel->setFont(GameFont(10, true));
   panel->setStyleSheet(QString("QFrame#%1 { background: rgba(255, 249, 234, 238);"
                                " border: 3px solid #7a5230; border-radius: 10px; }"
                                "QLabel { color: #3b2412; }"
@@ -185,7 +179,7 @@ QFrame* TForm10::MakePanel(int number, int height) {
 QLabel* TForm10::AddHeading(QFrame* panel, const char* text) {
   auto* heading = new QLabel(text, panel);
   heading->setGeometry(14, 8, kPanelWidth - 28, 32);
-  heading->setFont(BookAntiqua(16, true));
+  heading->setFont(GameFont(16, true));
   return heading;
 }
 
@@ -201,7 +195,7 @@ QPushButton* TForm10::AddBuyRow(QFrame* panel, int button, const char* caption, 
   buy->setGeometry(18, top, 180, 30);
   BitBtn[button] = buy;
   QLabel* label = AddLabel(panel, price, 212, top + 4, 70);
-  label->setFont(BookAntiqua(12, true));
+  label->setFont(GameFont(12, true));
   connect(buy, &QPushButton::clicked, [this, slot, units] { BuyClick(slot, units); });
   return buy;
 }
@@ -214,7 +208,7 @@ QPushButton* TForm10::AddCloseButton(QFrame* panel, const char* caption, int pan
 }
 
 void TForm10::BuildPanels() {
-  const QFont small = BookAntiqua(9, true);
+  const QFont small = GameFont(9, true);
 
   QFrame* canvases = MakePanel(3, 270);
   AddHeading(canvases, "Canvases");
@@ -255,7 +249,7 @@ void TForm10::BuildPanels() {
   SpeedButton[2] = new QPushButton("Buy the whole set", pastels);
   SpeedButton[2]->setGeometry(18, 304, 180, 30);
   Label20 = AddLabel(pastels, "$80", 212, 308, 70);
-  Label20->setFont(BookAntiqua(12, true));
+  Label20->setFont(GameFont(12, true));
   SpeedButton[1] = AddCloseButton(pastels, "close", 1);
   connect(SpeedButton[2], &QPushButton::clicked, [this] { SpeedButton2Click(); });
 
@@ -271,7 +265,7 @@ void TForm10::BuildPanels() {
   }
   SpeedButton[3] = new QPushButton("Buy the whole set", water);
   SpeedButton[3]->setGeometry(18, 222, 180, 30);
-  AddLabel(water, "$160", 212, 226, 70)->setFont(BookAntiqua(12, true));
+  AddLabel(water, "$160", 212, 226, 70)->setFont(GameFont(12, true));
   connect(SpeedButton[3], &QPushButton::clicked, [this] { SpeedButton3Click(); });
   AddBuyRow(water, 4, "Big brush", "$10", 262, 39, 1);
   AddBuyRow(water, 5, "Round brush", "$15", 296, 40, 1);
@@ -576,11 +570,7 @@ std::vector<std::string> TForm10::BasketListLines() const {
 }
 
 std::vector<std::string> TForm10::MemoLines() const {
-  std::vector<std::string> lines;
-  const QString text = Memo1->toPlainText();
-  if (text.isEmpty()) return lines;
-  for (const QString& line : text.split('\n')) lines.push_back(line.toStdString());
-  return lines;
+  return pictorio::MemoLines(*Memo1);
 }
 
 }  // namespace pictorio

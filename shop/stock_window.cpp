@@ -2,15 +2,14 @@
 
 #include "core/game.h"
 #include "shop/stock_list.h"
+#include "ui/fonts.h"
 
 namespace pictorio {
 
 TForm11::TForm11(Game& g, Forms& f) : TFormBase(g, f, "Stock") {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setFixedSize(300, 340);
-  QFont bold("Book Antiqua");
-  bold.setBold(true);
-  setFont(bold);
+  setFont(GameFont());
 
   Label1 = new QLabel("Item                 :         units left", this);
   Label1->setGeometry(12, 8, 276, 22);
@@ -39,12 +38,6 @@ void TForm11::Button1Click() {
 
 void TForm11::Button2Click() {
   Close();
-}
-
-std::vector<std::string> ListLines(const QListWidget& list) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < list.count(); ++i) lines.push_back(list.item(i)->text().toStdString());
-  return lines;
 }
 
 }  // namespace pictorio

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/components.h"
 #include "ui/form_base.h"
 
 namespace pictorio {
@@ -27,8 +28,5 @@ class TForm11 : public TFormBase {
   QPushButton* Button1;  // "update", hidden: other windows refresh through it
   QPushButton* Button2;
 };
-
-// The texts of a list box, top to bottom.
-std::vector<std::string> ListLines(const QListWidget& list);
 
 }  // namespace pictorio

@@ -1,16 +1,16 @@
 #include "simulation/notice_window.h"
 
 #include "core/game.h"
+#include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/main_window.h"
+#include "ui/picture_io.h"
 
 namespace pictorio {
 
 TForm12::TForm12(Game& g, Forms& f) : TFormBase(g, f, "") {
   setWindowFlag(Qt::WindowStaysOnTopHint);
-  QFont bold("Book Antiqua");
-  bold.setBold(true);
-  setFont(bold);
+  setFont(GameFont());
 
   Image1 = new TImage(this);
   Image1->SetTransparent(true);
@@ -49,6 +49,7 @@ void TForm12::RestoreLayout() {
 
 void TForm12::SetHelpLayout() {
   setFixedSize(500, 420);
+  Image1->resize(158, 128);
   Memo1->setGeometry(170, 12, 300, 330);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Button1->setGeometry(365, 370, 105, 28);
@@ -60,11 +61,12 @@ void TForm12::AddLine(const std::string& line) {
 }
 
 std::vector<std::string> TForm12::Lines() const {
-  std::vector<std::string> lines;
-  const QString text = Memo1->toPlainText();
-  if (text.isEmpty()) return lines;
-  for (const QString& line : text.split('\n')) lines.push_back(line.toStdString());
-  return lines;
+  return MemoLines(*Memo1);
+}
+
+void TForm12::ShowPicture(const QImage& picture) {
+  Image1->SetPicture(picture);
+  Image1->show();
 }
 
 void TForm12::Button1Click() {
@@ -101,8 +103,9 @@ void ShowNotice(Game& game, Forms& forms, const std::string& title, const std::s
   notice.SetCaption(title);
   notice.AddLine(line);
   std::string error;
-  if (notice.Image1->LoadFromFile(AssetPath(game, imagePath), &error))
-    notice.Image1->show();
+  const QImage picture = LoadPicture(AssetPath(game, imagePath), &error);
+  if (!picture.isNull())
+    notice.ShowPicture(picture);
   else
     game.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
   ShowNoticeModal(game, forms);

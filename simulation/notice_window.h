@@ -20,6 +20,8 @@ class TForm12 : public TFormBase {
   // Adds one line of text to the memo.
   void AddLine(const std::string& line);
   std::vector<std::string> Lines() const;
+  // Shows a picture in the notice's picture place (65 x 90, see-through).
+  void ShowPicture(const QImage& picture);
   // Puts the window back to its usual size and memo place (help widens it).
   void RestoreLayout();
   void SetHelpLayout();

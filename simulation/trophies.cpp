@@ -50,11 +50,8 @@ void MilestoneNotice(Game& game, Forms& forms, const std::string& caption, int t
   TForm12& notice = *forms.Form12;
   main.PlaySound("\\sound\\sounds\\s3.wav");
   notice.SetCaption(caption);
-  notice.Image1->SetPicture(main.TrophyImage(trophy)->Picture());
-  notice.Image1->show();
+  notice.ShowPicture(main.TrophyImage(trophy)->Picture());
   notice.AddLine(line);
-  notice.Image1->resize(65, 90);
-  notice.Image1->SetTransparent(true);
   ShowNoticeModal(game, forms);
 }
 
@@ -124,12 +121,9 @@ void ShowTrophyClick(Game& game, Forms& forms, int k) {
   TImage* clicked = main.TrophyImage(k);
   if (!clicked->Visible()) return;
   TForm12& notice = *forms.Form12;
-  notice.Image1->SetPicture(clicked->Picture());
+  notice.ShowPicture(clicked->Picture());
   notice.SetCaption(Trophy(k).title);
   notice.AddLine(Trophy(k).text);
-  notice.Image1->resize(65, 90);
-  notice.Image1->SetTransparent(true);
-  notice.Image1->show();
   main.PlaySound("\\sound\\sounds\\s18.wav");
   ShowNoticeModal(game, forms);
 }

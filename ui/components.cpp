@@ -173,4 +173,18 @@ void TAnimate::ShowFrame(int index) {
   setPixmap(QPixmap::fromImage(frames_[static_cast<std::size_t>(index)]));
 }
 
+std::vector<std::string> MemoLines(const QPlainTextEdit& memo) {
+  std::vector<std::string> lines;
+  const QString text = memo.toPlainText();
+  if (text.isEmpty()) return lines;
+  for (const QString& line : text.split('\n')) lines.push_back(line.toStdString());
+  return lines;
+}
+
+std::vector<std::string> ListLines(const QListWidget& list) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < list.count(); ++i) lines.push_back(list.item(i)->text().toStdString());
+  return lines;
+}
+
 }  // namespace pictorio

@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -112,5 +114,9 @@ class TAnimate : public QLabel {
   int stopFrame_ = 0;
   int current_ = 0;
 };
+
+// The lines a memo or a list box shows, as the game's text.
+std::vector<std::string> MemoLines(const QPlainTextEdit& memo);
+std::vector<std::string> ListLines(const QListWidget& list);
 
 }  // namespace pictorio

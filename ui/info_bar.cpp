@@ -1,6 +1,7 @@
 #include "ui/info_bar.h"
 
 #include "core/game.h"
+#include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/main_window.h"
 
@@ -17,9 +18,7 @@ QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int widt
 TForm3::TForm3(Game& g, Forms& f) : TFormBase(g, f, "Game Info") {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setFixedSize(250, 144);
-  QFont bold("Book Antiqua");
-  bold.setBold(true);
-  setFont(bold);
+  setFont(GameFont());
 
   Image1 = new TImage(this);
   Image1->setGeometry(0, 0, 250, 144);

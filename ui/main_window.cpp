@@ -17,8 +17,10 @@
 #include "simulation/week_plan.h"
 #include "studio/colour_table.h"
 #include "studio/studio_window.h"
+#include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
+#include "ui/picture_io.h"
 #include "venues/calendar_window.h"
 
 namespace pictorio {
@@ -47,20 +49,13 @@ TForm1::TForm1(Game& game, Forms& forms)
       game_(game),
       forms_(forms) {
   setWindowTitle("Pictorio");
-  // The windows are designed in Book Antiqua; these free faces have its shapes and widths.
-  QFont::insertSubstitutions("Book Antiqua",
-                             {"URW Palladio L", "P052", "TeX Gyre Pagella", "DejaVu Serif"});
-  QFont bold("Book Antiqua");
-  bold.setBold(true);
-  setFont(bold);
+  InstallFontSubstitutes();
+  setFont(GameFont());
   // The room is laid out for a whole 800 x 600 screen; the menu bar takes its
   // share of it, so the bottom of the picture is cut off as it always was.
   setFixedSize(800, 600);
   scene_ = new QWidget(this);
   setCentralWidget(scene_);
-  // AssetRoot is known before the scene's pictures are looked up.
-  game_.AssetRoot = game_.platform.CurrentDirectory();
-  BuildScene();
   BuildMenus();
   Timer1.OnTimer = [this] { Timer1Timer(); };
   Timer2.OnTimer = [this] { Timer2Timer(); };
@@ -70,6 +65,8 @@ TForm1::TForm1(Game& game, Forms& forms)
     MediaPlayer2Notify();
   };
   FormCreate();
+  // The room's pictures are found under AssetRoot, which start-up has just set.
+  BuildScene();
 }
 
 TImage* TForm1::MakeImage(const char* design, int left, int top, int width, int height) {
@@ -431,10 +428,7 @@ void TForm1::Pause1Click() {
   TForm12& notice = *forms_.Form12;
   Timer1.SetEnabled(false);
   notice.SetCaption("Paused");
-  notice.Image1->LoadFromFile(AssetPath(game_, "\\items\\pause.bmp"));
-  notice.Image1->resize(65, 90);
-  notice.Image1->SetTransparent(true);
-  notice.Image1->show();
+  notice.ShowPicture(LoadPicture(AssetPath(game_, "\\items\\pause.bmp")));
   notice.AddLine("Game paused, press resume to continue.");
   notice.Button1->setText("Resume");
   PlaySound("\\sound\\sounds\\s17.wav");
@@ -451,14 +445,11 @@ void TForm1::Help1Click() {
     return;
   }
   notice.SetCaption("Help");
-  notice.Image1->LoadFromFile(AssetPath(game_, "\\items\\pclogo.bmp"));
   QStringList text;
   for (const std::string& line : lines) text << QString::fromStdString(line);
   notice.Memo1->setPlainText(text.join('\n'));
-  notice.Image1->resize(158, 128);
-  notice.Image1->SetTransparent(true);
-  notice.Image1->show();
   notice.SetHelpLayout();
+  notice.ShowPicture(LoadPicture(AssetPath(game_, "\\items\\pclogo.bmp")));
   ShowNoticeModal(game_, forms_);
   notice.RestoreLayout();
 }

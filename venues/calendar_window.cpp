@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "core/game.h"
+#include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/main_window.h"
 
@@ -29,9 +30,7 @@ QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int widt
 
 TForm4::TForm4(Game& g, Forms& f) : TFormBase(g, f, "Calendar") {
   setWindowFlag(Qt::WindowStaysOnTopHint);
-  QFont bold("Book Antiqua");
-  bold.setBold(true);
-  setFont(bold);
+  setFont(GameFont());
   setFixedSize(kWidth, kHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->geometry().center() - rect().center());
@@ -81,11 +80,7 @@ void TForm4::SetDayList(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> TForm4::DayList() const {
-  std::vector<std::string> lines;
-  const QString text = Memo1->toPlainText();
-  if (text.isEmpty()) return lines;
-  for (const QString& line : text.split('\n')) lines.push_back(line.toStdString());
-  return lines;
+  return MemoLines(*Memo1);
 }
 
 }  // namespace pictorio

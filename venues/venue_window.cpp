@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "core/game.h"
+#include "ui/fonts.h"
 
 namespace pictorio {
 namespace {
@@ -24,9 +25,7 @@ QLabel* PanelLabel(QWidget* parent, const char* text, int top) {
 }  // namespace
 
 TForm9::TForm9(Game& g, Forms& f) : TFormBase(g, f, "Event") {
-  QFont bold("Book Antiqua");
-  bold.setBold(true);
-  setFont(bold);
+  setFont(GameFont());
 
   MainMenu1 = new QMenuBar(this);
   Exit1 = MainMenu1->addAction("Exit");
