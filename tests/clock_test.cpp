@@ -20,10 +20,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string Label(const QLabel* label) {
-  return label->text().toStdString();
-}
-
 void SaveTextForTest(const std::filesystem::path& path, const std::string& text) {
   std::ofstream(path) << text << "\r\n";
 }
@@ -85,19 +81,19 @@ TEST(Clock, DatesAtTheStartAndAcrossTheYearsEnd) {
   app.StartNewGame();
   TForm4& calendar = *app.forms().Form4;
   EXPECT_EQ(app.game.ElapsedHours, 1);
-  EXPECT_EQ(Label(app.forms().Form3->Label10), "Year: 1 Week: 1 Day: 1 Hour: 2");
-  EXPECT_EQ(Label(calendar.Label2), "Year: 1");
-  EXPECT_EQ(Label(calendar.Label1), "Week: 1");
-  EXPECT_EQ(Label(calendar.Label3), "Day: 1");
-  EXPECT_EQ(Label(app.forms().Form9->Label6), "Hours Left: 21");
+  EXPECT_EQ(Text(app.forms().Form3->Label10), "Year: 1 Week: 1 Day: 1 Hour: 2");
+  EXPECT_EQ(Text(calendar.Label2), "Year: 1");
+  EXPECT_EQ(Text(calendar.Label1), "Week: 1");
+  EXPECT_EQ(Text(calendar.Label3), "Day: 1");
+  EXPECT_EQ(Text(app.forms().Form9->Label6), "Hours Left: 21");
 
   app.game.ElapsedHours = 8735;
   Tick(app);
   EXPECT_EQ(app.game.ClockText, "Year: 2 Week: 1 Day: 1 Hour: 1");
-  EXPECT_EQ(Label(app.forms().Form3->Label10), "Year: 2 Week: 1 Day: 1 Hour: 1");
-  EXPECT_EQ(Label(calendar.Label2), "Year: 2");
-  EXPECT_EQ(Label(calendar.Label1), "Week: 1");
-  EXPECT_EQ(Label(calendar.Label3), "Day: 1");
+  EXPECT_EQ(Text(app.forms().Form3->Label10), "Year: 2 Week: 1 Day: 1 Hour: 1");
+  EXPECT_EQ(Text(calendar.Label2), "Year: 2");
+  EXPECT_EQ(Text(calendar.Label1), "Week: 1");
+  EXPECT_EQ(Text(calendar.Label3), "Day: 1");
   EXPECT_EQ(app.game.GameState.SavedHours, 8736);
   EXPECT_EQ(app.game.ClockYear, 1);
 }
@@ -108,11 +104,11 @@ TEST(Clock, HoursLeftCountsDownToMinusOne) {
   ClockBefore(app, HourOf(0, 0, 21));
   QLabel* left = app.forms().Form9->Label6;
   Tick(app);
-  EXPECT_EQ(Label(left), "Hours Left: 1");
+  EXPECT_EQ(Text(left), "Hours Left: 1");
   Tick(app);
-  EXPECT_EQ(Label(left), "Hours Left: 0");
+  EXPECT_EQ(Text(left), "Hours Left: 0");
   Tick(app);
-  EXPECT_EQ(Label(left), "Hours Left: -1");
+  EXPECT_EQ(Text(left), "Hours Left: -1");
 }
 
 TEST(Clock, BuildsThePlanOnlyWhenTheDayChanges) {
@@ -214,7 +210,7 @@ TEST(Clock, FireTakesTwelvePercentOfTheMoney) {
 
   EXPECT_DOUBLE_EQ(g.FireDamage, 30.0);
   EXPECT_DOUBLE_EQ(g.GameState.Money, 220.0);
-  EXPECT_EQ(Label(app.forms().Form3->Label7), "220.00");
+  EXPECT_EQ(Text(app.forms().Form3->Label7), "220.00");
   EXPECT_EQ(app.platform.modalsShown, Lines{"FIRE !!!!"});
   EXPECT_EQ(seen.lines, Lines{"A fire caused damage to the value of $30.00"});
   EXPECT_TRUE(seen.imageVisible);

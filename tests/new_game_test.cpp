@@ -10,10 +10,6 @@
 namespace pictorio {
 namespace {
 
-std::string Label(const QLabel* label) {
-  return label->text().toStdString();
-}
-
 TEST(NewGame, StartsWithTwentyFiveDollarsAtHourTwo) {
   TestApp app;
   app.StartNewGame("Vincent");
@@ -38,9 +34,9 @@ TEST(NewGame, StartsWithTwentyFiveDollarsAtHourTwo) {
   }
   for (int k = 1; k <= kTrophyCount; ++k) EXPECT_FALSE(g.GameState.Trophies[k]);
 
-  EXPECT_EQ(Label(bar.Label1), "Vincent");
-  EXPECT_EQ(Label(bar.Label7), "25.00");
-  EXPECT_EQ(Label(bar.Label10), "Year: 1 Week: 1 Day: 1 Hour: 2");
+  EXPECT_EQ(Text(bar.Label1), "Vincent");
+  EXPECT_EQ(Text(bar.Label7), "25.00");
+  EXPECT_EQ(Text(bar.Label10), "Year: 1 Week: 1 Day: 1 Hour: 2");
   EXPECT_TRUE(bar.Showing());
 
   TForm1& main = app.main();
@@ -107,7 +103,7 @@ TEST(NewGame, NoToSavingThenCancelLeavesNoGame) {
                                       "Start new game?"}));
   EXPECT_FALSE(app.game.GameRunning);
   EXPECT_FALSE(app.main().Timer1.Enabled());
-  EXPECT_EQ(Label(app.forms().Form3->Label10), "No game in progress");
+  EXPECT_EQ(Text(app.forms().Form3->Label10), "No game in progress");
 }
 
 TEST(NewGame, YesToSavingThenCancelKeepsTheOldGameRunning) {
@@ -176,11 +172,11 @@ TEST(EndGame, EmptiesTheGameAndTheInfoBar) {
   EXPECT_EQ(g.ElapsedHours, 0);
   EXPECT_EQ(g.ClockDay, 0);
   TForm3& bar = *app.forms().Form3;
-  EXPECT_EQ(Label(bar.Label1), "");
-  EXPECT_EQ(Label(bar.Label6), "");
-  EXPECT_EQ(Label(bar.Label7), "");
-  EXPECT_EQ(Label(bar.Label8), "");
-  EXPECT_EQ(Label(bar.Label10), "No game in progress");
+  EXPECT_EQ(Text(bar.Label1), "");
+  EXPECT_EQ(Text(bar.Label6), "");
+  EXPECT_EQ(Text(bar.Label7), "");
+  EXPECT_EQ(Text(bar.Label8), "");
+  EXPECT_EQ(Text(bar.Label10), "No game in progress");
   TForm1& main = app.main();
   EXPECT_FALSE(main.Timer1.Enabled());
   for (QAction* off :

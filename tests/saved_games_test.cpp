@@ -56,10 +56,6 @@ fs::path GameFile(const TestApp& app, const std::string& name) {
   return app.dir / "savegames" / (name + ".sgm");
 }
 
-std::string Label(const QLabel* label) {
-  return label->text().toStdString();
-}
-
 // The next modal window: choose `name` in the Load Game dialog and press Ok.
 void ChooseInLoadDialog(TestApp& app, const std::string& name) {
   app.platform.modalScripts.push_back([name](QDialog& window) {
@@ -324,10 +320,10 @@ TEST(SavedGames, LoadingBringsBackEverythingAndAdvancesTheClockOneHour) {
   EXPECT_FALSE(g.Venues[kVenueNational].Submitted);
 
   TForm3& bar = *app.forms().Form3;
-  EXPECT_EQ(Label(bar.Label1), "Rich");
-  EXPECT_EQ(Label(bar.Label6), "-12");
-  EXPECT_EQ(Label(bar.Label7), "0.30");
-  EXPECT_EQ(Label(bar.Label8), "3");
+  EXPECT_EQ(Text(bar.Label1), "Rich");
+  EXPECT_EQ(Text(bar.Label6), "-12");
+  EXPECT_EQ(Text(bar.Label7), "0.30");
+  EXPECT_EQ(Text(bar.Label8), "3");
   EXPECT_TRUE(bar.Showing());
   EXPECT_EQ(bar.ListBox3.Items, Lines{"PIC"});
   EXPECT_TRUE(bar.ListBox2.Items.empty());
