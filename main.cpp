@@ -2,9 +2,9 @@
 #include <QDir>
 #include <chrono>
 
+#include "app/form_set.h"
+#include "app/main_window.h"
 #include "core/game.h"
-#include "ui/forms.h"
-#include "ui/main_window.h"
 #include "ui/qt_platform.h"
 
 int main(int argc, char* argv[]) {

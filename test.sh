@@ -4,6 +4,7 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$ROOT/scripts/common.sh"
+bash "$ROOT/scripts/check_layers.sh" "$ROOT"
 install_packages
 build_game "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 

@@ -6,12 +6,12 @@
 #include <QDialog>
 #include <cstdlib>
 
+#include "app/form_set.h"
+#include "app/game_flow.h"
+#include "app/main_window.h"
 #include "core/game.h"
-#include "core/game_flow.h"
 #include "simulation/clock.h"
 #include "simulation/week_plan.h"
-#include "ui/forms.h"
-#include "ui/main_window.h"
 #include "ui/platform.h"
 
 namespace {

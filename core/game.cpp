@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "ui/paths.h"
+#include "core/paths.h"
 
 namespace pictorio {
 

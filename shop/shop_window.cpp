@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "app/main_window.h"  // the shop plays on the room's two media players
 #include "core/game.h"
 #include "shop/catalogue.h"
 #include "shop/stock_window.h"
@@ -12,7 +13,6 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
-#include "ui/main_window.h"
 
 namespace pictorio {
 namespace {

@@ -1,13 +1,13 @@
 #include "simulation/clock.h"
 
+#include "app/main_window.h"  // the clock drives the room's timer, menus and sound player
+#include "app/saved_games.h"  // the tick snapshots the game (SnapshotGame) at its set hours
 #include "challenges/challenge_window.h"
 #include "core/game.h"
-#include "core/saved_games.h"
 #include "simulation/notice_window.h"
 #include "simulation/week_plan.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
-#include "ui/main_window.h"
 #include "venues/calendar_window.h"
 #include "venues/entry_window.h"
 #include "venues/venue_window.h"

@@ -1,9 +1,9 @@
 #include "simulation/notice_window.h"
 
+#include "app/main_window.h"  // a notice holds the room's clock timer and opens its calendar
 #include "core/game.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
-#include "ui/main_window.h"
 #include "ui/picture_io.h"
 
 namespace pictorio {

@@ -2,11 +2,11 @@
 
 #include <cassert>
 
+#include "app/main_window.h"  // trophies stand on the room's rack and play on its sound player
 #include "core/game.h"
 #include "simulation/notice_window.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
-#include "ui/main_window.h"
 
 namespace pictorio {
 namespace {

@@ -1,9 +1,9 @@
 #include "simulation/week_plan.h"
 
+#include "app/main_window.h"  // the plan rings the room's telephone and sets its event menu
 #include "simulation/notice_window.h"
 #include "simulation/scene_layout.h"
 #include "ui/forms.h"
-#include "ui/main_window.h"
 #include "venues/calendar_window.h"
 #include "venues/venue_window.h"
 

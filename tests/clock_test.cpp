@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/main_window.h"
 #include "challenges/challenge_window.h"
 #include "simulation/notice_window.h"
 #include "support/test_app.h"
 #include "ui/info_bar.h"
-#include "ui/main_window.h"
 #include "venues/calendar_window.h"
 #include "venues/venue_window.h"
 

@@ -1,10 +1,10 @@
 // Starting, running and ending a game; the room's hot spots and the sound menus.
 #include <gtest/gtest.h>
 
+#include "app/main_window.h"
 #include "studio/studio_window.h"
 #include "support/test_app.h"
 #include "ui/info_bar.h"
-#include "ui/main_window.h"
 #include "venues/calendar_window.h"
 
 namespace pictorio {

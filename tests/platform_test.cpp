@@ -8,11 +8,11 @@
 #include <fstream>
 
 #include "core/game.h"
+#include "core/paths.h"
 #include "core/text_file.h"
 #include "support/test_app.h"
 #include "ui/avi_decoder.h"
 #include "ui/components.h"
-#include "ui/paths.h"
 #include "ui/picture_io.h"
 #include "ui/qt_platform.h"
 

@@ -1,6 +1,6 @@
 // Saving, loading and deleting games: the files on disk, the two dialogs and
 // the game they leave running.
-#include "core/saved_games.h"
+#include "app/saved_games.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -10,15 +10,15 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/delete_game_dialog.h"
-#include "core/game_flow.h"
-#include "core/load_game_dialog.h"
+#include "app/delete_game_dialog.h"
+#include "app/game_flow.h"
+#include "app/load_game_dialog.h"
+#include "app/main_window.h"
 #include "core/save_files.h"
 #include "core/text_file.h"
 #include "shop/shop_window.h"
 #include "support/test_app.h"
 #include "ui/info_bar.h"
-#include "ui/main_window.h"
 
 namespace fs = std::filesystem;
 

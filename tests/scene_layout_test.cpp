@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_window.h"
 #include "support/test_app.h"
-#include "ui/main_window.h"
 #include "ui/picture_io.h"
 #include "venues/calendar_window.h"
 #include "venues/venue_window.h"

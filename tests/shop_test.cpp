@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/main_window.h"
 #include "shop/shop_window.h"
 #include "shop/stock_window.h"
 #include "support/test_app.h"
 #include "ui/info_bar.h"
-#include "ui/main_window.h"
 
 namespace pictorio {
 namespace {

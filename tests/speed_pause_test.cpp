@@ -1,10 +1,10 @@
 // Game speed and pause from the Options menu.
 #include <gtest/gtest.h>
 
-#include "core/game_flow.h"
+#include "app/game_flow.h"
+#include "app/main_window.h"
 #include "simulation/notice_window.h"
 #include "support/test_app.h"
-#include "ui/main_window.h"
 
 namespace pictorio {
 namespace {

@@ -1,9 +1,9 @@
 // Start-up, the splash, the display mode and the sound channels.
 #include <gtest/gtest.h>
 
+#include "app/main_window.h"
 #include "support/test_app.h"
 #include "ui/info_bar.h"
-#include "ui/main_window.h"
 
 namespace pictorio {
 namespace {

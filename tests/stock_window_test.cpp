@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_window.h"
 #include "shop/stock_list.h"
 #include "support/test_app.h"
-#include "ui/main_window.h"
 
 namespace pictorio {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_window.h"
 #include "simulation/notice_window.h"
 #include "support/scripted_platform.h"
 #include "support/test_app.h"
-#include "ui/main_window.h"
 #include "ui/picture_io.h"
 #include "venues/calendar_window.h"
 #include "venues/venue_window.h"

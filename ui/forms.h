@@ -1,6 +1,6 @@
 #pragma once
 
-#include <memory>
+class QWidget;
 
 namespace pictorio {
 
@@ -34,19 +34,9 @@ struct Forms {
   TForm11* Form11 = nullptr;
   TForm12* Form12 = nullptr;
   TForm13* Form13 = nullptr;
-};
-
-// Owns the windows; destroys them in reverse order of creation.
-class FormSet {
- public:
-  explicit FormSet(Game& game);
-  ~FormSet();
-  FormSet(const FormSet&) = delete;
-  FormSet& operator=(const FormSet&) = delete;
-  Forms& forms() { return forms_; }
-
- private:
-  Forms forms_;
+  // Form1 seen as a plain widget, so windows can place themselves in the room
+  // without knowing the main window.
+  QWidget* Room = nullptr;
 };
 
 }  // namespace pictorio

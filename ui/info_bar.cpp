@@ -3,7 +3,6 @@
 #include "core/game.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
-#include "ui/main_window.h"
 
 namespace pictorio {
 
@@ -41,7 +40,7 @@ TForm3::TForm3(Game& g, Forms& f) : TFormBase(g, f, "Game Info") {
 void TForm3::FormShow() {
   if (placed_) return;
   placed_ = true;
-  const QRect room = forms.Form1->geometry();
+  const QRect room = forms.Room->geometry();
   move(room.right() - frameGeometry().width() - 12, room.bottom() - frameGeometry().height() - 40);
 }
 

@@ -3,10 +3,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "app/main_window.h"  // closing the calendar gives the room its Studio item back
 #include "core/game.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
-#include "ui/main_window.h"
 
 namespace pictorio {
 namespace {

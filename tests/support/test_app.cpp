@@ -5,7 +5,7 @@
 
 #include <atomic>
 
-#include "ui/main_window.h"
+#include "app/main_window.h"
 
 namespace fs = std::filesystem;
 

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "app/form_set.h"
 #include "core/game.h"
 #include "support/scripted_platform.h"
-#include "ui/forms.h"
 
 namespace pictorio {
 

@@ -1,4 +1,4 @@
-#include "ui/paths.h"
+#include "core/paths.h"
 
 namespace pictorio {
 

@@ -1,11 +1,12 @@
-#include "core/saved_games.h"
+#include "app/saved_games.h"
 
 #include <filesystem>
 
-#include "core/delete_game_dialog.h"
+#include "app/delete_game_dialog.h"
+#include "app/game_flow.h"
+#include "app/load_game_dialog.h"
+#include "app/main_window.h"
 #include "core/game.h"
-#include "core/game_flow.h"
-#include "core/load_game_dialog.h"
 #include "core/save_files.h"
 #include "core/save_text.h"
 #include "core/text_file.h"
@@ -15,7 +16,6 @@
 #include "studio/studio_window.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
-#include "ui/main_window.h"
 #include "ui/platform.h"
 #include "venues/calendar_window.h"
 #include "venues/free_pictures.h"

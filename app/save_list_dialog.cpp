@@ -1,4 +1,4 @@
-#include "core/save_list_dialog.h"
+#include "app/save_list_dialog.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,15 +1,15 @@
-#include "ui/forms.h"
+#include "app/form_set.h"
 
+#include "app/delete_game_dialog.h"
+#include "app/load_game_dialog.h"
+#include "app/main_window.h"
 #include "challenges/challenge_window.h"
-#include "core/delete_game_dialog.h"
-#include "core/load_game_dialog.h"
 #include "shop/shop_window.h"
 #include "shop/stock_window.h"
 #include "simulation/notice_window.h"
 #include "studio/load_artwork_dialog.h"
 #include "studio/studio_window.h"
 #include "ui/info_bar.h"
-#include "ui/main_window.h"
 #include "venues/calendar_window.h"
 #include "venues/entry_window.h"
 #include "venues/venue_window.h"
@@ -19,6 +19,7 @@ namespace pictorio {
 FormSet::FormSet(Game& game) {
   Forms& f = forms_;
   f.Form1 = new TForm1(game, f);
+  f.Room = f.Form1;
   f.Form2 = new TForm2(game, f);
   f.Form3 = new TForm3(game, f);
   f.Form4 = new TForm4(game, f);

@@ -1,7 +1,7 @@
-#include "core/load_game_dialog.h"
+#include "app/load_game_dialog.h"
 
+#include "app/saved_games.h"
 #include "core/game.h"
-#include "core/saved_games.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 #include "ui/platform.h"

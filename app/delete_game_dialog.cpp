@@ -1,7 +1,7 @@
-#include "core/delete_game_dialog.h"
+#include "app/delete_game_dialog.h"
 
+#include "app/saved_games.h"
 #include "core/game.h"
-#include "core/saved_games.h"
 #include "ui/platform.h"
 
 namespace pictorio {

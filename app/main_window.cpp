@@ -1,13 +1,13 @@
-#include "ui/main_window.h"
+#include "app/main_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QShowEvent>
 
+#include "app/game_flow.h"
+#include "app/saved_games.h"
 #include "core/game.h"
-#include "core/game_flow.h"
-#include "core/saved_games.h"
 #include "core/text_file.h"
 #include "shop/shop_window.h"
 #include "shop/stock_window.h"

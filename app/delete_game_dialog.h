@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/save_list_dialog.h"
+#include "app/save_list_dialog.h"
 
 namespace pictorio {
 

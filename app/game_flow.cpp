@@ -1,7 +1,8 @@
-#include "core/game_flow.h"
+#include "app/game_flow.h"
 
+#include "app/main_window.h"
+#include "app/saved_games.h"
 #include "core/game.h"
-#include "core/saved_games.h"
 #include "shop/shop_window.h"
 #include "shop/stock_window.h"
 #include "simulation/clock.h"
@@ -9,7 +10,6 @@
 #include "studio/studio_window.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
-#include "ui/main_window.h"
 #include "venues/calendar_window.h"
 
 namespace pictorio {
