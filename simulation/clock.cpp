@@ -47,7 +47,8 @@ void RollFire(Game& game, Forms& forms) {
   if (game.GameState.Stock[kSlotFireExtinguisher].Owned) return;
   if (game.platform.RandomReal() >= kIncidentChance) return;
   who& state = game.GameState;
-  game.FireDamage = kFireShare * state.Money;
+  // A fire takes a share of what there is; a player in debt has nothing to burn.
+  game.FireDamage = state.Money > 0.0 ? kFireShare * state.Money : 0.0;
   forms.Form1->PlaySound("\\sound\\sounds\\s12.wav");
   const std::string line = "A fire caused damage to the value of $" + FormatMoney(game.FireDamage);
   state.Money -= game.FireDamage;

@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "challenges/challenge_window.h"
+#include "shop/basket.h"
 #include "simulation/notice_window.h"
 #include "support/test_app.h"
 #include "ui/info_bar.h"
@@ -247,6 +248,36 @@ TEST(Clock, FireWithoutMoneyIsStillAnnouncedAndTheChanceIsBelowOneTenth) {
   EXPECT_TRUE(app.platform.reals.empty());
   EXPECT_DOUBLE_EQ(g.GameState.Money, 100.0);
   EXPECT_EQ(app.platform.modalsShown.size(), 1u);
+}
+
+// A basket admitted before a fire and paid after it leaves the money below
+// zero; the next fire must not turn that debt into a gain.
+TEST(Clock, FireNeverPaysAPlayerInDebt) {
+  TestApp app;
+  app.StartNewGame();
+  Game& g = app.game;
+  g.GameState.Money = 100.0;
+  ShopBasket basket(g);
+  for (int pack = 0; pack < 5; ++pack) ASSERT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 20));
+
+  ClockBefore(app, HourOf(0, 0, 6));
+  app.platform.reals = {0.0};
+  Tick(app);
+  ASSERT_DOUBLE_EQ(g.GameState.Money, 88.0);
+  app.platform.answers.push_back(ModalResult::Yes);
+  ASSERT_TRUE(basket.Buy());
+  ASSERT_DOUBLE_EQ(g.GameState.Money, -12.0);
+
+  ClockBefore(app, HourOf(0, 1, 6));
+  app.platform.reals = {0.0};
+  SeenNotice seen;
+  WatchNotice(app, &seen);
+  Tick(app);
+  EXPECT_EQ(seen.caption, "FIRE !!!!");
+  EXPECT_EQ(seen.lines, Lines{"A fire caused damage to the value of $0.00"});
+  EXPECT_DOUBLE_EQ(g.FireDamage, 0.0);
+  EXPECT_DOUBLE_EQ(g.GameState.Money, -12.0);
+  EXPECT_EQ(Text(app.forms().Form3->Label7), "-12.00");
 }
 
 TEST(Clock, ExtinguisherAndAlarmPreventTheDrawItself) {
