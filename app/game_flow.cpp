@@ -99,8 +99,11 @@ void NewGame(Game& game, Forms& forms) {
   gameon(game, forms);
   backgroundload(game, forms);
 
+  // Every figure of the bar belongs to the new game, not to the one before it.
   bar.Label1->setText(QString::fromStdString(state.PlayerName));
+  ShowReputation(bar, state.Reputation);
   ShowMoney(bar, state.Money);
+  ShowPictureCount(bar, state.PictureCount);
   bar.show();
 }
 

@@ -1,6 +1,7 @@
 // Starting, running and ending a game; the room's hot spots and the sound menus.
 #include <gtest/gtest.h>
 
+#include "app/game_flow.h"
 #include "app/main_window.h"
 #include "studio/studio_window.h"
 #include "support/test_app.h"
@@ -139,6 +140,31 @@ TEST(NewGame, ASecondGameKeepsStockNamesButNothingElse) {
   EXPECT_EQ(app.game.GameState.PictureCount, 0);
   EXPECT_TRUE(app.game.GameState.Pictures.empty());
   EXPECT_EQ(app.game.ElapsedHours, 1);
+}
+
+// The bar must not keep the figures of a game that was loaded, or blanks
+// left by one that ended, once a new game has started.
+TEST(NewGame, TheInfoBarShowsOnlyTheNewGamesFigures) {
+  TestApp app;
+  app.StartNewGame("First");
+  TForm3& bar = *app.forms().Form3;
+  ShowReputation(bar, 57);
+  ShowPictureCount(bar, 9);
+  app.platform.answers = {ModalResult::No, ModalResult::Ok};
+  app.platform.inputs = {std::string("Second")};
+  app.main().New1Click();
+  EXPECT_EQ(Text(bar.Label1), "Second");
+  EXPECT_EQ(Text(bar.Label6), "0");
+  EXPECT_EQ(Text(bar.Label7), "25.00");
+  EXPECT_EQ(Text(bar.Label8), "0");
+  EXPECT_EQ(Text(bar.Label10), "Year: 1 Week: 1 Day: 1 Hour: 2");
+
+  // After an ended game the figures were blank; the next game fills them all.
+  EndGame(app.game, app.forms());
+  ASSERT_EQ(Text(bar.Label6), "");
+  app.StartNewGame("Third");
+  EXPECT_EQ(Text(bar.Label6), "0");
+  EXPECT_EQ(Text(bar.Label8), "0");
 }
 
 TEST(NewGame, ClosesTheStudioAndTheCalendar) {
