@@ -11,6 +11,7 @@
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 #include "venues/calendar_window.h"
+#include "venues/entry_window.h"
 
 namespace pictorio {
 namespace {
@@ -96,6 +97,10 @@ void NewGame(Game& game, Forms& forms) {
   game.HasSaveFile = false;
 
   EndVenueEvent(game, forms);
+  // A load replaces the venues' entries; a new game has none, so the old
+  // player's exhibitions neither open for it nor reach its first save.
+  ClearVenueEntries(game.Venues);
+  forms.Form8->ListBox1->clear();
   gameon(game, forms);
   backgroundload(game, forms);
 

@@ -26,6 +26,13 @@ void BuildVenues(Game& game) {
   }
 }
 
+void ClearVenueEntries(OneBased<submittedpic, 4>& venues) {
+  for (submittedpic& venue : venues) {
+    venue.Entries.assign(static_cast<std::size_t>(venue.Slots + 1), std::string());
+    venue.Submitted = false;
+  }
+}
+
 void ResetStockSlot(stuffrec& slot) {
   slot.Kind = "x";
   slot.Owned = false;

@@ -77,6 +77,10 @@ struct Game {
 // The four selling places; built once at start-up, never reshaped.
 void BuildVenues(Game& game);
 
+// Frees every place of every venue and withdraws all submissions, as a game
+// that has entered nothing would have them.
+void ClearVenueEntries(OneBased<submittedpic, 4>& venues);
+
 // Empties a stock slot the way New game and the end of a game do; the name stays.
 void ResetStockSlot(stuffrec& slot);
 

@@ -7,6 +7,7 @@
 #include "support/test_app.h"
 #include "ui/info_bar.h"
 #include "venues/calendar_window.h"
+#include "venues/entry_window.h"
 
 namespace pictorio {
 namespace {
@@ -165,6 +166,39 @@ TEST(NewGame, TheInfoBarShowsOnlyTheNewGamesFigures) {
   app.StartNewGame("Third");
   EXPECT_EQ(Text(bar.Label6), "0");
   EXPECT_EQ(Text(bar.Label8), "0");
+}
+
+TEST(NewGame, StartsWithNoEntriesAtAnyVenue) {
+  TestApp app;
+  app.StartNewGame("First");
+  Game& g = app.game;
+  g.Venues[kVenueLocal].Entries = {"A", "B", "C", "D", "E", ""};
+  g.Venues[kVenueLocal].Submitted = true;
+  g.Venues[kVenueInternational].Entries[0] = "F";
+  app.forms().Form8->ListBox1->addItem("A");
+
+  app.platform.answers = {ModalResult::No, ModalResult::Ok};
+  app.platform.inputs = {std::string("Second")};
+  app.main().New1Click();
+  for (int v = 1; v <= 4; ++v) {
+    EXPECT_FALSE(g.Venues[v].Submitted) << v;
+    EXPECT_EQ(g.Venues[v].Entries,
+              std::vector<std::string>(static_cast<std::size_t>(g.Venues[v].Slots + 1), ""))
+        << v;
+  }
+  EXPECT_EQ(app.forms().Form8->ListBox1->count(), 0);
+
+  // Thursday opens no exhibition for the new player, and the first save
+  // writes no entries.
+  g.ElapsedHours = 3 * 24 - 1;
+  app.main().Timer1Timer();
+  EXPECT_EQ(g.ClockDay, 3);
+  EXPECT_FALSE(g.EventOpen);
+  EXPECT_EQ(g.EventVenue, 0);
+  app.main().Save1Click();
+  const TStringList& text = app.forms().Form3->ListBox1;
+  for (const std::string& line : text.Items) EXPECT_NE(line, "LOCALXXB");
+  EXPECT_EQ(text.Count(), 7 + 300 + 28);
 }
 
 TEST(NewGame, ClosesTheStudioAndTheCalendar) {
