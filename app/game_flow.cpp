@@ -96,6 +96,8 @@ void NewGame(Game& game, Forms& forms) {
   state.Money = 25.0;
   game.HasSaveFile = false;
 
+  // The clock stays still until the new game stands, boxes of its first tick included.
+  const TimerHold hold(main.Timer1);
   EndVenueEvent(game, forms);
   // A load replaces the venues' entries; a new game has none, so the old
   // player's exhibitions neither open for it nor reach its first save.

@@ -100,6 +100,9 @@ bool StartLoadedGame(Game& game, Forms& forms) {
     game.Venues[v].Submitted = loaded.submitted[v];
   }
 
+  // No tick may see the game half loaded, also while a box raised by its
+  // first tick or by its week plan is open.
+  const TimerHold hold(forms.Form1->Timer1);
   backgroundload(game, forms);
   ListFreePictures(game, forms);
   gameon(game, forms);

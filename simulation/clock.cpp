@@ -89,6 +89,9 @@ std::string ClockCaption(const GameDate& date) {
 }
 
 void AdvanceClock(Game& game, Forms& forms) {
+  // A message box or notice raised inside the tick runs a nested event loop;
+  // without the hold, the clock would tick on under it and raise more boxes.
+  const TimerHold hold(forms.Form1->Timer1);
   game.ElapsedHours += 1;
   const GameDate date = DateOfHour(game.ElapsedHours);
   game.ClockYear = date.year;

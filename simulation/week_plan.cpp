@@ -127,6 +127,9 @@ void BuildWeekPlan(Game& game, Forms& forms) {
   TForm4& calendar = *forms.Form4;
   const int today = game.ClockDay + 1;
   const int week = game.ClockWeek + 1;
+  // Counts as built for today from the start: a tick that comes while a
+  // notice or an error box of this call is open must not build it again.
+  game.PlanDay = game.ClockDay;
   game.ChallengeOpen = false;
   FillWeekSchedule(game, week);
 
@@ -150,7 +153,6 @@ void BuildWeekPlan(Game& game, Forms& forms) {
   game.TodayVenue = game.EventVenue;
 
   calendar.SetDayList(CalendarDayList(game.WeekPlan, today, week));
-  game.PlanDay = game.ClockDay;
   for (schedule& day : game.WeekPlan) day.Active = false;
 }
 

@@ -280,6 +280,84 @@ TEST(Clock, FireNeverPaysAPlayerInDebt) {
   EXPECT_EQ(Text(app.forms().Form3->Label7), "-12.00");
 }
 
+// An error box raised inside a tick must hold the clock: ticks falling due
+// under it neither advance the game nor rebuild the plan and raise more boxes.
+TEST(Clock, AnErrorBoxInsideATickHoldsTheClock) {
+  TestApp app;
+  app.StartNewGame();
+  Game& g = app.game;
+  TTimer& clock = app.main().Timer1;
+  submittedpic& local = g.Venues[kVenueLocal];
+  for (int k = 0; k < local.Slots; ++k) AddPicture(app, "gone" + std::to_string(k), true);
+  for (int k = 0; k < local.Slots; ++k)
+    local.Entries[static_cast<std::size_t>(k)] = "gone" + std::to_string(k);
+  local.Submitted = true;
+  app.platform.messages.clear();
+
+  struct Seen {
+    bool clockRunning = true;
+    bool planBuilt = false;
+    int hour = -1;
+  };
+  std::vector<Seen> seen;
+  app.platform.whileMessageOpen = [&](const ScriptedPlatform::Message&) {
+    for (int due = 0; due < 3; ++due) clock.Fire();
+    seen.push_back({clock.Running(), g.PlanDay == g.ClockDay, g.ElapsedHours});
+  };
+  ClockBefore(app, HourOf(0, 3, 0));
+  g.PlanDay = 2;
+  Tick(app);  // Thursday 0:00: the exhibition's pictures have no files
+
+  ASSERT_EQ(app.platform.messages.size(), static_cast<std::size_t>(local.Slots))
+      << "one box per missing picture, no more";
+  for (const Seen& box : seen) {
+    EXPECT_FALSE(box.clockRunning);
+    EXPECT_TRUE(box.planBuilt);
+    EXPECT_EQ(box.hour, HourOf(0, 3, 0));
+  }
+  EXPECT_EQ(g.ElapsedHours, HourOf(0, 3, 0));
+  EXPECT_TRUE(clock.Enabled());
+  EXPECT_TRUE(clock.Running()) << "the clock goes on once the boxes are closed";
+
+  // A missing sound at the fire behaves the same.
+  app.platform.messages.clear();
+  seen.clear();
+  app.RemoveAsset("sound/sounds/s12.wav");
+  ClockBefore(app, HourOf(0, 4, 6));
+  app.platform.reals = {0.0};
+  Tick(app);
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_FALSE(seen[0].clockRunning);
+  EXPECT_EQ(g.ElapsedHours, HourOf(0, 4, 6));
+  EXPECT_TRUE(clock.Running());
+}
+
+// Pausing or ending a game inside a held tick keeps the clock stopped after it.
+TEST(Clock, AHoldNeverStartsAStoppedClock) {
+  TTimer timer(100);
+  int ticks = 0;
+  timer.OnTimer = [&ticks] { ++ticks; };
+  timer.SetEnabled(true);
+  {
+    const TimerHold outer(timer);
+    {
+      const TimerHold inner(timer);
+      timer.SetEnabled(false);
+      timer.SetEnabled(true);
+      EXPECT_FALSE(timer.Running());
+    }
+    timer.Fire();
+    EXPECT_EQ(ticks, 0);
+    EXPECT_FALSE(timer.Running()) << "still held by the outer hold";
+    timer.SetEnabled(false);
+  }
+  EXPECT_FALSE(timer.Running());
+  EXPECT_FALSE(timer.Enabled());
+  timer.SetEnabled(true);
+  timer.Fire();
+  EXPECT_EQ(ticks, 1);
+}
+
 TEST(Clock, ExtinguisherAndAlarmPreventTheDrawItself) {
   TestApp app;
   app.StartNewGame();

@@ -9,14 +9,20 @@ namespace pictorio {
 
 TTimer::TTimer(int intervalMs) : interval_(intervalMs) {
   timer_.setInterval(intervalMs);
-  QObject::connect(&timer_, &QTimer::timeout, [this] {
-    if (OnTimer) OnTimer();
-  });
+  QObject::connect(&timer_, &QTimer::timeout, [this] { Fire(); });
+}
+
+void TTimer::Fire() {
+  if (holds_ > 0) {
+    timer_.stop();
+    return;
+  }
+  if (OnTimer) OnTimer();
 }
 
 void TTimer::SetEnabled(bool on) {
   enabled_ = on;
-  if (on)
+  if (on && holds_ == 0)
     timer_.start(interval_);
   else
     timer_.stop();
@@ -26,7 +32,16 @@ void TTimer::SetInterval(int ms) {
   interval_ = ms;
   timer_.setInterval(ms);
   // A new interval counts from now, as a restarted clock would.
-  if (enabled_) timer_.start(ms);
+  if (enabled_ && holds_ == 0) timer_.start(ms);
+}
+
+void TTimer::Hold() {
+  ++holds_;
+}
+
+void TTimer::Release() {
+  if (holds_ == 0) return;
+  if (--holds_ == 0 && enabled_ && !timer_.isActive()) timer_.start(interval_);
 }
 
 TImage::TImage(QWidget* parent) : QLabel(parent) {

@@ -24,10 +24,36 @@ class TTimer {
   void SetInterval(int ms);
   std::function<void()> OnTimer;
 
+  // What the system timer does when an interval has passed.
+  void Fire();
+  // True while the timer is counting towards its next tick.
+  bool Running() const { return timer_.isActive(); }
+
+  // While a hold lasts the handler never runs: a tick that falls due is
+  // dropped and the timer stops. Enabling and disabling still decide whether
+  // it runs afterwards; when the last hold ends, an enabled timer starts a
+  // full interval again. Holds nest.
+  void Hold();
+  void Release();
+  bool Held() const { return holds_ > 0; }
+
  private:
   QTimer timer_;
   bool enabled_ = false;
   int interval_;
+  int holds_ = 0;
+};
+
+// Holds a timer for as long as it lives.
+class TimerHold {
+ public:
+  explicit TimerHold(TTimer& timer) : timer_(timer) { timer_.Hold(); }
+  ~TimerHold() { timer_.Release(); }
+  TimerHold(const TimerHold&) = delete;
+  TimerHold& operator=(const TimerHold&) = delete;
+
+ private:
+  TTimer& timer_;
 };
 
 // A picture on a window that can be clicked; the hint shows only while ShowHint is on.

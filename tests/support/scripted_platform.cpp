@@ -10,6 +10,7 @@ namespace pictorio {
 ModalResult ScriptedPlatform::MessageDlg(const std::string& text, MsgType type,
                                          MsgButtons buttons) {
   messages.push_back({text, type, buttons});
+  if (whileMessageOpen) whileMessageOpen(messages.back());
   if (!answers.empty()) {
     const ModalResult answer = answers.front();
     answers.pop_front();

@@ -30,6 +30,8 @@ class ScriptedPlatform : public Platform {
   std::deque<std::function<void(QDialog&)>> modalScripts;
   std::deque<int> randoms;
   std::deque<double> reals;
+  // Runs while each message box is open, for what goes on beneath it (timers).
+  std::function<void(const Message&)> whileMessageOpen;
   int defaultRandom = 0;
   double defaultReal = 0.5;  // no fire, no burglary
 
