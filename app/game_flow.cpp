@@ -16,6 +16,8 @@
 namespace pictorio {
 namespace {
 
+const char* const kLeaveUnsaved = "The game was not saved. Do you want to leave it without saving?";
+
 void ClearSharedLists(TForm3& bar) {
   bar.ListBox1.Clear();
   bar.ListBox2.Clear();
@@ -69,7 +71,7 @@ void NewGame(Game& game, Forms& forms) {
   TForm3& bar = *forms.Form3;
   Platform& platform = game.platform;
 
-  if (game.GameRunning) OfferSaveOrEnd(game, forms);
+  if (game.GameRunning && !OfferSaveOrEnd(game, forms)) return;
   if (platform.MessageDlg("Start new game?", MsgType::Confirmation, MsgButtons::OkCancel) !=
       ModalResult::Ok)
     return;
@@ -156,14 +158,19 @@ void EndGame(Game& game, Forms& forms) {
   SetSceneHints(main, false);
 }
 
-void OfferSaveOrEnd(Game& game, Forms& forms) {
+bool OfferSaveOrEnd(Game& game, Forms& forms) {
   const ModalResult answer = game.platform.MessageDlg(
       "Do you want to save the current game? (" + game.GameState.PlayerName + ")",
       MsgType::Confirmation, MsgButtons::YesNo);
-  if (answer == ModalResult::Yes)
-    SaveGame(game, forms);
-  else
-    EndGame(game, forms);
+  if (answer == ModalResult::Yes) {
+    if (SaveGame(game, forms)) return true;
+    // The game exists only in memory now; leaving would lose it unasked.
+    if (game.platform.MessageDlg(kLeaveUnsaved, MsgType::Warning, MsgButtons::YesNo) !=
+        ModalResult::Yes)
+      return false;
+  }
+  EndGame(game, forms);
+  return true;
 }
 
 }  // namespace pictorio

@@ -17,7 +17,9 @@ void gameon(Game& game, Forms& forms);
 void EndGame(Game& game, Forms& forms);
 
 // Asks whether to save the running game: Yes saves it (it keeps running), No ends it.
-void OfferSaveOrEnd(Game& game, Forms& forms);
+// When the save fails, asks whether to leave the game unsaved; false when the
+// player goes back to it instead, and the caller must then leave it running.
+bool OfferSaveOrEnd(Game& game, Forms& forms);
 
 // Closes an open shop without buying: a basket picked in one game must not be
 // paid for from the next one.

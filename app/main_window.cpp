@@ -322,19 +322,30 @@ void TForm1::Exit1Click() {
       ModalResult::Yes)
     return;
   MediaPlayer2.Stop();
-  close();
+  if (close()) return;
+  // Back to a game that could not be saved: its music goes on too.
+  game_.MusicRestart = true;
+  MediaPlayer2Notify();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  FormClose();
+  if (!FormClose()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   QCoreApplication::quit();
 }
 
-void TForm1::FormClose() {
-  if (closed_) return;
+bool TForm1::FormClose() {
+  if (closed_) return true;
+  // A second close while the first one asks its questions waits for their answer.
+  if (closing_) return false;
+  closing_ = true;
+  const bool leaving = !game_.GameRunning || OfferSaveOrEnd(game_, forms_);
+  closing_ = false;
+  if (!leaving) return false;
   closed_ = true;
-  if (game_.GameRunning) OfferSaveOrEnd(game_, forms_);
   if (!game_.DisplayModeOk && !closeRequested_) {
     try {
       SwitchDisplayMode(game_.ScreenWidth, game_.ScreenHeight, game_.ScreenBitsPerPixel);
@@ -344,6 +355,7 @@ void TForm1::FormClose() {
   }
   Timer1.SetEnabled(false);
   Timer2.SetEnabled(false);
+  return true;
 }
 
 void TForm1::Calendar1Click() {

@@ -54,8 +54,9 @@ class TForm1 : public QMainWindow {
   void Image23Click();
   void TrophyClick(int trophy);
   void Timer1Timer();
-  // Runs the close handler as closing the window would; false when the window stays.
-  void FormClose();
+  // Runs the close handler as closing the window would; false when the window
+  // stays (the player went back to a game that could not be saved).
+  bool FormClose();
 
   // Music: the music player's end-of-track handler, and starting a track of the theme.
   void MediaPlayer2Notify();
@@ -143,6 +144,7 @@ class TForm1 : public QMainWindow {
   bool shownOnce_ = false;
   bool closeRequested_ = false;
   bool closed_ = false;
+  bool closing_ = false;
 };
 
 }  // namespace pictorio

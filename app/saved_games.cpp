@@ -41,9 +41,9 @@ bool IndexLists(const TStringList& index, const std::string& name) {
 }
 
 // A new game's first save: the index gets its name, the game its file.
-void SaveNewGame(Game& game, Forms& forms) {
+bool SaveNewGame(Game& game, Forms& forms) {
   TStringList& index = forms.Form3->ListBox2;
-  if (!ReadSaveIndex(game, forms)) return;
+  if (!ReadSaveIndex(game, forms)) return false;
   const std::string& name = game.SaveName;
   const bool listed = IndexLists(index, name);
   std::error_code ignored;
@@ -52,7 +52,7 @@ void SaveNewGame(Game& game, Forms& forms) {
     if (game.platform.MessageDlg(
             "A saved game for '" + name + "' already exists. Do you want to replace it?",
             MsgType::Warning, MsgButtons::YesNo) != ModalResult::Yes)
-      return;
+      return false;
   }
   SnapshotGame(game, forms);
   std::string error;
@@ -60,17 +60,18 @@ void SaveNewGame(Game& game, Forms& forms) {
   // that cannot be loaded.
   if (!WriteTextLinesSafely(SavedGamePath(game, name), forms.Form3->ListBox1.Items, &error)) {
     ReportError(game, error);
-    return;
+    return false;
   }
   if (!listed) {
     while (index.Count() < kReservedIndexLines) index.Add(kReservedLines[index.Count()]);
     index.Add(name);
     if (!WriteTextLinesSafely(SaveIndexPath(game), index.Items, &error)) {
       ReportError(game, error);
-      return;
+      return false;
     }
   }
   game.HasSaveFile = true;
+  return true;
 }
 
 // Steps 7 to 15 of a load, over the saved-game text now held by the info bar.
@@ -181,22 +182,24 @@ void SnapshotGame(Game& game, Forms& forms) {
   backgroundload(game, forms);
 }
 
-void SaveGame(Game& game, Forms& forms) {
-  if (!game.HasSaveFile) {
-    SaveNewGame(game, forms);
-    return;
-  }
+bool SaveGame(Game& game, Forms& forms) {
+  if (!game.HasSaveFile) return SaveNewGame(game, forms);
   SnapshotGame(game, forms);
   std::string error;
   if (!WriteTextLinesSafely(SavedGamePath(game, game.GameState.PlayerName),
-                            forms.Form3->ListBox1.Items, &error))
+                            forms.Form3->ListBox1.Items, &error)) {
     ReportError(game, error);
+    return false;
+  }
+  return true;
 }
 
 void LoadGame(Game& game, Forms& forms) {
   TForm1& main = *forms.Form1;
+  // Asked first: a player who stays with a game that could not be saved
+  // keeps its event as it was.
+  if (game.GameRunning && !OfferSaveOrEnd(game, forms)) return;
   EndVenueEvent(game, forms);
-  if (game.GameRunning) OfferSaveOrEnd(game, forms);
   if (!ReadSaveIndex(game, forms)) return;
   main.Timer1.SetEnabled(false);
   game.platform.ShowModal(*forms.Form5);

@@ -12,7 +12,9 @@ struct Forms;
 void SnapshotGame(Game& game, Forms& forms);
 
 // Writes the running game under the player's name and lists it in the save index.
-void SaveGame(Game& game, Forms& forms);
+// False when the game is not on disk afterwards (a failure was reported, or
+// the player would not replace another game of the same name).
+bool SaveGame(Game& game, Forms& forms);
 
 // Game > Load and Game > Delete: the dialogs over the save index.
 void LoadGame(Game& game, Forms& forms);

@@ -36,7 +36,7 @@ TEST(BrushStamp, RecoloursOnlyPureBlackAndKeysOutTheBottomLeftColour) {
 }
 
 TEST(BrushStamp, HalfSizesRoundHalvesToEven) {
-  EXPECT_EQ(BrushStamp::FromPicture(TestBrush(7, 3), Qt::black).HalfWidth(), 4);  // 3.5 -> 4
+  EXPECT_EQ(BrushStamp::FromPicture(TestBrush(7, 3), Qt::black).HalfWidth(), 4);   // 3.5 -> 4
   EXPECT_EQ(BrushStamp::FromPicture(TestBrush(7, 3), Qt::black).HalfHeight(), 2);  // 1.5 -> 2
   EXPECT_EQ(BrushStamp::FromPicture(TestBrush(20, 12), Qt::black).HalfWidth(), 10);
 }
@@ -65,9 +65,9 @@ TEST(BrushStamp, StampsAtTheEdgeAreClippedAndAnEmptyStampDrawsNothing) {
 }
 
 TEST(BrushStamp, EveryGeneratedBrushBuilds) {
-  for (const char* name : {"none", "p1", "p2", "p3", "e1", "c1", "c2", "c3", "pa1", "pa2", "pa3",
-                           "b1", "b2", "b3", "b4", "b5", "wallbrush", "spray", "pen", "restore",
-                           "tatoo", "bart"}) {
+  for (const char* name :
+       {"none", "p1", "p2", "p3", "e1", "c1",        "c2",    "c3",  "pa1",     "pa2",   "pa3",
+        "b1",   "b2", "b3", "b4", "b5", "wallbrush", "spray", "pen", "restore", "tatoo", "bart"}) {
     const QImage brush = LoadPicture(std::string(PICTORIO_GAME_DIR) + "/brush/" + name + ".bmp");
     ASSERT_FALSE(brush.isNull()) << name;
     const BrushStamp stamp = BrushStamp::FromPicture(brush, Qt::blue);

@@ -1,6 +1,8 @@
 // Starting, running and ending a game; the room's hot spots and the sound menus.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/game_flow.h"
 #include "app/main_window.h"
 #include "studio/studio_window.h"
@@ -325,6 +327,36 @@ TEST(Exit, YesStopsTheMusicAndClosesAfterOfferingToSave) {
                                       "Do you want to save the current game? (Leaver)"}));
   EXPECT_EQ(app.platform.musicStops, 1);
   EXPECT_FALSE(app.game.GameRunning);
+}
+
+TEST(Exit, AGameThatCouldNotBeSavedIsNotLeftUnasked) {
+  TestApp app;
+  app.StartNewGame("Stuck");
+  app.game.GameState.Money = 77.0;
+  std::filesystem::remove_all(app.dir / "savegames");
+  const std::string leave = "The game was not saved. Do you want to leave it without saving?";
+
+  // Exit, save, the save fails, stay: the game goes on with its clock and music.
+  app.platform.messages.clear();
+  app.platform.tracks.clear();
+  app.platform.answers = {ModalResult::Yes, ModalResult::Yes, ModalResult::No};
+  app.main().Exit1Click();
+  ASSERT_EQ(app.platform.messages.size(), 4u);
+  EXPECT_EQ(app.platform.messages[2].type, MsgType::Error);
+  EXPECT_EQ(app.platform.messages[3].text, leave);
+  EXPECT_TRUE(app.game.GameRunning);
+  EXPECT_EQ(app.game.GameState.Money, 77.0);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_EQ(app.platform.tracks.size(), 1u) << "the music starts again";
+
+  // Closing the window by other means asks the same; Yes leaves at last.
+  app.platform.answers = {ModalResult::Yes, ModalResult::No};
+  EXPECT_FALSE(app.main().FormClose());
+  EXPECT_TRUE(app.game.GameRunning);
+  app.platform.answers = {ModalResult::Yes, ModalResult::Yes};
+  EXPECT_TRUE(app.main().FormClose());
+  EXPECT_FALSE(app.game.GameRunning);
+  EXPECT_FALSE(app.main().Timer1.Enabled());
 }
 
 TEST(SoundMenus, MusicComesBackWithTheMainTheme) {

@@ -378,15 +378,63 @@ TEST(SavedGames, CancellingTheLoadDialog) {
   EXPECT_EQ(app.game.ElapsedHours, 2);
   EXPECT_TRUE(app.main().Timer1.Enabled());
 
-  // A game the player chose not to save goes on with its clock running.
+  // A game that ends up unsaved (the player would not replace the other
+  // Keeper) and that the player stays with goes on with its clock running.
   app.platform.answers.push_back(ModalResult::No);
   app.StartNewGame("Keeper");
-  app.platform.answers = {ModalResult::Yes, ModalResult::No};  // save; but do not replace
+  app.platform.modalsShown.clear();
+  app.platform.answers = {ModalResult::Yes, ModalResult::No, ModalResult::No};
   app.main().LoadGame1Click();
   EXPECT_TRUE(app.game.GameRunning);
   EXPECT_FALSE(app.game.HasSaveFile);
   EXPECT_EQ(app.game.ElapsedHours, 1);
   EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_TRUE(app.platform.modalsShown.empty()) << "no Load Game dialog";
+}
+
+// A save that fails when a game ends must not lose it: the player is asked,
+// and No goes back to the running game exactly as it was.
+TEST(SavedGames, AFailedSaveAtTheEndOfAGameAsksBeforeLosingIt) {
+  TestApp app;
+  app.StartNewGame("Fragile");
+  SaveFirstTime(app);
+  Game& g = app.game;
+  g.GameState.Money = 321.0;
+  g.Venues[kVenueLocal].Entries = {"a", "b", "c", "d", "e", ""};
+  g.Venues[kVenueLocal].Submitted = true;
+  g.EventVenue = kVenueLocal;
+  fs::remove_all(app.dir / "savegames");  // nothing can be written any more
+  const std::string leave = "The game was not saved. Do you want to leave it without saving?";
+
+  // New game: save, it fails, stay.
+  app.platform.messages.clear();
+  app.platform.answers = {ModalResult::Yes, ModalResult::No};
+  app.main().New1Click();
+  ASSERT_EQ(app.platform.messages.size(), 3u);
+  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
+  EXPECT_EQ(app.platform.messages[2].text, leave);
+  EXPECT_TRUE(app.platform.inputCaptions.size() == 1u) << "no name asked for a new game";
+  EXPECT_TRUE(g.GameRunning);
+  EXPECT_EQ(g.GameState.PlayerName, "Fragile");
+  EXPECT_EQ(g.GameState.Money, 321.0);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+
+  // Load: the same, and the running event keeps its entries.
+  app.platform.messages.clear();
+  app.platform.answers = {ModalResult::Yes, ModalResult::No};
+  app.main().LoadGame1Click();
+  EXPECT_EQ(app.platform.MessageTexts().back(), leave);
+  EXPECT_TRUE(app.platform.modalsShown.empty());
+  EXPECT_TRUE(g.Venues[kVenueLocal].Submitted);
+  EXPECT_EQ(g.EventVenue, kVenueLocal);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+
+  // Yes to leaving unsaved ends the game and the new one starts.
+  app.platform.answers = {ModalResult::Yes, ModalResult::Yes, ModalResult::Ok};
+  app.platform.inputs = {std::string("Fresh")};
+  app.main().New1Click();
+  EXPECT_EQ(g.GameState.PlayerName, "Fresh");
+  EXPECT_EQ(g.GameState.Money, 25.0);
 }
 
 TEST(SavedGames, LoadDialogNamesTheMissingFile) {
