@@ -26,6 +26,18 @@ struct stuffrec {
 };
 
 inline constexpr int kStockSlots = 60;
+
+// How far a career can go, with a margin no player will reach. A saved game
+// beyond these is damaged; the game's own arithmetic stays inside them.
+// Stock units: a million items of one kind, either way.
+inline constexpr int kMostStockUnits = 1'000'000'000;
+// Dollars, money and picture values alike, either way: up to a trillion the
+// saved text's 15 significant digits still hold every cent.
+inline constexpr double kMostMoney = 1e12;
+// Reputation points, either way.
+inline constexpr int kMostReputation = 1'000'000;
+// Pictures painted, and pictures sold.
+inline constexpr int kMostPictures = 1'000'000;
 inline constexpr int kTrophyCount = 14;
 
 // Stock slots read outside the shop.

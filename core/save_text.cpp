@@ -1,5 +1,6 @@
 #include "core/save_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -47,6 +48,16 @@ bool HasControlCharacter(const std::string& utf8) {
 
 std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
+}
+
+// What is written never lies beyond what is read back.
+double Bounded(double value, double most) {
+  if (std::isnan(value)) return 0.0;
+  return std::clamp(value, -most, most);
+}
+
+int Bounded(int value, int least, int most) {
+  return std::clamp(value, least, most);
 }
 
 // Walks the lines of a saved-game text, naming lines 1-based in its errors.
@@ -184,23 +195,23 @@ std::vector<std::string> WriteSavedGame(const who& state, const OneBased<submitt
   lines.push_back(state.PlayerName);
   // The count always matches the groups below, so the file reads back whole.
   lines.push_back(std::to_string(state.Pictures.size()));
-  lines.push_back(std::to_string(state.Reputation));
-  lines.push_back(FormatSaveFloat(state.Money));
-  lines.push_back(std::to_string(state.SavedHours));
-  lines.push_back(std::to_string(state.PicturesSold));
+  lines.push_back(std::to_string(Bounded(state.Reputation, -kMostReputation, kMostReputation)));
+  lines.push_back(FormatSaveFloat(Bounded(state.Money, kMostMoney)));
+  lines.push_back(std::to_string(Bounded(state.SavedHours, 0, kLatestHour)));
+  lines.push_back(std::to_string(Bounded(state.PicturesSold, 0, kMostPictures)));
   lines.emplace_back(kPicsMarker);
   for (const stuffrec& slot : state.Stock) {
     lines.emplace_back(kStockMarker);
     lines.push_back(slot.Name);
     lines.push_back(slot.Kind);
     lines.push_back(FormatSaveBool(slot.Owned));
-    lines.push_back(std::to_string(slot.Units));
+    lines.push_back(std::to_string(Bounded(slot.Units, -kMostStockUnits, kMostStockUnits)));
   }
   for (const picrec& picture : state.Pictures) {
     lines.emplace_back(kPictureMarker);
     lines.push_back(picture.Title);
     lines.push_back(picture.Kind);
-    lines.push_back(FormatSaveFloat(picture.Value));
+    lines.push_back(FormatSaveFloat(Bounded(picture.Value, kMostMoney)));
     // Gone before AtVenue: the file's order, not the record's.
     lines.push_back(FormatSaveBool(picture.Gone));
     lines.push_back(FormatSaveBool(picture.AtVenue));
@@ -241,11 +252,19 @@ bool ReadSavedGame(const std::vector<std::string>& lines, const OneBased<submitt
       !in.Int(5, &state.PicturesSold))
     return false;
   if (state.PictureCount < 0) return in.Fail(1, "the number of pictures cannot be negative.");
+  if (state.Reputation < -kMostReputation || state.Reputation > kMostReputation)
+    return in.Fail(2, "the reputation " + Quoted(lines[2]) + " is out of range.");
+  if (!(std::fabs(state.Money) <= kMostMoney))
+    return in.Fail(3, "the money " + Quoted(lines[3]) + " is out of range.");
+  if (state.PicturesSold < 0 || state.PicturesSold > kMostPictures)
+    return in.Fail(5, "the number of pictures sold " + Quoted(lines[5]) + " is out of range.");
   // Six lines per picture: a larger count cannot be true, so nothing is sized by it.
   const std::size_t room = (lines.size() - kHeader) / 6;
   if (static_cast<std::size_t>(state.PictureCount) > room)
     return in.Fail(
         1, std::to_string(state.PictureCount) + " pictures cannot fit in a file of this length.");
+  if (state.PictureCount > kMostPictures)
+    return in.Fail(1, "the number of pictures " + Quoted(lines[1]) + " is out of range.");
   if (state.SavedHours < 0 || state.SavedHours > kLatestHour)
     return in.Fail(4, "the game's hour " + Quoted(lines[4]) + " is out of range.");
 
@@ -271,6 +290,8 @@ bool ReadSavedGame(const std::vector<std::string>& lines, const OneBased<submitt
       read.Kind = lines[i + 2];
       if (++slot <= kStockSlots) {
         if (!in.Bool(i + 3, &read.Owned) || !in.Int(i + 4, &read.Units)) return false;
+        if (read.Units < -kMostStockUnits || read.Units > kMostStockUnits)
+          return in.Fail(i + 4, "the amount " + Quoted(lines[i + 4]) + " is out of range.");
         state.Stock[slot] = read;
       }
       i += 5;
@@ -287,6 +308,8 @@ bool ReadSavedGame(const std::vector<std::string>& lines, const OneBased<submitt
         if (!in.Float(i + 3, &read.Value) || !in.Bool(i + 4, &read.Gone) ||
             !in.Bool(i + 5, &read.AtVenue))
           return false;
+        if (!(std::fabs(read.Value) <= kMostMoney))
+          return in.Fail(i + 3, "the value " + Quoted(lines[i + 3]) + " is out of range.");
         state.Pictures.push_back(read);
       }
       i += 6;

@@ -1,5 +1,7 @@
 #include "shop/basket.h"
 
+#include <limits>
+
 #include "shop/catalogue.h"
 #include "ui/platform.h"
 
@@ -10,6 +12,7 @@ const char* const kRefusedSound = "\\sound\\sounds\\s10.wav";
 const char* const kBoughtSound = "\\sound\\sounds\\s1.wav";
 const char* const kTooMuch = "Too much for your current budget";
 const char* const kRule = "----------------------------------";
+const char* const kNoRoom = "You cannot keep any more of this item.";
 
 }  // namespace
 
@@ -18,12 +21,23 @@ void ShopBasket::Sound(const std::string& path) {
 }
 
 bool ShopBasket::TryAddToBasketTotal(int price) {
-  if (basketTotal + price <= game_.GameState.Money) {
+  // The total is a whole number of dollars: it never grows past what it can count.
+  const bool countable = price >= 0 && basketTotal <= std::numeric_limits<int>::max() - price;
+  if (countable && basketTotal + price <= game_.GameState.Money) {
     basketTotal += price;
     return true;
   }
   Sound(kRefusedSound);
   game_.platform.MessageDlg(kTooMuch, MsgType::Confirmation, MsgButtons::Ok);
+  return false;
+}
+
+bool ShopBasket::RoomInStock(int slot, int units) {
+  const long long after = static_cast<long long>(game_.GameState.Stock[slot].Units) +
+                          (static_cast<long long>(Basket[slot].Count) + units) * 1000;
+  if (after <= kMostStockUnits) return true;
+  Sound(kRefusedSound);
+  game_.platform.MessageDlg(kNoRoom, MsgType::Information, MsgButtons::Ok);
   return false;
 }
 
@@ -44,7 +58,7 @@ bool ShopBasket::AddCatalogueItem(int slot, int units) {
                               MsgButtons::Ok);
     return false;
   }
-  if (!TryAddToBasketTotal(item->price * units)) return false;
+  if (!RoomInStock(slot, units) || !TryAddToBasketTotal(item->price * units)) return false;
   AddUnits(slot, item->kind, units, std::string(item->text));
   return true;
 }
@@ -52,7 +66,8 @@ bool ShopBasket::AddCatalogueItem(int slot, int units) {
 bool ShopBasket::AddColour(std::string_view category, int k) {
   const bool water = category == kWatercolourCategory;
   if (!water && category != kPastelCategory) return false;
-  if (!TryAddToBasketTotal(water ? kWatercolourPrice : kPastelPrice)) return false;
+  if (!RoomInStock(k, 1) || !TryAddToBasketTotal(water ? kWatercolourPrice : kPastelPrice))
+    return false;
   AddUnits(k, water ? "w" : "t", 1, ColourItemText(game_, category, k));
   return true;
 }
@@ -65,13 +80,16 @@ bool ShopBasket::AddColourToBasket(int k) {
 bool ShopBasket::AddWholeSet(std::string_view category) {
   const bool water = category == kWatercolourCategory;
   const int price = water ? kWatercolourPrice : kPastelPrice;
-  if (basketTotal + price * kColoursPerRange > game_.GameState.Money) {
+  if (static_cast<double>(basketTotal) + price * kColoursPerRange > game_.GameState.Money) {
     Sound(kRefusedSound);
     game_.platform.MessageDlg(kTooMuch, MsgType::Confirmation, MsgButtons::Ok);
     return false;
   }
   // The set is named by the button, not by whichever colour panel was opened last.
   const int first = water ? kFirstWatercolourSlot : kFirstPastelSlot;
+  // All or nothing here too: one colour without room refuses the set.
+  for (int k = first; k < first + kColoursPerRange; ++k)
+    if (!RoomInStock(k, 1)) return false;
   for (int k = first; k < first + kColoursPerRange; ++k) AddColour(category, k);
   return true;
 }

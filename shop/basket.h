@@ -49,6 +49,8 @@ class ShopBasket {
 
  private:
   bool AnyChosen() const;
+  // Whether `units` more of slot k still fit the stock; refuses aloud otherwise.
+  bool RoomInStock(int slot, int units);
   void AddUnits(int slot, std::string_view kind, int units, const std::string& itemText);
   bool AddColour(std::string_view category, int k);
   void Sound(const std::string& path);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "shop/catalogue.h"
 #include "studio/colour_table.h"
 #include "support/scripted_platform.h"
@@ -45,6 +47,36 @@ TEST_F(BasketTest, OneDollarBuysOneCanvasAndNotASecond) {
   ASSERT_EQ(platform.MessageTexts(), std::vector<std::string>{kTooMuch});
   EXPECT_EQ(platform.messages[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(Refusals(), 1);
+}
+
+// A stock count near its limit (a loaded game may hold one) takes no more
+// than fits: buying never wraps the count round and loses the canvases.
+TEST_F(BasketTest, StockNeverCountsPastItsLimit) {
+  SetMoney(1e9);
+  game.GameState.Stock[kSlotCanvas] = {"Canvas", "", true, kMostStockUnits - 25000};
+  ASSERT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 20));
+  ASSERT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 5));
+  EXPECT_FALSE(basket.AddCatalogueItem(kSlotCanvas, 1));
+  EXPECT_EQ(platform.MessageTexts(),
+            std::vector<std::string>{"You cannot keep any more of this item."});
+  EXPECT_EQ(Refusals(), 1);
+  EXPECT_EQ(basket.basketTotal, 25);
+  platform.answers.push_back(ModalResult::Yes);
+  ASSERT_TRUE(basket.Buy());
+  EXPECT_EQ(game.GameState.Stock[kSlotCanvas].Units, kMostStockUnits);
+  EXPECT_TRUE(game.GameState.Stock[kSlotCanvas].Owned);
+
+  // A whole set is refused when one of its colours has no room.
+  game.GameState.Stock[5] = {"Pastel", "t", true, kMostStockUnits};
+  EXPECT_FALSE(basket.AddWholeSet("Pastel: "));
+  EXPECT_EQ(basket.basketTotal, 0);
+  EXPECT_FALSE(basket.Basket[1].Chosen);
+
+  // The dollar total cannot wrap round either, however rich the player.
+  SetMoney(kMostMoney);
+  basket.basketTotal = std::numeric_limits<int>::max() - 1;
+  EXPECT_FALSE(basket.AddCatalogueItem(34, 1));  // a $3 pencil
+  EXPECT_EQ(basket.basketTotal, std::numeric_limits<int>::max() - 1);
 }
 
 TEST_F(BasketTest, CanvasPacksAddTheirUnitsAndDollarsInOneClick) {

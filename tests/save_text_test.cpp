@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,7 @@ who RichGame() {
   }
   state.Pictures[0].Gone = true;
   state.Pictures[1].AtVenue = true;
-  state.Pictures[2].Value = 1e20;
+  state.Pictures[2].Value = 2.5e11;
   state.Pictures[3].Value = 1e-7;
   state.PictureCount = static_cast<int>(state.Pictures.size());
   state.Trophies[1] = true;
@@ -114,7 +115,7 @@ TEST(SaveText, RichGameRoundTrips) {
   // The first picture: marker, title, kind, value, then Gone before AtVenue.
   EXPECT_EQ(Lines(lines.begin() + 307, lines.begin() + 319),
             (Lines{"PIC", "PIC", "o", "12.5", "-1", "0", "PIC", "stuffx", "o", "37.5", "0", "-1"}));
-  EXPECT_EQ(lines[319 + 3], "1e+20");
+  EXPECT_EQ(lines[319 + 3], "250000000000");
   EXPECT_EQ(lines[325 + 3], "1e-07");
   EXPECT_EQ(Lines(lines.end() - 22, lines.end() - 18), (Lines{"LOCALXXB", "a", "LOCALXXB", "b"}));
   EXPECT_EQ(Lines(lines.end() - 4, lines.end()), (Lines{"NATIONALXXB", "", "NATIONALXXB", ""}));
@@ -257,6 +258,62 @@ TEST(SaveText, DamagedTextIsRefusedNamingTheLine) {
     const std::string error = ReadError(c.lines);
     EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;
   }
+}
+
+// Values no career reaches are damage; the game's own save, whatever it
+// holds, always reads back.
+TEST(SaveText, ValuesBeyondACareerAreDamageAndOwnSavesAlwaysLoad) {
+  const Lines body = Repeat(kStockGroup, 60) + Repeat(kTrophyGroup, 14);
+  struct Case {
+    const char* what;
+    Lines lines;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"money near the largest double",
+       Lines{"Ann", "0", "0", "1.79769313486231e+308", "1", "0"} + body,
+       "Line 4: the money \"1.79769313486231e+308\" is out of range."},
+      {"debt beyond a trillion", Lines{"Ann", "0", "0", "-1000000000000.01", "1", "0"} + body,
+       "Line 4:"},
+      {"reputation", Lines{"Ann", "0", "1000001", "25", "1", "0"} + body,
+       "Line 3: the reputation \"1000001\" is out of range."},
+      {"pictures sold", Lines{"Ann", "0", "0", "25", "1", "2000000000"} + body, "Line 6:"},
+      {"negative pictures sold", Lines{"Ann", "0", "0", "25", "1", "-1"} + body, "Line 6:"},
+      {"units one canvas short of overflowing",
+       Header("0") + Lines{"stuffx", "Canvas", "", "-1", "2147483000"},
+       "Line 12: the amount \"2147483000\" is out of range."},
+      {"picture value", Header("1") + body + Lines{"PIC", "A", "o", "1e13", "0", "0"},
+       "the value \"1e13\" is out of range."},
+  };
+  for (const Case& c : cases) {
+    const std::string error = ReadError(c.lines);
+    EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;
+  }
+
+  // The limits themselves are fine, to the cent.
+  who edge = FreshGame("Edge");
+  edge.Money = 999999999999.99;
+  edge.Reputation = -1000000;
+  edge.Stock[kSlotCanvas] = {"Canvas", "", true, kMostStockUnits};
+  const LoadedGame back = Read(WriteSavedGame(edge, Venues()));
+  EXPECT_EQ(back.state.Money, 999999999999.99);
+  EXPECT_EQ(back.state.Reputation, -1000000);
+  EXPECT_EQ(back.state.Stock[kSlotCanvas].Units, kMostStockUnits);
+
+  // Whatever the running game holds, its text stays inside what reading accepts.
+  who wild = FreshGame("Wild");
+  wild.Money = std::numeric_limits<double>::max();
+  wild.Reputation = std::numeric_limits<int>::min();
+  wild.PicturesSold = -4;
+  wild.Stock[kSlotCanvas].Units = std::numeric_limits<int>::max();
+  wild.Pictures.push_back({"Huge", "o", -std::numeric_limits<double>::infinity(), false, false});
+  wild.PictureCount = 1;
+  const LoadedGame tamed = Read(WriteSavedGame(wild, Venues()));
+  EXPECT_EQ(tamed.state.Money, kMostMoney);
+  EXPECT_EQ(tamed.state.Reputation, -kMostReputation);
+  EXPECT_EQ(tamed.state.PicturesSold, 0);
+  EXPECT_EQ(tamed.state.Stock[kSlotCanvas].Units, kMostStockUnits);
+  EXPECT_EQ(tamed.state.Pictures[0].Value, -kMostMoney);
 }
 
 TEST(SaveText, NamesThatCannotNameAFile) {

@@ -77,7 +77,7 @@ void MakeRichGame(TestApp& app, const std::string& name) {
   state.PicturesSold = 3;
   state.Stock[kSlotCanvas] = {"Canvas", "", true, 2000};
   state.Stock[kSlotTrophyRack] = {"Trophy rack", "w", true, 1000};
-  state.Pictures = {{"PIC", "o", 1e20, false, false},
+  state.Pictures = {{"PIC", "o", 9.5e11, false, false},
                     {"Entered one", "w", 12.5, true, false},
                     {"Sold one", "t", 40.0, false, false}};
   state.Pictures[2].Gone = true;
@@ -306,7 +306,7 @@ TEST(SavedGames, LoadingBringsBackEverythingAndAdvancesTheClockOneHour) {
   ASSERT_EQ(state.PictureCount, 3);
   ASSERT_EQ(state.Pictures.size(), 3u);
   EXPECT_EQ(state.Pictures[0].Title, "PIC");
-  EXPECT_EQ(state.Pictures[0].Value, 1e20);
+  EXPECT_EQ(state.Pictures[0].Value, 9.5e11);
   EXPECT_TRUE(state.Pictures[1].AtVenue);
   EXPECT_FALSE(state.Pictures[1].Gone);
   EXPECT_TRUE(state.Pictures[2].Gone);
