@@ -20,7 +20,7 @@ void TForm6::Button1Click() {
                                MsgType::Warning, MsgButtons::YesNo) != ModalResult::Yes)
     return;
   std::string error;
-  if (!RemoveSavedGame(game, forms, ComboBox1->currentIndex(), &error)) {
+  if (!RemoveSavedGame(game, forms, ChosenPosition(), &error)) {
     game.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
     return;
   }

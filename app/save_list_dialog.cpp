@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include "core/save_text.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 
@@ -39,9 +40,17 @@ void TSaveListDialog::FormShow() {
   const QSignalBlocker quiet(ComboBox1);
   ComboBox1->clear();
   const TStringList& index = forms.Form3->ListBox2;
+  // An edited index may hold lines that are no name a game was saved under
+  // ("../x"): they would lead outside the save folder, so they are not offered.
+  // Each item remembers its index line.
   for (int i = kReservedIndexLines; i < index.Count(); ++i)
-    ComboBox1->addItem(QString::fromStdString(index[i]));
+    if (!PlayerNameProblem(index[i])) ComboBox1->addItem(QString::fromStdString(index[i]), i);
   ComboBox1->setCurrentIndex(-1);
+}
+
+int TSaveListDialog::ChosenPosition() const {
+  if (ComboBox1->currentIndex() < 0) return -1;
+  return ComboBox1->currentData().toInt() - kReservedIndexLines;
 }
 
 void TSaveListDialog::ComboBox1Change() {

@@ -16,6 +16,8 @@ class TSaveListDialog : public TFormBase {
   TSaveListDialog(Game& game, Forms& forms, const std::string& caption, const char* prompt);
 
   void ComboBox1Change();
+  // The chosen game's place in the index after its reserved lines; -1 when none is chosen.
+  int ChosenPosition() const;
   virtual void Button1Click() = 0;
   void Button2Click();
 

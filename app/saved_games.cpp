@@ -28,6 +28,11 @@ constexpr int kReservedIndexLines = 2;
 const char* const kReservedLines[kReservedIndexLines] = {"Pictorio saved games",
                                                          "One game name per line below"};
 
+std::string UnusableNameMessage(const std::string& name) {
+  return "The save index names a game '" + name +
+         "', which cannot be the name of a saved game. It is left alone.";
+}
+
 void ReportError(Game& game, const std::string& text) {
   game.platform.MessageDlg(text, MsgType::Error, MsgButtons::Ok);
 }
@@ -147,6 +152,11 @@ bool ReadSaveIndex(Game& game, Forms& forms) {
 
 bool ReadSavedGameFile(Game& game, const std::string& name, std::vector<std::string>* lines,
                        std::string* message) {
+  // Only a name a game can be saved under becomes a path inside the save folder.
+  if (PlayerNameProblem(name)) {
+    *message = UnusableNameMessage(name);
+    return false;
+  }
   const std::string path = SavedGamePath(game, name);
   std::string error;
   if (!ReadTextLines(path, lines, &error)) {
@@ -168,6 +178,10 @@ bool RemoveSavedGame(Game& game, Forms& forms, int position, std::string* error)
     return false;
   }
   const std::string name = index[line];
+  if (PlayerNameProblem(name)) {
+    if (error) *error = UnusableNameMessage(name);
+    return false;
+  }
   std::vector<std::string> kept = index.Items;
   kept.erase(kept.begin() + line);
   if (!WriteTextLinesSafely(SaveIndexPath(game), kept, error)) return false;

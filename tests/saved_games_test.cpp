@@ -565,5 +565,51 @@ TEST(SavedGames, DeletingAGame) {
   EXPECT_TRUE(fs::exists(GameFile(app, "Other")));
 }
 
+// An edited index must not lead Load or Delete outside the save folder.
+TEST(SavedGames, IndexNamesThatAreNoGameNamesNeverTouchAFile) {
+  TestApp app;
+  app.StartNewGame("Good");
+  SaveFirstTime(app);
+  const std::string good = Bytes(GameFile(app, "Good"));
+  // A well-formed game lies one folder up, where "../Outside" would reach it.
+  WriteBytes(app.dir / "Outside.sgm", good);
+  WriteBytes(app.dir / "savegames" / "main.txc",
+             "r1\r\nr2\r\n../Outside\r\n..\r\nsub/dir\r\nGood\r\nPIC\r\n");
+  app.platform.answers.push_back(ModalResult::No);
+  app.StartNewGame("Other");  // Good is no longer the player, so it may be deleted
+  EndGame(app.game, app.forms());
+
+  // Neither dialog offers them; the one real game is found at its own line.
+  TForm6& remove = *app.forms().Form6;
+  app.platform.answers = {ModalResult::Yes};
+  app.platform.modalScripts.push_back([&](QDialog&) {
+    ASSERT_EQ(remove.ComboBox1->count(), 1);
+    EXPECT_EQ(remove.ComboBox1->itemText(0).toStdString(), "Good");
+    remove.ComboBox1->setCurrentIndex(0);
+    remove.Button1Click();
+  });
+  app.main().Delete1Click();
+  EXPECT_FALSE(fs::exists(GameFile(app, "Good")));
+  EXPECT_EQ(IndexNames(app), (Lines{"../Outside", "..", "sub/dir", "PIC"}));
+
+  TForm5& load = *app.forms().Form5;
+  app.platform.modalScripts.push_back([&](QDialog&) { EXPECT_EQ(load.ComboBox1->count(), 0); });
+  app.main().LoadGame1Click();
+
+  // Asked for directly, the flows refuse them and leave every file alone.
+  Lines lines;
+  std::string message;
+  EXPECT_FALSE(ReadSavedGameFile(app.game, "../Outside", &lines, &message));
+  EXPECT_NE(message.find("cannot be the name of a saved game"), std::string::npos) << message;
+  EXPECT_TRUE(lines.empty());
+  ASSERT_TRUE(ReadSaveIndex(app.game, app.forms()));
+  std::string error;
+  EXPECT_FALSE(RemoveSavedGame(app.game, app.forms(), 0, &error));
+  EXPECT_NE(error.find("../Outside"), std::string::npos) << error;
+  EXPECT_EQ(Bytes(app.dir / "Outside.sgm"), good);
+  EXPECT_EQ(IndexNames(app), (Lines{"../Outside", "..", "sub/dir", "PIC"}));
+  EXPECT_FALSE(app.game.GameRunning);
+}
+
 }  // namespace
 }  // namespace pictorio
