@@ -1,9 +1,11 @@
 // The pieces of the platform adapter that need no window: paths, pictures,
 // text files, animations, cursors, and the components the windows are built of.
 #include <gtest/gtest.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <QBitmap>
+#include <QBuffer>
 #include <filesystem>
 #include <fstream>
 
@@ -86,6 +88,80 @@ TEST(PictureFiles, MissingOrBrokenFilesReportWhy) {
   EXPECT_FALSE(SaveJpeg(picture, "/nonexistent/folder/x.jpg", 90, &error));
   EXPECT_NE(error.find("/nonexistent/folder/x.jpg"), std::string::npos);
   fs::remove(file);
+}
+
+std::string JpegBytes(int width, int height) {
+  QImage picture(width, height, QImage::Format_RGB32);
+  picture.fill(QColor(30, 120, 200));
+  const fs::path file = TempFile("bytes.jpg");
+  EXPECT_TRUE(SaveJpeg(picture, file.string()));
+  std::ifstream in(file, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  fs::remove(file);
+  return bytes;
+}
+
+// Bytes malloc has handed out and not had back, small blocks and mapped ones.
+std::size_t BytesInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
+
+// A JPEG whose error shows only after its last row (a second frame follows
+// the image data) must be refused without leaving its picture behind.
+TEST(PictureFiles, AnErrorAfterTheLastRowFreesThePicture) {
+  const std::string whole = JpegBytes(1024, 768);
+  ASSERT_EQ(whole.substr(whole.size() - 2), "\xFF\xD9");
+  const std::string twoFrames = whole.substr(0, whole.size() - 2) + whole.substr(2);
+  std::string reason;
+  ASSERT_TRUE(DecodePicture(twoFrames, &reason).isNull());
+  EXPECT_NE(reason.find("SOF"), std::string::npos) << reason;
+
+  const std::size_t before = BytesInUse();
+  for (int k = 0; k < 20; ++k) DecodePicture(twoFrames);
+  // Each lost picture would be 2.3 MB: twenty of them cannot hide in the slack.
+  EXPECT_LT(BytesInUse(), before + 4 * 1024 * 1024);
+  EXPECT_EQ(DecodePicture(whole).size(), QSize(1024, 768));
+}
+
+// A header may claim any size; the loader refuses one no picture of the game
+// has before it asks for the memory, whatever the format.
+TEST(PictureFiles, PicturesClaimingHugeSizesOrUnknownFormatsAreRefused) {
+  std::string jpeg = JpegBytes(16, 16);
+  const std::size_t sof = jpeg.find("\xFF\xC0");
+  ASSERT_NE(sof, std::string::npos);
+  jpeg[sof + 5] = jpeg[sof + 7] = '\xEA';  // height and width 0xEA10 = 59920
+  jpeg[sof + 6] = jpeg[sof + 8] = '\x10';
+  std::string reason;
+  EXPECT_TRUE(DecodePicture(jpeg, &reason).isNull());
+  EXPECT_NE(reason.find("59920 x 59920"), std::string::npos) << reason;
+
+  QImage small(4, 4, QImage::Format_RGB32);
+  small.fill(Qt::green);
+  for (const char* format : {"BMP", "PNG"}) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(small.save(&buffer, format));
+    const std::string good(data.constData(), static_cast<std::size_t>(data.size()));
+    EXPECT_EQ(DecodePicture(good).size(), QSize(4, 4)) << format;
+    std::string huge = good;
+    // The width and height fields of each header, made 100000 wide.
+    const std::size_t at = std::string(format) == "BMP" ? 18 : 16;
+    if (std::string(format) == "BMP")
+      huge.replace(at, 4, std::string("\xA0\x86\x01\x00", 4));
+    else
+      huge.replace(at, 4, std::string("\x00\x01\x86\xA0", 4));
+    reason.clear();
+    EXPECT_TRUE(DecodePicture(huge, &reason).isNull()) << format;
+    EXPECT_FALSE(reason.empty()) << format;
+  }
+
+  reason.clear();
+  EXPECT_TRUE(DecodePicture("GIF89a", &reason).isNull());
+  EXPECT_EQ(reason, "it is no JPEG, BMP or PNG picture");
+  EXPECT_TRUE(DecodePicture("", &reason).isNull());
+  EXPECT_TRUE(DecodePicture("\xFF\xD8\xFF", &reason).isNull());
 }
 
 TEST(TextFiles, Windows1252IsConvertedBothWays) {

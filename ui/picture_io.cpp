@@ -2,17 +2,26 @@
 
 #include <jpeglib.h>
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string_view>
 
 namespace pictorio {
 namespace {
 
+// A progressive JPEG takes a handful of scans; thousands of them are a file
+// built to keep the decoder busy.
+constexpr int kMostJpegScans = 100;
+
 struct JpegErrorTrap {
   jpeg_error_mgr pub;
+  jpeg_progress_mgr progress;
   std::jmp_buf jump;
   char message[JMSG_LENGTH_MAX];
 };
@@ -26,6 +35,15 @@ void OnJpegError(j_common_ptr cinfo) {
   std::longjmp(trap->jump, 1);
 }
 
+void OnJpegProgress(j_common_ptr cinfo) {
+  if (!cinfo->is_decompressor) return;
+  if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMostJpegScans) return;
+  auto* trap = reinterpret_cast<JpegErrorTrap*>(cinfo->err);
+  std::snprintf(trap->message, sizeof trap->message, "the picture has more than %d scans",
+                kMostJpegScans);
+  std::longjmp(trap->jump, 1);
+}
+
 struct FileCloser {
   void operator()(std::FILE* f) const {
     if (f) std::fclose(f);
@@ -33,50 +51,99 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-bool HasJpegSignature(std::FILE* f) {
-  unsigned char head[3] = {0, 0, 0};
-  const bool jpeg =
-      std::fread(head, 1, 3, f) == 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF;
-  std::rewind(f);
-  return jpeg;
+bool StartsWith(const std::string& bytes, std::string_view head) {
+  return bytes.size() >= head.size() && std::string_view(bytes).substr(0, head.size()) == head;
 }
 
 void SetError(std::string* error, const std::string& text) {
   if (error) *error = text;
 }
 
-// Kept apart from LoadPicture so no object with a destructor lives across setjmp.
-bool DecodeJpeg(std::FILE* f, QImage* out, std::string* error) {
+bool FitsTheGame(long long width, long long height) {
+  return width > 0 && height > 0 && width <= kLargestPictureSide && height <= kLargestPictureSide &&
+         width * height <= kLargestPictureArea;
+}
+
+std::string TooLarge(long long width, long long height) {
+  return "the picture claims " + std::to_string(width) + " x " + std::to_string(height) +
+         " pixels, more than a picture of the game can have";
+}
+
+// Kept apart from DecodePicture so no object with a destructor lives in this
+// frame across setjmp: an error found at any point, also after the last row
+// (a second frame header behind the image data), jumps back here, and the
+// picture being filled belongs to the caller, who frees it normally.
+bool DecodeJpeg(const std::string& bytes, QImage* out, std::string* error) {
   jpeg_decompress_struct cinfo;
   JpegErrorTrap trap;
   cinfo.err = jpeg_std_error(&trap.pub);
   trap.pub.error_exit = OnJpegError;
   trap.pub.output_message = OnJpegMessage;
+  trap.progress.progress_monitor = OnJpegProgress;
   if (setjmp(trap.jump)) {
     jpeg_destroy_decompress(&cinfo);
+    *out = QImage();
     SetError(error, trap.message);
     return false;
   }
   jpeg_create_decompress(&cinfo);
-  jpeg_stdio_src(&cinfo, f);
+  cinfo.progress = &trap.progress;
+  jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()),
+               static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&cinfo, TRUE);
+  if (!FitsTheGame(cinfo.image_width, cinfo.image_height)) {
+    SetError(error, TooLarge(cinfo.image_width, cinfo.image_height));
+    jpeg_destroy_decompress(&cinfo);
+    return false;
+  }
   cinfo.out_color_space = JCS_RGB;
   jpeg_start_decompress(&cinfo);
-  QImage image(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
-               QImage::Format_RGB888);
-  if (image.isNull()) {
+  // Rows are written three bytes a pixel; anything else would overrun them.
+  if (cinfo.output_components != 3 || !FitsTheGame(cinfo.output_width, cinfo.output_height)) {
+    SetError(error, "the picture's colours cannot be read");
     jpeg_destroy_decompress(&cinfo);
+    return false;
+  }
+  *out = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
+                QImage::Format_RGB888);
+  if (out->isNull()) {
     SetError(error, "the picture is too large");
+    jpeg_destroy_decompress(&cinfo);
     return false;
   }
   while (cinfo.output_scanline < cinfo.output_height) {
-    JSAMPROW row = image.scanLine(static_cast<int>(cinfo.output_scanline));
+    JSAMPROW row = out->scanLine(static_cast<int>(cinfo.output_scanline));
     jpeg_read_scanlines(&cinfo, &row, 1);
   }
   jpeg_finish_decompress(&cinfo);
   jpeg_destroy_decompress(&cinfo);
-  *out = image.convertToFormat(QImage::Format_RGB32);
   return true;
+}
+
+// BMP and PNG go to Qt's own readers, named by their signature so no other
+// reader Qt may have is ever handed the bytes.
+QImage DecodeWithQt(const std::string& bytes, const char* format, std::string* error) {
+  QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, format);
+  reader.setDecideFormatFromContent(false);
+  const QSize claimed = reader.size();
+  if (claimed.isValid() && !FitsTheGame(claimed.width(), claimed.height())) {
+    SetError(error, TooLarge(claimed.width(), claimed.height()));
+    return QImage();
+  }
+  QImage image = reader.read();
+  if (image.isNull()) {
+    const std::string why = reader.errorString().toStdString();
+    SetError(error, why.empty() ? "the picture cannot be read" : why);
+    return QImage();
+  }
+  if (!FitsTheGame(image.width(), image.height())) {
+    SetError(error, TooLarge(image.width(), image.height()));
+    return QImage();
+  }
+  return image;
 }
 
 bool EncodeJpeg(std::FILE* f, const QImage& rgb, int quality, std::string* error) {
@@ -110,24 +177,41 @@ bool EncodeJpeg(std::FILE* f, const QImage& rgb, int quality, std::string* error
 
 }  // namespace
 
+QImage DecodePicture(const std::string& bytes, std::string* reason) {
+  if (StartsWith(bytes, "\xFF\xD8\xFF")) {
+    QImage image;
+    if (!DecodeJpeg(bytes, &image, reason)) return QImage();
+    return image.convertToFormat(QImage::Format_RGB32);
+  }
+  if (StartsWith(bytes, "BM")) return DecodeWithQt(bytes, "bmp", reason);
+  if (StartsWith(bytes, "\x89PNG\r\n\x1A\n")) return DecodeWithQt(bytes, "png", reason);
+  SetError(reason, "it is no JPEG, BMP or PNG picture");
+  return QImage();
+}
+
 QImage LoadPicture(const std::string& nativePath, std::string* error) {
   File f(std::fopen(nativePath.c_str(), "rb"));
   if (!f) {
     SetError(error, "Cannot open file \"" + nativePath + "\". " + std::strerror(errno));
     return QImage();
   }
-  if (HasJpegSignature(f.get())) {
-    QImage image;
-    std::string reason;
-    if (!DecodeJpeg(f.get(), &image, &reason)) {
-      SetError(error, "Cannot read picture \"" + nativePath + "\": " + reason);
+  std::string bytes;
+  char chunk[65536];
+  std::size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) {
+    bytes.append(chunk, got);
+    if (static_cast<long long>(bytes.size()) > kLargestPictureFile) {
+      SetError(error, "Cannot read picture \"" + nativePath + "\": the file is too large.");
       return QImage();
     }
-    return image;
   }
-  f.reset();
-  QImage image(QString::fromStdString(nativePath));
-  if (image.isNull()) SetError(error, "Cannot read picture \"" + nativePath + "\".");
+  if (std::ferror(f.get())) {
+    SetError(error, "Cannot read picture \"" + nativePath + "\". " + std::strerror(errno));
+    return QImage();
+  }
+  std::string reason;
+  QImage image = DecodePicture(bytes, &reason);
+  if (image.isNull()) SetError(error, "Cannot read picture \"" + nativePath + "\": " + reason);
   return image;
 }
 
