@@ -339,7 +339,8 @@ TEST(Exit, AGameThatCouldNotBeSavedIsNotLeftUnasked) {
   // Exit, save, the save fails, stay: the game goes on with its clock and music.
   app.platform.messages.clear();
   app.platform.tracks.clear();
-  app.platform.answers = {ModalResult::Yes, ModalResult::Yes, ModalResult::No};
+  // The answers: exit, save, the save's error box, stay.
+  app.platform.answers = {ModalResult::Yes, ModalResult::Yes, ModalResult::Ok, ModalResult::No};
   app.main().Exit1Click();
   ASSERT_EQ(app.platform.messages.size(), 4u);
   EXPECT_EQ(app.platform.messages[2].type, MsgType::Error);
@@ -350,10 +351,10 @@ TEST(Exit, AGameThatCouldNotBeSavedIsNotLeftUnasked) {
   EXPECT_EQ(app.platform.tracks.size(), 1u) << "the music starts again";
 
   // Closing the window by other means asks the same; Yes leaves at last.
-  app.platform.answers = {ModalResult::Yes, ModalResult::No};
+  app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::No};
   EXPECT_FALSE(app.main().FormClose());
   EXPECT_TRUE(app.game.GameRunning);
-  app.platform.answers = {ModalResult::Yes, ModalResult::Yes};
+  app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::Yes};
   EXPECT_TRUE(app.main().FormClose());
   EXPECT_FALSE(app.game.GameRunning);
   EXPECT_FALSE(app.main().Timer1.Enabled());
