@@ -300,9 +300,13 @@ TEST(Clock, AnErrorBoxInsideATickHoldsTheClock) {
     int hour = -1;
   };
   std::vector<Seen> seen;
+  bool underABox = false;
   app.platform.whileMessageOpen = [&](const ScriptedPlatform::Message&) {
+    if (underABox) return;  // a box raised by a tick that should not have run
+    underABox = true;
     for (int due = 0; due < 3; ++due) clock.Fire();
     seen.push_back({clock.Running(), g.PlanDay == g.ClockDay, g.ElapsedHours});
+    underABox = false;
   };
   ClockBefore(app, HourOf(0, 3, 0));
   g.PlanDay = 2;

@@ -309,6 +309,7 @@ TEST(SaveText, ValuesBeyondACareerAreDamageAndOwnSavesAlwaysLoad) {
   wild.Pictures.push_back({"Huge", "o", -std::numeric_limits<double>::infinity(), false, false});
   wild.PictureCount = 1;
   const LoadedGame tamed = Read(WriteSavedGame(wild, Venues()));
+  ASSERT_EQ(tamed.state.Pictures.size(), 1u);
   EXPECT_EQ(tamed.state.Money, kMostMoney);
   EXPECT_EQ(tamed.state.Reputation, -kMostReputation);
   EXPECT_EQ(tamed.state.PicturesSold, 0);
