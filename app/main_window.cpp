@@ -8,6 +8,7 @@
 #include "app/game_flow.h"
 #include "app/saved_games.h"
 #include "core/game.h"
+#include "core/paths.h"
 #include "core/text_file.h"
 #include "shop/shop_window.h"
 #include "shop/stock_window.h"
@@ -49,7 +50,6 @@ TForm1::TForm1(Game& game, Forms& forms)
       game_(game),
       forms_(forms) {
   setWindowTitle("Pictorio");
-  InstallFontSubstitutes();
   setFont(GameFont());
   // The room is laid out for a whole 800 x 600 screen; the menu bar takes its
   // share of it, so the bottom of the picture is cut off as it always was.
@@ -204,7 +204,16 @@ void TForm1::BuildMenus() {
 
 void TForm1::FormCreate() {
   // The random generator was seeded from the clock when the platform was built.
-  game_.AssetRoot = game_.platform.CurrentDirectory();
+  // Started from another folder, the game still finds its files beside the program.
+  const AssetRootChoice root =
+      ChooseAssetRoot(game_.platform.CurrentDirectory(), game_.platform.ProgramDirectory());
+  if (root.root.empty()) {
+    game_.platform.MessageDlg(root.error, MsgType::Error, MsgButtons::Ok);
+    closeRequested_ = true;
+    close();
+    return;
+  }
+  game_.AssetRoot = root.root;
   EnsureSaveIndex(game_);
   CheckDisplayMode();
   if (closeRequested_) return;
