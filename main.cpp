@@ -22,6 +22,6 @@ int main(int argc, char* argv[]) {
   if (main.CloseRequested()) return 1;
   // Closing the room ends the program, even with the info bar still open.
   QApplication::setQuitOnLastWindowClosed(false);
-  main.show();
+  main.ShowRoom();
   return app.exec();
 }

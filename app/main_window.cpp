@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShowEvent>
 
 #include "app/game_flow.h"
@@ -22,6 +24,7 @@
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
+#include "ui/screen_fit.h"
 #include "venues/calendar_window.h"
 
 namespace pictorio {
@@ -127,6 +130,22 @@ TImage* TForm1::TrophyImage(int trophy) const {
   TImage* const images[12] = {Image7,  Image8,  Image9,  Image10, Image11, Image12,
                               Image13, Image14, Image15, Image16, Image17, Image18};
   return images[trophy - 1];
+}
+
+std::vector<QRect> TForm1::HotSpotsOnScreen() const {
+  std::vector<QRect> spots;
+  for (const TImage* spot : {Image20, Image21, Image22, Image23})
+    spots.emplace_back(scene_->mapToGlobal(spot->geometry().topLeft()), spot->size());
+  return spots;
+}
+
+void TForm1::ShowRoom() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen && NeedsWholeScreen(screen->availableSize(), size())) {
+    setWindowFlag(Qt::FramelessWindowHint);
+    move(screen->availableGeometry().topLeft());
+  }
+  show();
 }
 
 void TForm1::BuildMenus() {

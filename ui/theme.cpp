@@ -102,7 +102,7 @@ QString GameStyleSheet() {
              "QPushButton:disabled { color: %6; border-color: #b8a48c; }"
              // Menus.
              "QMenuBar { background: %5; color: %1; border-bottom: 1px solid #c8a882; }"
-             "QMenuBar::item { background: transparent; padding: 3px 9px; }"
+             "QMenuBar::item { background: transparent; padding: 2px 8px; }"
              "QMenuBar::item:selected { background: %2; color: %3; }"
              "QMenuBar::item:disabled { color: %6; }"
              "QMenu { background: %3; color: %1; border: 1px solid %2; padding: 2px; }"
