@@ -22,6 +22,7 @@ FormSet::FormSet(Game& game) {
   f.Room = f.Form1;
   f.Form2 = new TForm2(game, f);
   f.Form3 = new TForm3(game, f);
+  f.Form3->KeepClear = [room = f.Form1] { return room->HotSpotsOnScreen(); };
   f.Form4 = new TForm4(game, f);
   f.Form5 = new TForm5(game, f);
   f.Form6 = new TForm6(game, f);

@@ -2,12 +2,15 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShowEvent>
 
 #include "app/game_flow.h"
 #include "app/saved_games.h"
 #include "core/game.h"
+#include "core/paths.h"
 #include "core/text_file.h"
 #include "shop/shop_window.h"
 #include "shop/stock_window.h"
@@ -21,6 +24,7 @@
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
+#include "ui/screen_fit.h"
 #include "venues/calendar_window.h"
 
 namespace pictorio {
@@ -49,7 +53,6 @@ TForm1::TForm1(Game& game, Forms& forms)
       game_(game),
       forms_(forms) {
   setWindowTitle("Pictorio");
-  InstallFontSubstitutes();
   setFont(GameFont());
   // The room is laid out for a whole 800 x 600 screen; the menu bar takes its
   // share of it, so the bottom of the picture is cut off as it always was.
@@ -129,6 +132,22 @@ TImage* TForm1::TrophyImage(int trophy) const {
   return images[trophy - 1];
 }
 
+std::vector<QRect> TForm1::HotSpotsOnScreen() const {
+  std::vector<QRect> spots;
+  for (const TImage* spot : {Image20, Image21, Image22, Image23})
+    spots.emplace_back(scene_->mapToGlobal(spot->geometry().topLeft()), spot->size());
+  return spots;
+}
+
+void TForm1::ShowRoom() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen && NeedsWholeScreen(screen->availableSize(), size())) {
+    setWindowFlag(Qt::FramelessWindowHint);
+    move(screen->availableGeometry().topLeft());
+  }
+  show();
+}
+
 void TForm1::BuildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* game = bar->addMenu("Game");
@@ -204,7 +223,16 @@ void TForm1::BuildMenus() {
 
 void TForm1::FormCreate() {
   // The random generator was seeded from the clock when the platform was built.
-  game_.AssetRoot = game_.platform.CurrentDirectory();
+  // Started from another folder, the game still finds its files beside the program.
+  const AssetRootChoice root =
+      ChooseAssetRoot(game_.platform.CurrentDirectory(), game_.platform.ProgramDirectory());
+  if (root.root.empty()) {
+    game_.platform.MessageDlg(root.error, MsgType::Error, MsgButtons::Ok);
+    closeRequested_ = true;
+    close();
+    return;
+  }
+  game_.AssetRoot = root.root;
   EnsureSaveIndex(game_);
   CheckDisplayMode();
   if (closeRequested_) return;

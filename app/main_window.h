@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "ui/components.h"
 
@@ -90,6 +91,12 @@ class TForm1 : public QMainWindow {
   TImage* Image23;
   // Trophy k's picture in the scene (k = 1..12).
   TImage* TrophyImage(int trophy) const;
+  // The four hot spots where they are on screen.
+  std::vector<QRect> HotSpotsOnScreen() const;
+
+  // Shows the room: on a screen too small for it and a window frame, it
+  // covers the whole screen undecorated, so nothing of it is pushed off.
+  void ShowRoom();
 
   TTimer Timer1{5000};
   TTimer Timer2{5000};

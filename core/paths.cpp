@@ -1,5 +1,8 @@
 #include "core/paths.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace pictorio {
 
 std::string NativePath(const std::string& gamePath) {
@@ -8,6 +11,26 @@ std::string NativePath(const std::string& gamePath) {
     if (c == '\\') c = '/';
   }
   return native;
+}
+
+bool HoldsGameFiles(const std::string& folder) {
+  if (folder.empty()) return false;
+  // The room's picture and the help text stand for the whole set: the
+  // generator writes them together with everything else.
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(NativePath(folder + "\\design\\room.png"), ignored) &&
+         std::filesystem::is_regular_file(NativePath(folder + "\\Pictorio Help.txt"), ignored);
+}
+
+AssetRootChoice ChooseAssetRoot(const std::string& currentFolder,
+                                const std::string& programFolder) {
+  if (HoldsGameFiles(currentFolder)) return {currentFolder, ""};
+  if (HoldsGameFiles(programFolder)) return {programFolder, ""};
+  std::string where = "'" + currentFolder + "'";
+  if (!programFolder.empty() && programFolder != currentFolder)
+    where += " or beside the program in '" + programFolder + "'";
+  return {"", "Pictorio cannot find its pictures and sounds in " + where +
+                  ". Please start it from its game folder."};
 }
 
 }  // namespace pictorio

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "app/main_window.h"  // the shop plays on the room's two media players
@@ -13,11 +14,12 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
+#include "ui/theme.h"
 
 namespace pictorio {
 namespace {
 
-constexpr int kPanelLeft = 248;
+constexpr int kPanelLeft = 244;
 constexpr int kPanelTop = 70;
 constexpr int kPanelWidth = 300;
 
@@ -31,10 +33,21 @@ QIcon ColourIcon(const QColor& colour) {
   QPixmap swatch(16, 16);
   swatch.fill(colour);
   QPainter painter(&swatch);
-  painter.setPen(QColor(60, 40, 20));
+  painter.setPen(theme::kInk);
   painter.drawRect(0, 0, 15, 15);
   return QIcon(swatch);
 }
+
+// Every basket line is one ruled line of the paper high.
+class RuledRows : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(kBasketRule);
+    return size;
+  }
+};
 
 }  // namespace
 
@@ -43,12 +56,6 @@ TForm10::TForm10(Game& g, Forms& f)
   // A full-screen room of its own laid over the main window.
   setWindowFlag(Qt::FramelessWindowHint);
   setFont(GameFont(10, true));
-  setStyleSheet(
-      "QPushButton { background: #f6ead2; border: 2px solid #7a5230; border-radius: 6px;"
-      " padding: 3px 8px; color: #3b2412; }"
-      "QPushButton:hover { background: #fff6e2; }"
-      "QPushButton:pressed { background: #e6d2ac; }"
-      "QPushButton:disabled { color: #a08c78; border-color: #b8a48c; }");
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -81,30 +88,33 @@ TForm10::TForm10(Game& g, Forms& f)
   Memo1->setReadOnly(true);
   Memo1->setFont(GameFont(10, true));
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  Memo1->setStyleSheet(
-      "QPlainTextEdit { background: rgba(255, 251, 238, 235); color: #3b2412;"
-      " border: 2px solid #7a5230; border-radius: 8px; padding: 4px; }");
+  SetLook(*Memo1, look::kSpeech);
   Memo1->setPlainText("Please select the \nitems you want to \npurchase.");
 
   Button1 = new QPushButton("Exit Shop", scene_);
   Button1->setGeometry(24, sceneHeight - 48, 130, 34);
 
+  // The basket: its paper, the list written on the paper's rules, and the
+  // two buttons right under it, well above the till and the info bar's corner.
   Image33 = new TImage(scene_);
-  Image33->setGeometry(560, 16, 228, 340);
-  Image33->SetStretch(true);
+  Image33->setGeometry(kBasketPaper);
   Image33->LoadFromFile(AssetPath(g, "\\design\\basket.png"));
   ListBox1 = new QListWidget(scene_);
-  ListBox1->setGeometry(570, 46, 210, 300);
-  ListBox1->setFont(QFont("DejaVu Sans Condensed", 8));
+  ListBox1->setGeometry(kBasketPaper.left() + 12, kBasketPaper.top() + kBasketFirstRow,
+                        kBasketPaper.width() - 20, kBasketRows * kBasketRule);
+  ListBox1->setFont(GameFont(9, false));
+  SetLook(*ListBox1, look::kOnPaper);
+  ListBox1->setItemDelegate(new RuledRows(ListBox1));
+  ListBox1->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   ListBox1->setSelectionMode(QAbstractItemView::NoSelection);
   ListBox1->setFocusPolicy(Qt::NoFocus);
-  ListBox1->setFrameShape(QFrame::NoFrame);
-  ListBox1->setStyleSheet("QListWidget { background: transparent; color: #1e2a44; }");
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  const int buttonTop = kBasketPaper.bottom() + 8;
+  const int buttonWidth = (kBasketPaper.width() - 12) / 2;
   Button2 = new QPushButton("Buy", scene_);
-  Button2->setGeometry(560, 362, 108, 32);
+  Button2->setGeometry(kBasketPaper.left(), buttonTop, buttonWidth, 32);
   Button3 = new QPushButton("Clear list", scene_);
-  Button3->setGeometry(680, 362, 108, 32);
+  Button3->setGeometry(kBasketPaper.right() + 1 - buttonWidth, buttonTop, buttonWidth, 32);
 
   BuildPanels();
 
@@ -166,11 +176,7 @@ QFrame* TForm10::MakePanel(int number, int height) {
   panel->setObjectName(name);
   panel->setGeometry(kPanelLeft, kPanelTop, kPanelWidth, height);
   panel->setFont(GameFont(10, true));
-  panel->setStyleSheet(QString("QFrame#%1 { background: rgba(255, 249, 234, 238);"
-                               " border: 3px solid #7a5230; border-radius: 10px; }"
-                               "QLabel { color: #3b2412; }"
-                               "QPushButton { font: bold 10pt \"Book Antiqua\"; }")
-                           .arg(name));
+  SetLook(*panel, look::kPanel);
   panel->hide();
   Panel[number] = panel;
   return panel;
@@ -243,6 +249,7 @@ void TForm10::BuildPanels() {
     swatch->setCursor(Qt::PointingHandCursor);
     swatch->OnClick = [this, k] { ImageClick(k); };
     Image[k] = swatch;
+    FrameSwatch(*swatch);
   }
   Label1 = AddLabel(pastels, "Click on the color pastel you want to buy", 14, 272, 276);
   Label1->setFont(small);
@@ -262,6 +269,7 @@ void TForm10::BuildPanels() {
     swatch->setCursor(Qt::PointingHandCursor);
     swatch->OnClick = [this, k] { ImageClick(k); };
     Image[k] = swatch;
+    FrameSwatch(*swatch);
   }
   SpeedButton[3] = new QPushButton("Buy the whole set", water);
   SpeedButton[3]->setGeometry(18, 222, 180, 30);
@@ -364,8 +372,11 @@ void TForm10::RefreshBasketList() {
                         static_cast<QWidget*>(Button2), static_cast<QWidget*>(Button3)})
     part->show();
   ListBox1->clear();
-  for (const std::string& line : basket.ListLines())
-    ListBox1->addItem(QString::fromStdString(line));
+  for (const std::string& line : basket.ListLines()) {
+    auto* item = new QListWidgetItem(QString::fromStdString(line), ListBox1);
+    // Letters stand on the rule under their row.
+    item->setTextAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  }
 }
 
 void TForm10::HideBasket() {

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRect>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,15 @@
 #include "ui/form_base.h"
 
 namespace pictorio {
+
+// Where the shop's picture (800 x 600, stretched over the scene) draws its till.
+inline constexpr QRect kTillInPicture{340, 380, 120, 82};
+// The basket's paper in the scene, drawn at this size; its rules lie every
+// kBasketRule pixels, the list's rows start kBasketFirstRow below its top.
+inline constexpr QRect kBasketPaper{560, 12, 228, 310};
+inline constexpr int kBasketRule = 18;
+inline constexpr int kBasketFirstRow = 26;
+inline constexpr int kBasketRows = 15;
 
 // The shop, where money becomes materials. It covers the room without blocking
 // it: the clock keeps running while the player shops.

@@ -5,12 +5,18 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/picture_io.h"
+#include "ui/theme.h"
 
 namespace pictorio {
 
 TForm12::TForm12(Game& g, Forms& f) : TFormBase(g, f, "") {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setFont(GameFont());
+
+  // The notice stands on its parchment; the help's bigger window stretches it.
+  Backdrop = new TImage(this);
+  Backdrop->SetStretch(true);
+  Backdrop->LoadFromFile(AssetPath(g, "\\design\\notice.png"));
 
   Image1 = new TImage(this);
   Image1->SetTransparent(true);
@@ -20,7 +26,7 @@ TForm12::TForm12(Game& g, Forms& f) : TFormBase(g, f, "") {
   Memo1 = new QPlainTextEdit(this);
   Memo1->setReadOnly(true);
   Memo1->setFrameShape(QFrame::NoFrame);
-  Memo1->setStyleSheet("background: transparent;");
+  SetLook(*Memo1, look::kOnPaper);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -39,6 +45,7 @@ TForm12::TForm12(Game& g, Forms& f) : TFormBase(g, f, "") {
 
 void TForm12::RestoreLayout() {
   setFixedSize(285, 238);
+  Backdrop->setGeometry(rect());
   // Help shows a bigger picture; the next notice's picture must not cover the memo.
   Image1->setGeometry(10, 16, 65, 90);
   Memo1->setGeometry(88, 12, 177, 150);
@@ -49,6 +56,7 @@ void TForm12::RestoreLayout() {
 
 void TForm12::SetHelpLayout() {
   setFixedSize(500, 420);
+  Backdrop->setGeometry(rect());
   Image1->resize(158, 128);
   Memo1->setGeometry(170, 12, 300, 330);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

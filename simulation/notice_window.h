@@ -26,6 +26,7 @@ class TForm12 : public TFormBase {
   void RestoreLayout();
   void SetHelpLayout();
 
+  TImage* Backdrop;  // the parchment behind everything
   QPlainTextEdit* Memo1;
   TImage* Image1;
   QLabel* Label1;

@@ -64,7 +64,7 @@ std::map<std::string, QSize> ExpectedPictures() {
   files["design/trophy12.png"] = QSize(65, 114);
   files["design/infobar.png"] = QSize(250, 144);
   files["design/calendar.png"] = QSize(313, 393);
-  files["design/basket.png"] = QSize(200, 260);
+  files["design/basket.png"] = QSize(228, 310);
   files["design/shophint.png"] = QSize(150, 60);
   files["design/sold.png"] = QSize(100, 85);
   files["design/notice.png"] = QSize(285, 238);

@@ -125,6 +125,20 @@ void TImage::mouseReleaseEvent(QMouseEvent* event) {
   if (click && OnClick) OnClick();
 }
 
+TLabel::TLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+QString TLabel::ShownText() const {
+  return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+}
+
+void TLabel::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+  painter.setFont(font());
+  painter.drawText(contentsRect(), static_cast<int>(alignment()) | Qt::TextSingleLine, ShownText());
+}
+
 TMediaPlayer::TMediaPlayer(Platform& platform, MediaChannel channel)
     : platform_(platform), channel_(channel) {}
 

@@ -95,6 +95,19 @@ class TImage : public QLabel {
   bool pressed_ = false;
 };
 
+// A label that shows what does not fit its width cut short with "…", never
+// cut mid-letter; text() keeps the whole text.
+class TLabel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit TLabel(const QString& text = QString(), QWidget* parent = nullptr);
+  // The text as the label draws it.
+  QString ShownText() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
 // One of the two media players: a file is set, opened, played and stopped;
 // OnNotify runs when playback ends by itself.
 class TMediaPlayer {

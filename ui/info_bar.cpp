@@ -1,5 +1,8 @@
 #include "ui/info_bar.h"
 
+#include <QEvent>
+#include <algorithm>
+
 #include "core/game.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
@@ -7,11 +10,22 @@
 namespace pictorio {
 
 namespace {
-QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int width) {
-  auto* label = new QLabel(text, parent);
-  label->setGeometry(left, top, width, 22);
+
+// Rows of text sit on the ruled lines of the bar's picture.
+constexpr int kRowTop[] = {8, 33, 58, 83};
+constexpr int kRowHeight = 22;
+constexpr int kCaptionLeft = 14;
+constexpr int kRight = 236;
+constexpr int kClockTop = 112;
+
+template <typename Label>
+Label* MakeLabel(QWidget* parent, const char* text, int left, int top, int right) {
+  auto* label = new Label(text, parent);
+  label->setGeometry(left, top, right - left, kRowHeight);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   return label;
 }
+
 }  // namespace
 
 TForm3::TForm3(Game& g, Forms& f) : TFormBase(g, f, "Game Info") {
@@ -24,24 +38,70 @@ TForm3::TForm3(Game& g, Forms& f) : TFormBase(g, f, "Game Info") {
   Image1->SetStretch(true);
   Image1->LoadFromFile(AssetPath(g, "\\design\\infobar.png"));
 
-  Label2 = MakeLabel(this, "Name: ", 14, 8, 110);
-  Label1 = MakeLabel(this, "None", 124, 8, 120);
-  Label4 = MakeLabel(this, "Reputation:", 14, 32, 110);
-  Label6 = MakeLabel(this, "0", 124, 32, 120);
-  Label5 = MakeLabel(this, "Money:", 14, 56, 110);
-  Label7 = MakeLabel(this, "0", 124, 56, 120);
-  Label3 = MakeLabel(this, "Total Pictures:", 14, 80, 110);
-  Label8 = MakeLabel(this, "0", 124, 80, 120);
-  Label10 = MakeLabel(this, "0", 14, 108, 232);
+  // The figures start after the widest caption as this system draws it; the
+  // name may use the whole width, the three numbers stop short of the palette.
+  const char* const captions[] = {"Name: ", "Reputation:", "Money:", "Total Pictures:"};
+  int captionWidth = 0;
+  for (const char* caption : captions)
+    captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(caption));
+  const int valueLeft = kCaptionLeft + captionWidth + 6;
+  const int numbersRight = kInfoBarPaletteArea.left() - 4;
+  Label2 = MakeLabel<QLabel>(this, captions[0], kCaptionLeft, kRowTop[0], valueLeft);
+  Label1 = MakeLabel<TLabel>(this, "None", valueLeft, kRowTop[0], kRight);
+  Label4 = MakeLabel<QLabel>(this, captions[1], kCaptionLeft, kRowTop[1], valueLeft);
+  Label6 = MakeLabel<TLabel>(this, "0", valueLeft, kRowTop[1], numbersRight);
+  Label5 = MakeLabel<QLabel>(this, captions[2], kCaptionLeft, kRowTop[2], valueLeft);
+  Label7 = MakeLabel<TLabel>(this, "0", valueLeft, kRowTop[2], numbersRight);
+  Label3 = MakeLabel<QLabel>(this, captions[3], kCaptionLeft, kRowTop[3], valueLeft);
+  Label8 = MakeLabel<TLabel>(this, "0", valueLeft, kRowTop[3], numbersRight);
+  Label10 = MakeLabel<TLabel>(this, "0", kCaptionLeft, kClockTop, kRight);
+  // Where the game font is wider than designed, the clock gets a size that
+  // still shows its longest text whole.
+  QFont clock = Label10->font();
+  while (clock.pointSize() > 6 &&
+         QFontMetrics(clock).horizontalAdvance(kLongestClockText) > Label10->width())
+    clock.setPointSize(clock.pointSize() - 1);
+  Label10->setFont(clock);
 }
 
-// The first time it opens it goes to the room's lower right corner, where it
-// hides none of the hot spots; after that it stays where the player puts it.
+// The first time it opens it goes where it hides none of the room's hot
+// spots; after that it stays where the player puts it.
 void TForm3::FormShow() {
   if (placed_) return;
   placed_ = true;
-  const QRect room = forms.Room->geometry();
-  move(room.right() - frameGeometry().width() - 12, room.bottom() - frameGeometry().height() - 40);
+  PlaceInRoom();
+}
+
+void TForm3::PlaceInRoom() {
+  placedFrame_ = frameGeometry().size();
+  const std::vector<QRect> keepClear = KeepClear ? KeepClear() : std::vector<QRect>{};
+  move(InfoBarPlace(forms.Room->geometry(), placedFrame_, keepClear));
+}
+
+// A window manager frames the bar only after it is shown; once the frame is
+// known, the bar is placed again for its real size.
+bool TForm3::event(QEvent* e) {
+  const bool handled = TFormBase::event(e);
+  if (placed_ && !framed_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize) &&
+      frameGeometry().size() != placedFrame_) {
+    framed_ = true;
+    PlaceInRoom();
+  }
+  return handled;
+}
+
+QPoint InfoBarPlace(const QRect& room, const QSize& frame, const std::vector<QRect>& keepClear) {
+  QRect place(QPoint(room.right() + 1 - frame.width(), room.bottom() + 1 - frame.height()), frame);
+  const QRect corner = place;
+  while (place.left() >= room.left()) {
+    const QRect* met = nullptr;
+    for (const QRect& spot : keepClear)
+      if (place.intersects(spot)) met = &spot;
+    if (!met) return place.topLeft();
+    // Step just past the left edge of what it met.
+    place.moveRight(met->left() - 1);
+  }
+  return corner.topLeft();
 }
 
 void ShowMoney(TForm3& bar, double money) {

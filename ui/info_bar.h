@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QLabel>
+#include <QRect>
+#include <functional>
+#include <vector>
 
 #include "ui/components.h"
 #include "ui/form_base.h"
@@ -16,26 +19,46 @@ class TForm3 : public TFormBase {
   TForm3(Game& game, Forms& forms);
 
   TImage* Image1;  // background
-  QLabel* Label1;  // name
+  TLabel* Label1;  // name
   QLabel* Label2;
   QLabel* Label3;
   QLabel* Label4;
   QLabel* Label5;
-  QLabel* Label6;   // reputation
-  QLabel* Label7;   // money
-  QLabel* Label8;   // pictures
-  QLabel* Label10;  // clock
+  TLabel* Label6;   // reputation
+  TLabel* Label7;   // money
+  TLabel* Label8;   // pictures
+  TLabel* Label10;  // clock
 
   TStringList ListBox1;  // the saved-game text of the current game
   TStringList ListBox2;  // the save index while a save, load or delete runs
   TStringList ListBox3;  // titles of the free pictures
 
+  // The places on screen the bar must leave uncovered when it first opens
+  // (the room's hot spots); the room supplies them.
+  std::function<std::vector<QRect>()> KeepClear;
+  // Puts the bar in its first place: see InfoBarPlace.
+  void PlaceInRoom();
+
  protected:
   void FormShow() override;
+  bool event(QEvent* event) override;
 
  private:
   bool placed_ = false;
+  bool framed_ = false;
+  QSize placedFrame_;
 };
+
+// Where the bar's frame goes in `room` (the room's area on screen): its lower
+// right corner, or, when a frame that tall would reach one of `keepClear`
+// there, the nearest place to the left along the bottom that meets none.
+QPoint InfoBarPlace(const QRect& room, const QSize& frame, const std::vector<QRect>& keepClear);
+
+// The clock's longest text; the bar's clock line is sized to show it whole.
+inline constexpr const char* kLongestClockText = "Year: 99 Week: 52 Day: 7 Hour: 24";
+
+// The part of the bar's picture where its palette is drawn; no text runs into it.
+inline constexpr QRect kInfoBarPaletteArea{192, 34, 52, 66};
 
 // Small helpers so every writer formats the figures the same way.
 void ShowMoney(TForm3& bar, double money);

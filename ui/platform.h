@@ -69,6 +69,8 @@ class Platform {
   virtual void SetDisplayMode(const DisplayMode& mode) = 0;
 
   virtual std::string CurrentDirectory() = 0;
+  // The folder the program file lies in; where there is no such thing, the current one.
+  virtual std::string ProgramDirectory() { return CurrentDirectory(); }
 };
 
 // The name a cursor resource has, and the point of the tool that paints.

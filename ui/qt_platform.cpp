@@ -8,13 +8,16 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "core/paths.h"
 #include "ui/avi_decoder.h"
 #include "ui/picture_io.h"
 
 namespace pictorio {
 
-QtPlatform::QtPlatform(unsigned seed, std::string designFolder)
-    : random_(seed), designFolder_(std::move(designFolder)), audio_(std::make_unique<SdlAudio>()) {}
+QtPlatform::QtPlatform(unsigned seed) : random_(seed), audio_(std::make_unique<SdlAudio>()) {
+  // The cursors are pictures among the game's files, found the way the room finds them.
+  designFolder_ = ChooseAssetRoot(CurrentDirectory(), ProgramDirectory()).root + "/design";
+}
 
 ModalResult QtPlatform::MessageDlg(const std::string& text, MsgType type, MsgButtons buttons) {
   QMessageBox box(QApplication::activeWindow());
@@ -165,6 +168,10 @@ void QtPlatform::SetDisplayMode(const DisplayMode& mode) {
 
 std::string QtPlatform::CurrentDirectory() {
   return QDir::currentPath().toStdString();
+}
+
+std::string QtPlatform::ProgramDirectory() {
+  return QCoreApplication::applicationDirPath().toStdString();
 }
 
 }  // namespace pictorio

@@ -14,7 +14,7 @@ namespace pictorio {
 class QtPlatform : public Platform {
  public:
   // `seed` comes from the clock, once, in main.
-  QtPlatform(unsigned seed, std::string designFolder);
+  explicit QtPlatform(unsigned seed);
 
   ModalResult MessageDlg(const std::string& text, MsgType type, MsgButtons buttons) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
@@ -33,6 +33,7 @@ class QtPlatform : public Platform {
   std::vector<DisplayMode> DisplayModes() override;
   void SetDisplayMode(const DisplayMode& mode) override;
   std::string CurrentDirectory() override;
+  std::string ProgramDirectory() override;
 
  private:
   std::mt19937 random_;

@@ -48,6 +48,7 @@ class ScriptedPlatform : public Platform {
   bool refuseDisplayChange = false;
   std::vector<DisplayMode> modesSet;
   std::string currentDirectory;
+  std::string programDirectory;  // empty: the same as the current one
   std::map<int, std::string> cursors;
   int screenCursor = 0;
 
@@ -75,6 +76,9 @@ class ScriptedPlatform : public Platform {
   std::vector<DisplayMode> DisplayModes() override { return modes; }
   void SetDisplayMode(const DisplayMode& mode) override;
   std::string CurrentDirectory() override { return currentDirectory; }
+  std::string ProgramDirectory() override {
+    return programDirectory.empty() ? currentDirectory : programDirectory;
+  }
 
  private:
   std::string opened_[2];

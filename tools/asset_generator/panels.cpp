@@ -134,18 +134,21 @@ QImage InfoBar() {
   QImage image = Paper(250, 144, rng, QColor(252, 244, 224));
   QPainter p;
   Begin(p, image);
-  // A small palette in the corner, faded, and a fine double border.
+  // Faint rules under the four figures; the info bar's labels sit on them
+  // (rows of 22 pixels from y 8, 33, 58 and 83), the clock below them.
+  p.setPen(QPen(QColor(210, 186, 150), 1, Qt::DotLine));
+  for (int i = 0; i < 4; ++i) p.drawLine(QPointF(14, 32 + i * 25), QPointF(236, 32 + i * 25));
+  // A small faded palette beside the three numbers, clear of the name and
+  // the clock, which may run the whole width.
   p.setOpacity(0.22);
-  DrawPalette(p, QRectF(176, 76, 70, 60), -20, true);
+  DrawPalette(p, QRectF(198, 44, 36, 34), -20, true);
   p.setOpacity(1.0);
+  // A fine double border.
   p.setPen(QPen(QColor(176, 120, 70), 2));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(3, 3, 244, 138));
   p.setPen(QPen(QColor(200, 160, 110), 1));
   p.drawRect(QRectF(7, 7, 236, 130));
-  // Faint rules under the five lines of text.
-  p.setPen(QPen(QColor(210, 186, 150), 1, Qt::DotLine));
-  for (int i = 1; i <= 4; ++i) p.drawLine(QPointF(14, 10 + i * 25.5), QPointF(236, 10 + i * 25.5));
   p.end();
   return image;
 }
@@ -177,17 +180,21 @@ QImage CalendarPage() {
 }
 
 QImage BasketPaper() {
+  // Drawn at the size the shop shows it, so its rules stay where the basket
+  // list writes: rows of 18 pixels from y 26, each rule 3 pixels above a
+  // row's bottom, just under the letters.
   Rng rng(23);
-  QImage image = NewImage(200, 260, QColor(0, 0, 0, 0));
+  QImage image = NewImage(228, 310, QColor(0, 0, 0, 0));
   image.fill(QColor(236, 214, 176));
   QPainter p;
   Begin(p, image);
   // A receipt pad pinned to the counter board.
   QPainterPath sheet;
-  sheet.moveTo(10, 12);
-  for (int i = 0; i <= 18; ++i) sheet.lineTo(10 + i * 10, 12 + ((i % 2) ? 4 : 0));
-  sheet.lineTo(190, 252);
-  sheet.lineTo(10, 252);
+  sheet.moveTo(8, 12);
+  for (int i = 0; i <= 21; ++i) sheet.lineTo(8 + i * 10, 12 + ((i % 2) ? 4 : 0));
+  sheet.lineTo(220, 12);
+  sheet.lineTo(220, 302);
+  sheet.lineTo(8, 302);
   sheet.closeSubpath();
   p.save();
   p.setPen(Qt::NoPen);
@@ -197,10 +204,11 @@ QImage BasketPaper() {
   FlatShape(p, sheet, QColor(254, 252, 244), 1.5);
   p.save();
   p.setClipPath(sheet);
-  p.setPen(QPen(QColor(190, 210, 228), 1));
-  for (int y = 36; y < 252; y += 16) p.drawLine(QPointF(12, y), QPointF(188, y));
+  p.setPen(QPen(QColor(170, 196, 222), 1));
+  for (int y = 26 + 18 - 3; y < 300; y += 18)
+    p.drawLine(QPointF(10, y + 0.5), QPointF(218, y + 0.5));
   p.restore();
-  FlatShape(p, Ellipse(100, 14, 6, 6), QColor(200, 60, 48), 1.5);
+  FlatShape(p, Ellipse(114, 14, 6, 6), QColor(200, 60, 48), 1.5);
   p.end();
   Grain(image, rng, 2);
   return image;

@@ -303,16 +303,19 @@ QImage Shop(Rng& rng) {
   FlatShape(p, RoundRect(-10, 460, 820, 18, 4), ink::woodLight, 2);
   for (int i = 0; i < 6; ++i)
     FlatShape(p, RoundRect(20 + i * 135, 494, 110, 90, 4), Darker(ink::wood, 0.08), 1.5);
-  Shape(p, RoundRect(620, 400, 120, 62, 6), QColor(150, 150, 160), 2);
-  FlatShape(p, RoundRect(634, 380, 92, 26, 4), QColor(60, 70, 70), 2);
+  // The till stands in the middle of the counter (the shop window keeps its
+  // buttons clear of x 340..460, y 380..462), away from the basket on the right
+  // and the corner where the info bar floats.
+  Shape(p, RoundRect(340, 400, 120, 62, 6), QColor(150, 150, 160), 2);
+  FlatShape(p, RoundRect(354, 380, 92, 26, 4), QColor(60, 70, 70), 2);
   p.save();
   p.setFont(SansFont(16, true));
   p.setPen(QColor(140, 240, 160));
-  p.drawText(QRectF(634, 380, 92, 26), Qt::AlignCenter, QStringLiteral("$ 0.00"));
+  p.drawText(QRectF(354, 380, 92, 26), Qt::AlignCenter, QStringLiteral("$ 0.00"));
   p.restore();
   for (int r = 0; r < 2; ++r)
     for (int c = 0; c < 5; ++c)
-      FlatShape(p, RoundRect(632 + c * 20, 414 + r * 20, 16, 14, 3), QColor(226, 220, 206), 1.2);
+      FlatShape(p, RoundRect(352 + c * 20, 414 + r * 20, 16, 14, 3), QColor(226, 220, 206), 1.2);
   Sign(p, QRectF(250, 10, 300, 50), QStringLiteral("Art Supplies"), QColor(110, 60, 40),
        QColor(250, 230, 170));
   p.end();

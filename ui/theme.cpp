@@ -1,0 +1,150 @@
+#include "ui/theme.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "ui/fonts.h"
+
+namespace pictorio {
+namespace {
+
+QString Css(const QColor& colour) {
+  return colour.name(QColor::HexRgb);
+}
+
+// Keeps a swatch's frame around it when the swatch moves, resizes, hides or shows.
+class SwatchFrameKeeper : public QObject {
+ public:
+  SwatchFrameKeeper(QWidget& swatch, QFrame& frame)
+      : QObject(&frame), swatch_(swatch), frame_(frame) {
+    swatch.installEventFilter(this);
+    Follow();
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &swatch_) {
+      switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+          Follow();
+          break;
+        default:
+          break;
+      }
+    }
+    return false;
+  }
+
+ private:
+  void Follow() {
+    frame_.setGeometry(swatch_.geometry().adjusted(-1, -1, 1, 1));
+    frame_.setVisible(!swatch_.isHidden());
+    frame_.stackUnder(&swatch_);
+  }
+  QWidget& swatch_;
+  QFrame& frame_;
+};
+
+}  // namespace
+
+QPalette GamePalette() {
+  using theme::kButton;
+  using theme::kCream;
+  using theme::kFaded;
+  using theme::kInk;
+  using theme::kParchment;
+  using theme::kWood;
+  QPalette palette(kButton, kParchment);
+  palette.setColor(QPalette::Window, kParchment);
+  palette.setColor(QPalette::WindowText, kInk);
+  palette.setColor(QPalette::Base, kCream);
+  palette.setColor(QPalette::AlternateBase, kButton);
+  palette.setColor(QPalette::Text, kInk);
+  palette.setColor(QPalette::Button, kButton);
+  palette.setColor(QPalette::ButtonText, kInk);
+  palette.setColor(QPalette::BrightText, kCream);
+  palette.setColor(QPalette::Highlight, kWood);
+  palette.setColor(QPalette::HighlightedText, kCream);
+  palette.setColor(QPalette::ToolTipBase, kCream);
+  palette.setColor(QPalette::ToolTipText, kInk);
+  palette.setColor(QPalette::PlaceholderText, kFaded);
+  palette.setColor(QPalette::Link, kWood);
+  palette.setColor(QPalette::Light, kCream);
+  palette.setColor(QPalette::Midlight, kButton);
+  palette.setColor(QPalette::Mid, QColor(200, 170, 130));
+  palette.setColor(QPalette::Dark, kWood);
+  palette.setColor(QPalette::Shadow, QColor(70, 44, 24));
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    palette.setColor(QPalette::Disabled, role, kFaded);
+  palette.setColor(QPalette::Disabled, QPalette::Base, kParchment);
+  return palette;
+}
+
+QString GameStyleSheet() {
+  const QString ink = Css(theme::kInk);
+  const QString wood = Css(theme::kWood);
+  const QString cream = Css(theme::kCream);
+  const QString button = Css(theme::kButton);
+  const QString parchment = Css(theme::kParchment);
+  const QString faded = Css(theme::kFaded);
+  return QString(
+             // Buttons: cream with a wooden rim, lighter under the mouse.
+             "QPushButton { background: %4; border: 2px solid %2; border-radius: 6px;"
+             " padding: 3px 8px; color: %1; }"
+             "QPushButton:hover { background: #fff6e2; }"
+             "QPushButton:pressed { background: #e6d2ac; }"
+             "QPushButton:default { border-width: 3px; }"
+             "QPushButton:disabled { color: %6; border-color: #b8a48c; }"
+             // Menus.
+             "QMenuBar { background: %5; color: %1; border-bottom: 1px solid #c8a882; }"
+             "QMenuBar::item { background: transparent; padding: 2px 8px; }"
+             "QMenuBar::item:selected { background: %2; color: %3; }"
+             "QMenuBar::item:disabled { color: %6; }"
+             "QMenu { background: %3; color: %1; border: 1px solid %2; padding: 2px; }"
+             "QMenu::item { padding: 4px 24px 4px 22px; }"
+             "QMenu::item:selected { background: %2; color: %3; }"
+             "QMenu::item:disabled { color: %6; }"
+             "QMenu::separator { height: 1px; background: #c8a882; margin: 3px 8px; }"
+             "QToolTip { background: %3; color: %1; border: 1px solid %2; padding: 2px; }"
+             // The dresses windows give single widgets.
+             "QFrame[look=\"panel\"] { background: rgba(255, 249, 234, 238);"
+             " border: 3px solid %2; border-radius: 10px; }"
+             "QPlainTextEdit[look=\"speech\"] { background: rgba(255, 251, 238, 235);"
+             " border: 2px solid %2; border-radius: 8px; padding: 4px; }"
+             "QPlainTextEdit[look=\"onpaper\"], QListWidget[look=\"onpaper\"]"
+             " { background: transparent; border: none; }"
+             "QFrame[look=\"swatchframe\"] { background: transparent; border: 1px solid %1; }")
+      .arg(ink, wood, cream, button, parchment, faded);
+}
+
+void ApplyGameTheme(QApplication& app) {
+  InstallFontSubstitutes();
+  // Fusion draws everything from the palette, so the parchment reaches the
+  // parts the style sheet leaves alone (combo boxes, input lines, scroll bars).
+  if (QStyle* fusion = QStyleFactory::create("Fusion")) app.setStyle(fusion);
+  app.setPalette(GamePalette());
+  app.setFont(GameFont());
+  app.setStyleSheet(GameStyleSheet());
+}
+
+void SetLook(QWidget& widget, const char* look) {
+  widget.setProperty("look", look);
+  // Already polished widgets pick the new dress up only when polished again.
+  widget.style()->unpolish(&widget);
+  widget.style()->polish(&widget);
+}
+
+QFrame* FrameSwatch(QWidget& swatch) {
+  auto* frame = new QFrame(swatch.parentWidget());
+  SetLook(*frame, look::kSwatchFrame);
+  frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+  new SwatchFrameKeeper(swatch, *frame);
+  return frame;
+}
+
+}  // namespace pictorio
