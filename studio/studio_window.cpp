@@ -29,11 +29,18 @@ constexpr int kButtonWidth = 112;
 
 const char* const kNoPictureOpen = "no picture";
 
-// The brush a tool button shows, dark on its face whatever the tool's colour.
+constexpr int kIconSide = 20;
+
+// The brush a tool button shows, dark on its face whatever the tool's colour;
+// the smallest brushes are enlarged pixel for pixel so their shape can be seen.
 QIcon BrushIcon(Canvas& canvas, const char* brush) {
   const QImage* picture = canvas.BrushPicture(brush);
-  if (!picture) return QIcon();
-  return QIcon(QPixmap::fromImage(BrushStamp::FromPicture(*picture, QColor(40, 30, 20)).Image()));
+  if (!picture || picture->isNull()) return QIcon();
+  QImage shown = BrushStamp::FromPicture(*picture, QColor(40, 30, 20)).Image();
+  const int times = std::max(1, kIconSide / std::max(shown.width(), shown.height()));
+  if (times > 1)
+    shown = shown.scaled(shown.size() * times, Qt::KeepAspectRatio, Qt::FastTransformation);
+  return QIcon(QPixmap::fromImage(shown));
 }
 
 }  // namespace
@@ -123,9 +130,11 @@ void TForm2::BuildMenus() {
 QPushButton* TForm2::ToolButton(QWidget* panel, int button, const char* caption, QRect at) {
   auto* b = new QPushButton(caption, panel);
   b->setGeometry(at);
+  // Enter must not take up a tool the player did not click.
+  b->setAutoDefault(false);
   if (const ToolEntry* tool = ToolForButton(button); tool && tool->kind != ToolKind::Pastel) {
     b->setIcon(BrushIcon(canvas, tool->brush));
-    b->setIconSize(QSize(24, 24));
+    b->setIconSize(QSize(kIconSide, kIconSide));
   }
   connect(b, &QPushButton::clicked, [this, button] { BitBtnClick(button); });
   BitBtn[static_cast<std::size_t>(button)] = b;
@@ -221,7 +230,7 @@ void TForm2::EmptyPastelButtons() {
   for (int i = 0; i < 3; ++i) {
     QPushButton* b = BitBtn[static_cast<std::size_t>(13 + i)];
     b->setText(captions[i]);
-    b->setIcon(QIcon(QPixmap::fromImage(none)));
+    b->setIcon(QIcon(QPixmap::fromImage(WithKeyTransparent(none))));
     b->setIconSize(none.isNull() ? QSize(16, 16) : none.size());
   }
 }
@@ -260,6 +269,11 @@ void TForm2::FormShow() {
   game.platform.RegisterCursor(kCursorEraser, "ERA");
   game.platform.RegisterCursor(kCursorBrush, "BRU");
   game.platform.RegisterCursor(kCursorPastel, "PASTA");
+}
+
+void TForm2::reject() {
+  // Escape would close the studio without the save question Exit asks; the
+  // studio is a room left through its menu.
 }
 
 void TForm2::FormClose() {

@@ -60,6 +60,8 @@ class TForm2 : public TFormBase {
   void PickPastelColour(int tag);
   void PickWaterColour(int tag);
   void MixOil();
+  // Escape: ignored.
+  void reject() override;
 
   StudioSession session;
   Canvas canvas;

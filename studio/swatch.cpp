@@ -19,17 +19,21 @@ void TSwatch::SetColour(const QColor& colour) {
   update();
 }
 
+QImage WithKeyTransparent(const QImage& picture) {
+  if (picture.isNull()) return picture;
+  QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
+  const QRgb key = keyed.pixel(0, keyed.height() - 1) & 0xffffffu;
+  for (int y = 0; y < keyed.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+    for (int x = 0; x < keyed.width(); ++x)
+      if ((line[x] & 0xffffffu) == key) line[x] = 0;
+  }
+  return keyed;
+}
+
 void TSwatch::SetPicture(const QImage& picture) {
   opaque_ = false;
-  picture_ = picture.convertToFormat(QImage::Format_ARGB32);
-  if (!picture_.isNull()) {
-    const QRgb key = picture_.pixel(0, picture_.height() - 1) & 0xffffffu;
-    for (int y = 0; y < picture_.height(); ++y) {
-      auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y));
-      for (int x = 0; x < picture_.width(); ++x)
-        if ((line[x] & 0xffffffu) == key) line[x] = 0;
-    }
-  }
+  picture_ = WithKeyTransparent(picture);
   update();
 }
 

@@ -8,6 +8,10 @@
 
 namespace pictorio {
 
+// A bitmap whose bottom-left colour is see-through, as the studio's pictures
+// and button glyphs are drawn.
+QImage WithKeyTransparent(const QImage& picture);
+
 // A colour image of the studio: either filled edge to edge with its colour
 // or showing a picture with its bottom-left colour see-through. A thin frame
 // is drawn around it, outside the colour, so pale colours stand apart from

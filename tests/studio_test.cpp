@@ -117,6 +117,10 @@ TEST(StudioWindow, OpensFromTheEaselWithoutBlockingAndHoldsTheCalendar) {
             (std::map<int, std::string>{
                 {1, "PENCIL"}, {2, "CHARCO"}, {3, "ERA"}, {4, "BRU"}, {5, "PASTA"}}));
 
+  // Escape does not leave the room behind Exit's back.
+  s.reject();
+  EXPECT_TRUE(s.Showing());
+
   // Exit with no picture open asks nothing and gives the calendar back.
   s.Exit1Click();
   EXPECT_FALSE(s.Showing());
