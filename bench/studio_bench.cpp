@@ -9,10 +9,13 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/form_set.h"
+#include "app/main_window.h"
 #include "core/game.h"
 #include "studio/artwork_files.h"
 #include "studio/canvas.h"
 #include "studio/canvas_view.h"
+#include "studio/studio_window.h"
 #include "ui/picture_io.h"
 #include "ui/platform.h"
 
@@ -26,7 +29,7 @@ class QuietPlatform : public Platform {
     return ModalResult::Ok;
   }
   std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-    return "";
+    return "Bench";
   }
   void ShowModal(QDialog&) override {}
   int Random(int) override { return 0; }
@@ -85,6 +88,26 @@ void BM_StampWithRepaint(benchmark::State& state) {
   benchmark::DoNotOptimize(st.canvas.Image().constBits());
 }
 BENCHMARK(BM_StampWithRepaint);
+
+// The same stamp through the studio window's own mouse handler, as a drag lays it.
+void BM_StudioMouseMove(benchmark::State& state) {
+  QuietPlatform platform;
+  Game game{platform};
+  FormSet windows{game};
+  windows.forms().Form1->New1Click();
+  windows.forms().Form1->paint1Click();
+  TForm2& studio = *windows.forms().Form2;
+  studio.canvas.UseStamp(BrushStamp::FromPicture(Brush32(), QColor(54, 7, 208)));
+  studio.Image100MouseDown(Qt::LeftButton, QPoint(40, 200));
+  int x = 40;
+  for (auto _ : state) {
+    studio.Image100MouseMove(QPoint(x, 200));
+    x = x < 600 ? x + 1 : 40;
+  }
+  studio.session.Drawing = false;
+  studio.Close();
+}
+BENCHMARK(BM_StudioMouseMove);
 
 // The reference: a plain keyed copy of 32 x 32 pixels.
 void BM_PlainKeyedCopy32(benchmark::State& state) {
