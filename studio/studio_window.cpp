@@ -277,7 +277,9 @@ void TForm2::reject() {
 }
 
 void TForm2::FormClose() {
-  if (forms.Form1) forms.Form1->Calendar1->setEnabled(true);
+  // Closed with no game running (a hidden studio closed at the end of one),
+  // the calendar stays as the game's end left it.
+  if (forms.Form1 && game.GameRunning) forms.Form1->Calendar1->setEnabled(true);
   ResetPanels();
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <QCoreApplication>
+#include <QPaintEvent>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -191,6 +193,36 @@ TEST(StudioWindow, StampsLandWhereTheMouseWasWithoutFillingGaps) {
   // Moving with no button held lays nothing.
   s.Image100MouseMove(QPoint(300, 300));
   EXPECT_EQ(st.Pixel(300, 300), kFresh);
+}
+
+// Records the parts of a widget asked to be painted.
+class PaintSpy : public QObject {
+ public:
+  QRegion painted;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
+};
+
+TEST(StudioWindow, AStampRepaintsOnlyItsOwnRectangle) {
+  Studio st;
+  st.Own(kSlotCharcoal);
+  TForm2& s = st.s();
+  s.New1Click();
+  s.Charcoal1Click();
+  s.BitBtnClick(12);
+  QCoreApplication::processEvents();
+  PaintSpy spy;
+  s.Image100->installEventFilter(&spy);
+  s.Image100MouseDown(Qt::LeftButton, QPoint(300, 300));
+  QCoreApplication::processEvents();
+  s.Image100MouseUp(Qt::LeftButton, QPoint(300, 300));
+  s.Image100->removeEventFilter(&spy);
+  const QSize stamp = s.canvas.Stamp().Image().size();
+  ASSERT_FALSE(spy.painted.isEmpty());
+  EXPECT_LE(spy.painted.boundingRect().width(), stamp.width());
+  EXPECT_LE(spy.painted.boundingRect().height(), stamp.height());
 }
 
 TEST(StudioWindow, AStrokeWithoutAToolCostsAndEarnsNothing) {
@@ -397,6 +429,15 @@ TEST(Artwork, FirstSaveWritesTheFileTheEntryAndTheCount) {
   EXPECT_NE(Bytes(st.PictureFile("Sunset")), first);
   EXPECT_DOUBLE_EQ(state.Pictures.back().Value, 0.9);
   EXPECT_EQ(st.Text().size(), lines + 6);
+}
+
+TEST(Artwork, AMissingPicturesFolderIsMadeAtTheFirstSave) {
+  Studio st;
+  fs::remove_all(st.app.dir / "pictures");
+  st.s().New1Click();
+  st.SaveAs("First");
+  EXPECT_TRUE(st.app.platform.messages.empty());
+  EXPECT_TRUE(fs::exists(st.PictureFile("First")));
 }
 
 TEST(Artwork, CancelledTitleSavesNothing) {
