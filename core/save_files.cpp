@@ -47,18 +47,26 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 bool WriteTextLinesSafely(const std::string& nativePath, const std::vector<std::string>& lines,
                           std::string* error) {
-  const auto fail = [&](const std::string& why) {
-    if (error) *error = "Cannot write file \"" + nativePath + "\". " + why;
-    return false;
-  };
-
   std::string text;
   for (const std::string& line : lines) {
     text += line;
     text += "\r\n";
   }
   const std::optional<std::string> bytes = ToWindows1252(text);
-  if (!bytes) return fail("The text holds characters that Windows-1252 cannot hold.");
+  if (!bytes) {
+    if (error)
+      *error = "Cannot write file \"" + nativePath +
+               "\". The text holds characters that Windows-1252 cannot hold.";
+    return false;
+  }
+  return WriteBytesSafely(nativePath, *bytes, error);
+}
+
+bool WriteBytesSafely(const std::string& nativePath, const std::string& bytes, std::string* error) {
+  const auto fail = [&](const std::string& why) {
+    if (error) *error = "Cannot write file \"" + nativePath + "\". " + why;
+    return false;
+  };
 
   std::string temporary = FolderOf(nativePath) + "/.pictorio-save-XXXXXX";
   const int fd = ::mkstemp(temporary.data());
@@ -69,7 +77,7 @@ bool WriteTextLinesSafely(const std::string& nativePath, const std::vector<std::
     return fail(std::strerror(code));
   };
   if (::fchmod(fd, ModeFor(nativePath)) != 0) return abandon(errno);
-  if (!WriteAll(fd, *bytes)) return abandon(errno);
+  if (!WriteAll(fd, bytes)) return abandon(errno);
   if (::fsync(fd) != 0) return abandon(errno);
   if (::close(fd) != 0) {
     const int code = errno;

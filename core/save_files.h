@@ -12,4 +12,7 @@ namespace pictorio {
 bool WriteTextLinesSafely(const std::string& nativePath, const std::vector<std::string>& lines,
                           std::string* error);
 
+// The same for bytes written as they are (a painting's JPEG).
+bool WriteBytesSafely(const std::string& nativePath, const std::string& bytes, std::string* error);
+
 }  // namespace pictorio

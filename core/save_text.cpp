@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::string_view kVenueCodes[] = {"FLEAXXB", "LOCALXXB", "NATIONALXXB", "INTERXXB"};
 
-// A file name holds at most 255 bytes, and ".sgm" takes four of them.
+// A file name holds at most 255 bytes, and ".sgm" or ".jpg" takes four of them.
 constexpr std::size_t kLongestName = 251;
 
 // A clock far beyond any career; keeps every later tick inside an int.
@@ -121,19 +121,39 @@ bool IsSaveMarker(std::string_view line) {
   return false;
 }
 
-std::optional<std::string> PlayerNameProblem(const std::string& name) {
-  if (name.empty()) return "Please enter a name.";
+NameFault FileNameFault(const std::string& name) {
+  if (name.empty()) return NameFault::Empty;
   if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos)
-    return "Your game is saved under your name, so the name cannot contain \"/\" or \"\\\".";
-  if (name == "." || name == "..")
-    return "Your game is saved under your name, so the name cannot be \"" + name + "\".";
-  if (HasControlCharacter(name)) return "The name cannot contain control characters such as tabs.";
-  if (!ToWindows1252(name))
-    return "The name contains characters that a saved game cannot hold. Please use letters, "
-           "digits and common punctuation.";
-  if (IsSaveMarker(name))
-    return "\"" + name + "\" is a word the saved game uses for itself. Please choose another name.";
-  if (name.size() > kLongestName) return "The name is too long. Please choose a shorter one.";
+    return NameFault::Separator;
+  if (name == "." || name == "..") return NameFault::DotName;
+  if (HasControlCharacter(name)) return NameFault::ControlCharacter;
+  if (!ToWindows1252(name)) return NameFault::NotWindows1252;
+  if (IsSaveMarker(name)) return NameFault::SaveMarker;
+  if (name.size() > kLongestName) return NameFault::TooLong;
+  return NameFault::None;
+}
+
+std::optional<std::string> PlayerNameProblem(const std::string& name) {
+  switch (FileNameFault(name)) {
+    case NameFault::None:
+      return std::nullopt;
+    case NameFault::Empty:
+      return "Please enter a name.";
+    case NameFault::Separator:
+      return "Your game is saved under your name, so the name cannot contain \"/\" or \"\\\".";
+    case NameFault::DotName:
+      return "Your game is saved under your name, so the name cannot be \"" + name + "\".";
+    case NameFault::ControlCharacter:
+      return "The name cannot contain control characters such as tabs.";
+    case NameFault::NotWindows1252:
+      return "The name contains characters that a saved game cannot hold. Please use letters, "
+             "digits and common punctuation.";
+    case NameFault::SaveMarker:
+      return "\"" + name +
+             "\" is a word the saved game uses for itself. Please choose another name.";
+    case NameFault::TooLong:
+      return "The name is too long. Please choose a shorter one.";
+  }
   return std::nullopt;
 }
 

@@ -22,6 +22,20 @@ inline constexpr std::string_view kPictureMarker = "PIC";
 // True for the group markers and the four venue codes.
 bool IsSaveMarker(std::string_view line);
 
+// What keeps a name typed by the player from naming a file of the game (a
+// saved game or a painting) and a line of the saved-game text.
+enum class NameFault {
+  None,
+  Empty,
+  Separator,         // "/" or "\"
+  DotName,           // "." or ".."
+  ControlCharacter,  // tabs, line breaks and the like
+  NotWindows1252,    // the saved-game text could not hold it
+  SaveMarker,        // a word the saved-game text uses for itself
+  TooLong,           // longer than a file name with a four-letter extension
+};
+NameFault FileNameFault(const std::string& name);
+
 // Why a player's name cannot name a saved game; nothing when it can.
 std::optional<std::string> PlayerNameProblem(const std::string& name);
 

@@ -8,9 +8,12 @@
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string_view>
+
+#include "core/save_files.h"
 
 namespace pictorio {
 namespace {
@@ -146,7 +149,10 @@ QImage DecodeWithQt(const std::string& bytes, const char* format, std::string* e
   return image;
 }
 
-bool EncodeJpeg(std::FILE* f, const QImage& rgb, int quality, std::string* error) {
+// Kept apart for the same reason as DecodeJpeg. `space` and `components` say
+// how the pixels lie in the picture's scan lines.
+bool EncodeJpegInMemory(const QImage& image, J_COLOR_SPACE space, int components, int quality,
+                        unsigned char** buffer, unsigned long* size, std::string* error) {
   jpeg_compress_struct cinfo;
   JpegErrorTrap trap;
   cinfo.err = jpeg_std_error(&trap.pub);
@@ -158,16 +164,16 @@ bool EncodeJpeg(std::FILE* f, const QImage& rgb, int quality, std::string* error
     return false;
   }
   jpeg_create_compress(&cinfo);
-  jpeg_stdio_dest(&cinfo, f);
-  cinfo.image_width = static_cast<JDIMENSION>(rgb.width());
-  cinfo.image_height = static_cast<JDIMENSION>(rgb.height());
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
+  jpeg_mem_dest(&cinfo, buffer, size);
+  cinfo.image_width = static_cast<JDIMENSION>(image.width());
+  cinfo.image_height = static_cast<JDIMENSION>(image.height());
+  cinfo.input_components = components;
+  cinfo.in_color_space = space;
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, quality, TRUE);
   jpeg_start_compress(&cinfo, TRUE);
   while (cinfo.next_scanline < cinfo.image_height) {
-    auto row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(cinfo.next_scanline)));
+    auto row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(cinfo.next_scanline)));
     jpeg_write_scanlines(&cinfo, &row, 1);
   }
   jpeg_finish_compress(&cinfo);
@@ -187,6 +193,36 @@ QImage DecodePicture(const std::string& bytes, std::string* reason) {
   if (StartsWith(bytes, "\x89PNG\r\n\x1A\n")) return DecodeWithQt(bytes, "png", reason);
   SetError(reason, "it is no JPEG, BMP or PNG picture");
   return QImage();
+}
+
+bool EncodeJpeg(const QImage& image, int quality, std::string* bytes, std::string* error) {
+  if (image.isNull()) {
+    SetError(error, "There is no picture to save.");
+    return false;
+  }
+  const bool direct =
+      (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) &&
+      Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
+  // A 32-bit pixel 0xAARRGGBB lies in memory as B, G, R, A on a little-endian machine.
+  const QImage rgb = direct ? image : image.convertToFormat(QImage::Format_RGB888);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  const bool ok = EncodeJpegInMemory(rgb, direct ? JCS_EXT_BGRX : JCS_RGB, direct ? 4 : 3, quality,
+                                     &buffer, &size, error);
+  if (ok) bytes->assign(reinterpret_cast<const char*>(buffer), size);
+  std::free(buffer);
+  return ok;
+}
+
+bool SaveJpegSafely(const QImage& image, const std::string& nativePath, int quality,
+                    std::string* error) {
+  std::string bytes;
+  std::string reason;
+  if (!EncodeJpeg(image, quality, &bytes, &reason)) {
+    SetError(error, "Cannot write picture \"" + nativePath + "\": " + reason);
+    return false;
+  }
+  return WriteBytesSafely(nativePath, bytes, error);
 }
 
 QImage LoadPicture(const std::string& nativePath, std::string* error) {
@@ -216,24 +252,24 @@ QImage LoadPicture(const std::string& nativePath, std::string* error) {
 }
 
 bool SaveJpeg(const QImage& image, const std::string& nativePath, int quality, std::string* error) {
-  if (image.isNull()) {
-    SetError(error, "There is no picture to save.");
+  std::string bytes;
+  std::string reason;
+  if (!EncodeJpeg(image, quality, &bytes, &reason)) {
+    SetError(error,
+             image.isNull() ? reason : "Cannot write picture \"" + nativePath + "\": " + reason);
     return false;
   }
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
   File f(std::fopen(nativePath.c_str(), "wb"));
   if (!f) {
     SetError(error, "Cannot create file \"" + nativePath + "\". " + std::strerror(errno));
     return false;
   }
-  std::string reason;
-  bool ok = EncodeJpeg(f.get(), rgb, quality, &reason);
-  if (std::fflush(f.get()) != 0 || std::ferror(f.get())) {
-    ok = false;
-    reason = std::strerror(errno);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size() ||
+      std::fflush(f.get()) != 0) {
+    SetError(error, "Cannot write picture \"" + nativePath + "\": " + std::strerror(errno));
+    return false;
   }
-  if (!ok) SetError(error, "Cannot write picture \"" + nativePath + "\": " + reason);
-  return ok;
+  return true;
 }
 
 }  // namespace pictorio

@@ -23,4 +23,13 @@ QImage DecodePicture(const std::string& bytes, std::string* reason = nullptr);
 bool SaveJpeg(const QImage& image, const std::string& nativePath, int quality = 90,
               std::string* error = nullptr);
 
+// Encodes a baseline 24-bit JPEG in memory. 32-bit pictures are handed to the
+// encoder as they are, with no converted copy.
+bool EncodeJpeg(const QImage& image, int quality, std::string* bytes, std::string* error = nullptr);
+
+// Writes a baseline 24-bit JPEG through a temporary file renamed over the old
+// one, so a failed write keeps the old picture. False with the system's reason.
+bool SaveJpegSafely(const QImage& image, const std::string& nativePath, int quality = 90,
+                    std::string* error = nullptr);
+
 }  // namespace pictorio

@@ -1,0 +1,91 @@
+#include "studio/artwork_files.h"
+
+#include <sys/stat.h>
+
+#include <QImage>
+#include <filesystem>
+#include <system_error>
+
+#include "core/game.h"
+#include "core/save_text.h"
+#include "ui/picture_io.h"
+
+namespace pictorio {
+
+std::string PicturePath(const Game& game, const std::string& title) {
+  return AssetPath(game, "\\pictures\\" + title + ".jpg");
+}
+
+std::optional<std::string> ArtworkTitleProblem(const std::string& title) {
+  const std::string again = " Please choose another name.";
+  switch (FileNameFault(title)) {
+    case NameFault::None:
+    case NameFault::Empty:
+      return std::nullopt;
+    case NameFault::Separator:
+      return "An artwork is saved under its name, so the name cannot contain \"/\" or \"\\\"." +
+             again;
+    case NameFault::DotName:
+      return "An artwork is saved under its name, so the name cannot be \"" + title + "\"." + again;
+    case NameFault::ControlCharacter:
+      return "The name cannot contain control characters such as tabs." + again;
+    case NameFault::NotWindows1252:
+      return "The name contains characters that a saved game cannot hold. Please use letters, "
+             "digits and common punctuation.";
+    case NameFault::SaveMarker:
+      return "\"" + title + "\" is a word the saved game uses for itself." + again;
+    case NameFault::TooLong:
+      return "The name is too long." + again;
+  }
+  return std::nullopt;
+}
+
+bool ArtworkTitleTaken(const Game& game, const std::string& title) {
+  // lstat: a dangling link or a folder of that name takes the title too.
+  struct stat info {};
+  return ::lstat(PicturePath(game, title).c_str(), &info) == 0;
+}
+
+std::string TitleTakenWarning(const std::string& title) {
+  return "The name \"" + title + "\" was used for a previous artwork. Please choose another name.";
+}
+
+bool WriteArtwork(const Game& game, const std::string& title, const QImage& canvas,
+                  std::string* error) {
+  const std::filesystem::path path = PicturePath(game, title);
+  std::error_code ignored;
+  // A missing folder is made; if that fails, the write below says why.
+  std::filesystem::create_directories(path.parent_path(), ignored);
+  return SaveJpegSafely(canvas, path.string(), 90, error);
+}
+
+void AppendPictureEntry(std::vector<std::string>& text, const std::string& title,
+                        const std::string& style, double value) {
+  text.push_back(std::string(kPictureMarker));
+  text.push_back(title);
+  text.push_back(style);
+  text.push_back(FormatSaveFloat(value));
+  text.push_back("FALSE");
+  text.push_back("FALSE");
+}
+
+void SetPictureCountLine(std::vector<std::string>& text, int count) {
+  if (text.size() < 2) text.resize(2);
+  text[1] = std::to_string(count);
+}
+
+std::optional<StoredPicture> FindPictureEntry(const std::vector<std::string>& text,
+                                              const std::string& title) {
+  std::optional<StoredPicture> found;
+  // From the second line on; an entry cut off at the end of the text is not one.
+  for (std::size_t i = 1; i + 3 < text.size(); ++i) {
+    if (text[i] != kPictureMarker || text[i + 1] != title) continue;
+    StoredPicture stored;
+    stored.style = text[i + 2];
+    stored.value = ParseSaveFloat(text[i + 3]).value_or(0.0);
+    found = stored;
+  }
+  return found;
+}
+
+}  // namespace pictorio

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pictorio {
+
+struct Game;
+
+// The painting of `title`: AssetRoot + "\pictures\" + title + ".jpg", native.
+std::string PicturePath(const Game& game, const std::string& title);
+
+// Why a title cannot name a painting file and a line of the saved game, as
+// the warning the player reads before being asked again; nothing when it can.
+// "PIC" is refused without a word elsewhere.
+std::optional<std::string> ArtworkTitleProblem(const std::string& title);
+
+// Any file of that name takes the title, readable as a picture or not.
+bool ArtworkTitleTaken(const Game& game, const std::string& title);
+
+// The "was used for a previous artwork" warning.
+std::string TitleTakenWarning(const std::string& title);
+
+// Writes the canvas as the painting of `title` (baseline JPEG, quality 90)
+// through a temporary file, creating the pictures folder if need be. A failed
+// write keeps the old file; false with the system's reason.
+bool WriteArtwork(const Game& game, const std::string& title, const QImage& canvas,
+                  std::string* error);
+
+// The saved-game text: a new picture's six lines, the count on line 2, and
+// the style and worth stored for a title (the last entry wins).
+void AppendPictureEntry(std::vector<std::string>& text, const std::string& title,
+                        const std::string& style, double value);
+void SetPictureCountLine(std::vector<std::string>& text, int count);
+struct StoredPicture {
+  std::string style;
+  double value = 0.0;
+};
+std::optional<StoredPicture> FindPictureEntry(const std::vector<std::string>& text,
+                                              const std::string& title);
+
+}  // namespace pictorio

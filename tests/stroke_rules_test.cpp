@@ -1,0 +1,304 @@
+// What a stroke costs and earns, the style rule, the colour picks and the oil
+// mix, and the saved-game lines of an artwork: plain rules, no window.
+#include "studio/stroke_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "core/game.h"
+#include "studio/artwork_files.h"
+#include "studio/canvas.h"
+#include "studio/colour_picks.h"
+#include "support/scripted_platform.h"
+
+namespace pictorio {
+namespace {
+
+struct Studio {
+  ScriptedPlatform platform;
+  Game game{platform};
+  StudioSession session;
+  Canvas canvas{game};
+  OneBased<stuffrec, kStockSlots> stock;
+  Studio() {
+    game.AssetRoot = PICTORIO_GAME_DIR;
+    for (int s = 1; s <= kStockSlots; ++s) stock[s] = stuffrec{"slot", "x", true, 1000};
+  }
+  void Use(std::initializer_list<int> used) {
+    ClearActiveSlots(session);
+    int i = 1;
+    for (int s : used) session.ActiveSlots[i++] = s;
+  }
+  int Taken(int slot) const { return 1000 - stock[slot].Units; }
+};
+
+TEST(StrokeCost, PastelPencilCharcoalAndTheEraser) {
+  Studio st;
+  const struct {
+    int slot, stamps, taken;
+  } cases[] = {
+      {4, 1, 1},    {4, 2, 1},     {4, 3, 2},   // Round(n / 1.5), halves to even
+      {34, 3, 0},   {35, 7, 1},    {36, 8, 2},  // n div 4
+      {38, 3, 2},   {38, 100, 67},              // charcoal like a pastel
+      {37, 500, 0},                             // the eraser never wears
+  };
+  for (const auto& c : cases) {
+    st.stock[c.slot].Units = 1000;
+    st.Use({c.slot});
+    ConsumeStroke(st.session, st.stock, c.stamps);
+    EXPECT_EQ(st.Taken(c.slot), c.taken) << "slot " << c.slot << ", " << c.stamps << " stamps";
+  }
+}
+
+TEST(StrokeCost, WaterColourDependsOnTheBrush) {
+  Studio st;
+  st.Use({29});
+  st.session.BrushSpread = 1.8;  // fine brush
+  ConsumeStroke(st.session, st.stock, 100);
+  EXPECT_EQ(st.Taken(29), 37);
+  st.stock[29].Units = 1000;
+  st.session.BrushSpread = 0.9;  // big brush
+  ConsumeStroke(st.session, st.stock, 100);
+  EXPECT_EQ(st.Taken(29), 74);
+  // A brush whose spread was never set costs nothing rather than garbage.
+  st.stock[29].Units = 1000;
+  st.session.BrushSpread = 0;
+  ConsumeStroke(st.session, st.stock, 100);
+  EXPECT_EQ(st.Taken(29), 0);
+}
+
+TEST(StrokeCost, OilTakesPaintTurpentineAndTheBrush) {
+  Studio st;
+  st.session.OilRed = 245;
+  st.session.OilBlue = 1;
+  st.session.OilGreen = 1;
+  st.session.PaintBrush = "b1";
+  st.session.ActiveSlots[5] = 49;
+  MixOil(st.session, st.canvas, true, true, true);
+  st.session.BrushSpread = 0.9;
+  ConsumeStroke(st.session, st.stock, 100);
+  EXPECT_EQ(st.Taken(kSlotRedOil), 45);
+  EXPECT_EQ(st.Taken(kSlotBlueOil), 0);  // Round(100 x 0.01 / 0.9 / 6)
+  EXPECT_EQ(st.Taken(kSlotTurpentine), 20);
+  EXPECT_EQ(st.Taken(49), 5);
+
+  // A full tin of turpentine lasts 50 strokes, a full brush 200.
+  st.stock[kSlotTurpentine].Units = 1000;
+  st.stock[49].Units = 1000;
+  int strokes = 0;
+  while (st.stock[kSlotTurpentine].Units > 0) {
+    ConsumeStroke(st.session, st.stock, 1);
+    ++strokes;
+  }
+  EXPECT_EQ(strokes, 50);
+  EXPECT_EQ(st.stock[49].Units, 750);
+}
+
+TEST(StrokeCost, StockNeverWrapsAroundOnAHugeStroke) {
+  Studio st;
+  st.Use({4});
+  st.stock[4].Units = -2'000'000'000;
+  ConsumeStroke(st.session, st.stock, 2'000'000'000);
+  EXPECT_LT(st.stock[4].Units, 0);
+}
+
+TEST(StrokeCost, OnlyTheFirstUsedUpSlotIsReported) {
+  Studio st;
+  st.Use({46, 0, 0, 45, 49});
+  st.stock[46].Owned = false;
+  st.stock[45].Owned = false;
+  EXPECT_EQ(FirstExhaustedSlot(st.session, st.stock), 46);
+  st.stock[46].Owned = true;
+  EXPECT_EQ(FirstExhaustedSlot(st.session, st.stock), 45);
+  st.stock[45].Owned = true;
+  EXPECT_EQ(FirstExhaustedSlot(st.session, st.stock), 0);
+}
+
+TEST(StrokeWorth, GrowsWithLengthToolAndColoursUnlessMixed) {
+  Studio st;
+  st.session.PictureStyle = "p";
+  st.Use({34});
+  st.session.StrokeStamps = 200;
+  AccrueValue(st.session);
+  EXPECT_DOUBLE_EQ(st.session.PictureValue, 0.1);
+
+  st.session.PictureStyle = "x";
+  st.session.PictureValue = 0.01;
+  AccrueValue(st.session);
+  EXPECT_DOUBLE_EQ(st.session.PictureValue, 0.02);
+
+  // Pastel: 0.1 x variety x factor x k; water colour: 0.3 x variety x k.
+  st.session.PictureStyle = "t";
+  st.session.PictureValue = 0;
+  st.session.ColourVariety = 0.3;
+  st.session.ToolFactor = 1.0;
+  st.Use({4});
+  st.session.StrokeStamps = 100;
+  AccrueValue(st.session);
+  EXPECT_NEAR(st.session.PictureValue, 0.03, 1e-12);
+  st.session.PictureValue = 0;
+  st.Use({29});
+  AccrueValue(st.session);
+  EXPECT_NEAR(st.session.PictureValue, 0.09, 1e-12);
+
+  // Oil: amount / 500 x k x factor for every tube; turpentine and brush earn nothing.
+  st.session.PictureStyle = "o";
+  st.session.PictureValue = 0;
+  st.session.OilRed = 245;
+  st.session.OilBlue = 1;
+  st.session.OilGreen = 1;
+  st.session.ToolFactor = 2.0;
+  st.Use({46, 47, 48, 45, 53});
+  AccrueValue(st.session);
+  EXPECT_NEAR(st.session.PictureValue, 247.0 / 500.0 * 2.0, 1e-12);
+
+  // No tool: nothing.
+  st.session.PictureValue = 0.5;
+  st.Use({});
+  AccrueValue(st.session);
+  EXPECT_DOUBLE_EQ(st.session.PictureValue, 0.5);
+}
+
+TEST(StyleRule, FirstToolFixesTheStyleAnotherMakesItMixed) {
+  StudioSession s;
+  ApplyToolStyle(s, "p");
+  EXPECT_EQ(s.PictureStyle, "p");
+  s.PictureValue = 3.5;
+  ApplyToolStyle(s, "p");
+  EXPECT_DOUBLE_EQ(s.PictureValue, 3.5);
+  ApplyToolStyle(s, "c");
+  EXPECT_EQ(s.PictureStyle, "x");
+  EXPECT_DOUBLE_EQ(s.PictureValue, 0.01);
+  s.PictureValue = 0.7;
+  ApplyToolStyle(s, "p");
+  EXPECT_EQ(s.PictureStyle, "x");
+  EXPECT_DOUBLE_EQ(s.PictureValue, 0.01);
+
+  EXPECT_TRUE(NeedsStyleWarning("p", "c"));
+  EXPECT_FALSE(NeedsStyleWarning("p", "p"));
+  EXPECT_FALSE(NeedsStyleWarning("z", "c"));
+  EXPECT_FALSE(NeedsStyleWarning("x", "c"));
+}
+
+TEST(ColourPicks, PastelPicksCountEveryTimeAndRetakeTheBrushInHand) {
+  Studio st;
+  const QColor rose(250, 75, 108);
+  auto faces = PickPastelColour(st.session, st.canvas, 4, rose);
+  for (const QImage& face : faces) EXPECT_FALSE(face.isNull());
+  EXPECT_TRUE(st.session.PastelReady);
+  EXPECT_EQ(st.session.PastelSlot, 4);
+  // No pastel button used yet: no tool in hand.
+  EXPECT_FALSE(st.session.BrushReady);
+  EXPECT_EQ(st.session.ActiveSlots[1], 0);
+
+  st.session.PastelBrush = "pa2";
+  PickPastelColour(st.session, st.canvas, 5, QColor(233, 83, 200));
+  PickPastelColour(st.session, st.canvas, 5, QColor(233, 83, 200));
+  EXPECT_NEAR(st.session.ColourVariety, 0.3, 1e-12);
+  EXPECT_TRUE(st.session.BrushReady);
+  EXPECT_EQ(st.session.BrushName, "pa2");
+  EXPECT_EQ(st.session.ActiveSlots[1], 5);
+}
+
+TEST(ColourPicks, WaterColourBeforeAndAfterABrush) {
+  Studio st;
+  const QColor blue(54, 7, 208);
+  PickWaterColour(st.session, st.canvas, 29, blue);
+  EXPECT_EQ(st.session.WaterSlot, 29);
+  EXPECT_TRUE(st.session.PaintReady);
+  EXPECT_EQ(st.session.WaterColour, blue);
+  EXPECT_EQ(st.session.ActiveSlots[1], 0);
+  EXPECT_NEAR(st.session.ColourVariety, 0.1, 1e-12);
+
+  st.session.PaintBrush = "b2";
+  PickWaterColour(st.session, st.canvas, 29, blue);
+  EXPECT_EQ(st.session.BrushName, "b2");
+  EXPECT_EQ(st.session.ActiveSlots[1], 29);
+  // The stamp is painted in the picked blue.
+  bool painted = false;
+  const QImage& stamp = st.canvas.Stamp().Image();
+  for (int y = 0; y < stamp.height(); ++y)
+    for (int x = 0; x < stamp.width(); ++x) painted |= stamp.pixel(x, y) == blue.rgb();
+  EXPECT_TRUE(painted);
+}
+
+TEST(OilMix, ColourFormedBeforeUnusableTubesAreZeroed) {
+  Studio st;
+  SetOilAmounts(st.session, 0, 244, 244);
+  EXPECT_EQ(st.session.OilRed, 245);
+  EXPECT_EQ(st.session.OilBlue, 1);
+  st.session.PaintBrush = "b3";
+  st.session.ActiveSlots[5] = 51;
+  MixOil(st.session, st.canvas, true, true, true);
+  EXPECT_EQ(st.session.OilColour, QColor(245, 1, 1));
+  EXPECT_EQ(st.session.ActiveSlots[1], 46);
+  EXPECT_EQ(st.session.ActiveSlots[2], 47);
+  EXPECT_EQ(st.session.ActiveSlots[3], 48);
+  EXPECT_EQ(st.session.ActiveSlots[4], 45);
+  EXPECT_EQ(st.session.ActiveSlots[5], 51);
+  EXPECT_DOUBLE_EQ(st.session.RedShare, 2.45);
+  EXPECT_DOUBLE_EQ(st.session.BlueShare, 0.01);
+
+  // Blue not owned: the colour still carries its 1, but its tube is never drawn on.
+  ClearActiveSlots(st.session);
+  st.session.ActiveSlots[5] = 51;
+  SetOilAmounts(st.session, 0, 244, 244);
+  MixOil(st.session, st.canvas, true, false, true);
+  EXPECT_EQ(st.session.OilColour, QColor(245, 1, 1));
+  EXPECT_EQ(st.session.OilBlue, 0);
+  EXPECT_EQ(st.session.ActiveSlots[2], 0);
+  EXPECT_EQ(st.session.ActiveSlots[1], 46);
+
+  // Nothing usable: no brush is built and no slot is taken.
+  ClearActiveSlots(st.session);
+  st.session.BrushReady = false;
+  MixOil(st.session, st.canvas, false, false, false);
+  EXPECT_FALSE(st.session.BrushReady);
+  EXPECT_EQ(st.session.ActiveSlots[4], 0);
+}
+
+TEST(ArtworkText, EntriesCountAndTheLastEntryOfATitleWins) {
+  std::vector<std::string> text = {"Ann", "2", "0"};
+  AppendPictureEntry(text, "Sunset", "p", 0.35);
+  EXPECT_EQ(std::vector<std::string>(text.begin() + 3, text.end()),
+            (std::vector<std::string>{"PIC", "Sunset", "p", "0.35", "FALSE", "FALSE"}));
+  SetPictureCountLine(text, 3);
+  EXPECT_EQ(text[1], "3");
+  AppendPictureEntry(text, "Sunset", "x", 0.01);
+  const auto found = FindPictureEntry(text, "Sunset");
+  ASSERT_TRUE(found.has_value());
+  EXPECT_EQ(found->style, "x");
+  EXPECT_DOUBLE_EQ(found->value, 0.01);
+  EXPECT_FALSE(FindPictureEntry(text, "Dawn").has_value());
+  // An entry cut off at the end of the text is not read past it.
+  text.push_back("PIC");
+  text.push_back("Dawn");
+  EXPECT_FALSE(FindPictureEntry(text, "Dawn").has_value());
+}
+
+TEST(ArtworkTitle, TitlesThatCannotNameAFileAreRefusedWithTheReason) {
+  for (const char* fine : {"Sunset", "Zoë", "a.b", "...", "Pics at dawn"})
+    EXPECT_FALSE(ArtworkTitleProblem(fine).has_value()) << fine;
+  const struct {
+    std::string title;
+    const char* reason;
+  } refused[] = {
+      {"../x", "cannot contain \"/\""},
+      {"a/b", "cannot contain \"/\""},
+      {"a\\b", "cannot contain \"/\""},
+      {"..", "cannot be \"..\""},
+      {".", "cannot be \".\""},
+      {"line\nbreak", "control characters"},
+      {"smile \xf0\x9f\x98\x80", "cannot hold"},
+      {std::string(252, 'a'), "too long"},
+      {"stuffx", "uses for itself"},
+      {"LOCALXXB", "uses for itself"},
+  };
+  for (const auto& c : refused) {
+    const auto problem = ArtworkTitleProblem(c.title);
+    ASSERT_TRUE(problem.has_value()) << c.title;
+    EXPECT_NE(problem->find(c.reason), std::string::npos) << *problem;
+  }
+}
+
+}  // namespace
+}  // namespace pictorio

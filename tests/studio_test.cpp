@@ -1,0 +1,602 @@
+// The studio as the player meets it: opened from the easel, painting with the
+// mouse, tools and colours taken from stock, and artworks saved and loaded.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QCoreApplication>
+#include <QPaintEvent>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/main_window.h"
+#include "app/saved_games.h"
+#include "core/save_text.h"
+#include "studio/canvas_view.h"
+#include "studio/load_artwork_dialog.h"
+#include "studio/stroke_rules.h"
+#include "studio/studio_window.h"
+#include "studio/swatch.h"
+#include "support/test_app.h"
+#include "ui/info_bar.h"
+#include "ui/picture_io.h"
+
+namespace fs = std::filesystem;
+
+namespace pictorio {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const QRgb kFresh = qRgb(250, 250, 250);
+
+std::string Bytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*previous_)(int) = nullptr;
+};
+
+// A running game with `canvases` whole canvases, and the studio opened from the easel.
+struct Studio {
+  TestApp app;
+  TForm2* studio = nullptr;
+  explicit Studio(int canvasUnits = 3000) {
+    app.StartNewGame("Painter");
+    Own(kSlotCanvas, canvasUnits);
+    app.main().paint1Click();
+    studio = app.forms().Form2;
+    // Only what the studio shows and asks from here on.
+    app.platform.messages.clear();
+    app.platform.inputCaptions.clear();
+  }
+  TForm2& s() { return *studio; }
+  void Own(int slot, int units = 1000) {
+    stuffrec& item = app.game.GameState.Stock[slot];
+    item.Owned = units > 0;
+    item.Units = units;
+  }
+  int Units(int slot) const { return app.game.GameState.Stock[slot].Units; }
+  // A stroke of `stamps` stamps from (x, y) to the right, one pixel apart.
+  void Stroke(int x, int y, int stamps = 1) {
+    s().Image100MouseDown(Qt::LeftButton, QPoint(x, y));
+    for (int i = 1; i < stamps; ++i) s().Image100MouseMove(QPoint(x + i, y));
+    s().Image100MouseUp(Qt::LeftButton, QPoint(x + stamps - 1, y));
+  }
+  QRgb Pixel(int x, int y) const { return studio->canvas.Image().pixel(x, y); }
+  Lines& Text() { return app.forms().Form3->ListBox1.Items; }
+  fs::path PictureFile(const std::string& title) const {
+    return app.dir / "pictures" / (title + ".jpg");
+  }
+  void SaveAs(const std::string& title) {
+    app.platform.inputs.push_back(title);
+    s().Save1Click();
+  }
+};
+
+TEST(StudioWindow, OpensFromTheEaselWithoutBlockingAndHoldsTheCalendar) {
+  Studio st(0);
+  TForm2& s = st.s();
+  TForm1& room = st.app.main();
+  EXPECT_TRUE(s.Showing());
+  EXPECT_TRUE(st.app.platform.modalsShown.empty());
+  EXPECT_FALSE(room.Calendar1->isEnabled());
+  EXPECT_TRUE(s.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(s.size(), QSize(800, 600));
+
+  EXPECT_EQ(s.StockBar1->text().toStdString(), "Stock Winow");
+  EXPECT_EQ(s.WaterColors1->text().toStdString(), "Water Colors");
+  EXPECT_EQ(s.Label2->text().toStdString(), "no picture");
+  EXPECT_EQ(s.Label3->text().toStdString(), "Buy some canvas to create a new picture");
+  EXPECT_EQ(s.Label4->text().toStdString(), "or load an unfinished one");
+  EXPECT_FALSE(s.New1->isEnabled());
+  EXPECT_TRUE(s.Load1->isEnabled());
+  EXPECT_FALSE(s.Save1->isEnabled());
+  EXPECT_FALSE(s.Style1->isEnabled());
+  EXPECT_EQ(s.Image100->size(), QSize(670, 570));
+  EXPECT_EQ(s.canvas.Image().size(), QSize(670, 570));
+  EXPECT_EQ(st.app.platform.cursors,
+            (std::map<int, std::string>{
+                {1, "PENCIL"}, {2, "CHARCO"}, {3, "ERA"}, {4, "BRU"}, {5, "PASTA"}}));
+
+  // Escape does not leave the room behind Exit's back.
+  s.reject();
+  EXPECT_TRUE(s.Showing());
+
+  // Exit with no picture open asks nothing and gives the calendar back.
+  s.Exit1Click();
+  EXPECT_FALSE(s.Showing());
+  EXPECT_TRUE(room.Calendar1->isEnabled());
+  EXPECT_TRUE(st.app.platform.messages.empty());
+}
+
+TEST(StudioWindow, NewPictureTakesOneWholeCanvas) {
+  Studio st(1999);
+  TForm2& s = st.s();
+  EXPECT_TRUE(s.New1->isEnabled());
+  EXPECT_EQ(s.Label3->text().toStdString(), "Create a new picture");
+  s.New1->trigger();
+  EXPECT_EQ(st.Units(kSlotCanvas), 999);
+  EXPECT_FALSE(s.New1->isEnabled());
+  EXPECT_TRUE(s.session.PictureOpen);
+  EXPECT_TRUE(s.Style1->isEnabled());
+  EXPECT_TRUE(s.Save1->isEnabled());
+  EXPECT_TRUE(s.Label3->isHidden());
+  EXPECT_EQ(s.Label2->text().toStdString(), "(Not yet saved)");
+  EXPECT_EQ(st.Pixel(0, 0), kFresh);
+  EXPECT_EQ(st.Pixel(669, 569), kFresh);
+  // The disabled item takes nothing more.
+  s.New1->trigger();
+  EXPECT_EQ(st.Units(kSlotCanvas), 999);
+
+  Studio last(1000);
+  last.s().New1Click();
+  EXPECT_EQ(last.Units(kSlotCanvas), 0);
+  EXPECT_FALSE(last.app.game.GameState.Stock[kSlotCanvas].Owned);
+  EXPECT_FALSE(last.s().New1->isEnabled());
+}
+
+TEST(StudioWindow, StampsLandWhereTheMouseWasWithoutFillingGaps) {
+  Studio st;
+  st.Own(29);  // Blue water colour
+  TForm2& s = st.s();
+  s.New1Click();
+  s.WaterColors1Click();
+  EXPECT_FALSE(s.BitBtn[2]->isEnabled());  // round brush not owned
+  st.Own(40);
+  s.WaterColors1Click();
+  ASSERT_TRUE(s.BitBtn[2]->isEnabled());
+
+  s.ImageClick(29);
+  EXPECT_EQ(s.Label8->text().toStdString(), "Blue");
+  EXPECT_EQ(s.session.WaterSlot, 29);
+  s.BitBtnClick(2);
+  EXPECT_EQ(s.session.BrushName, "b2");
+  EXPECT_EQ(s.session.BrushColour, QColor(54, 7, 208));
+  EXPECT_EQ(s.session.ActiveSlots[1], 29);
+  for (int i = 2; i <= 5; ++i) EXPECT_EQ(s.session.ActiveSlots[i], 0);
+  EXPECT_EQ(s.session.PictureStyle, "w");
+
+  s.Image100MouseDown(Qt::LeftButton, QPoint(100, 100));
+  s.Image100MouseMove(QPoint(200, 100));
+  EXPECT_EQ(s.Label5->text().toStdString(), "2");
+  s.Image100MouseUp(Qt::LeftButton, QPoint(200, 100));
+  const QRgb blue = qRgb(54, 7, 208);
+  EXPECT_EQ(st.Pixel(100, 100), blue);
+  EXPECT_EQ(st.Pixel(200, 100), blue);
+  EXPECT_EQ(st.Pixel(150, 100), kFresh);  // no line drawn between the two
+  EXPECT_EQ(st.Pixel(100, 140), kFresh);
+  // Round(2 / 1.0 / 1.5) = 1 unit; worth 0.3 x 0.1 x 0.02.
+  EXPECT_EQ(st.Units(29), 999);
+  EXPECT_NEAR(s.session.PictureValue, 0.0006, 1e-12);
+
+  // Moving with no button held lays nothing.
+  s.Image100MouseMove(QPoint(300, 300));
+  EXPECT_EQ(st.Pixel(300, 300), kFresh);
+}
+
+// Records the parts of a widget asked to be painted.
+class PaintSpy : public QObject {
+ public:
+  QRegion painted;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
+};
+
+TEST(StudioWindow, AStampRepaintsOnlyItsOwnRectangle) {
+  Studio st;
+  st.Own(kSlotCharcoal);
+  TForm2& s = st.s();
+  s.New1Click();
+  s.Charcoal1Click();
+  s.BitBtnClick(12);
+  QCoreApplication::processEvents();
+  PaintSpy spy;
+  s.Image100->installEventFilter(&spy);
+  s.Image100MouseDown(Qt::LeftButton, QPoint(300, 300));
+  QCoreApplication::processEvents();
+  s.Image100MouseUp(Qt::LeftButton, QPoint(300, 300));
+  s.Image100->removeEventFilter(&spy);
+  const QSize stamp = s.canvas.Stamp().Image().size();
+  ASSERT_FALSE(spy.painted.isEmpty());
+  EXPECT_LE(spy.painted.boundingRect().width(), stamp.width());
+  EXPECT_LE(spy.painted.boundingRect().height(), stamp.height());
+}
+
+TEST(StudioWindow, AStrokeWithoutAToolCostsAndEarnsNothing) {
+  Studio st;
+  st.Own(4);
+  st.Own(34);
+  TForm2& s = st.s();
+  s.New1Click();
+  st.Stroke(50, 50, 40);
+  EXPECT_EQ(s.session.PictureValue, 0.0);
+  EXPECT_EQ(st.Pixel(50, 50), kFresh);  // the "none" brush leaves no mark
+
+  // A pastel button before a colour is picked: the cursor changes, nothing else.
+  s.Pastel1Click();
+  s.BitBtnClick(13);
+  EXPECT_EQ(st.app.platform.screenCursor, kCursorPastel);
+  EXPECT_FALSE(s.session.BrushReady);
+  st.Stroke(50, 50, 40);
+  EXPECT_EQ(st.Units(4), 1000);
+  EXPECT_EQ(s.session.PictureStyle, "z");
+}
+
+TEST(StudioWindow, OnlyOwnedColoursCanBePicked) {
+  Studio st;
+  st.Own(4);  // Rose
+  TForm2& s = st.s();
+  s.New1Click();
+  s.Pastel1Click();
+  EXPECT_FALSE(s.Panel3->isHidden());
+  const TSwatch& rose = *s.Image[4];
+  EXPECT_TRUE(rose.Opaque());
+  EXPECT_EQ(rose.Colour(), QColor(250, 75, 108));
+  EXPECT_EQ(rose.Hint(), "Rose");
+  EXPECT_EQ(rose.Tag, 4);
+  EXPECT_EQ(rose.ColourRect().size(), QSize(20, 20));
+  for (int k : {1, 5, 16}) {
+    EXPECT_FALSE(s.Image[k]->Opaque()) << k;
+    EXPECT_EQ(s.Image[k]->Hint(), "Not Avalible");
+    EXPECT_EQ(s.Image[k]->Tag, -1);
+  }
+  s.ImageClick(5);
+  EXPECT_EQ(s.Label7->text().toStdString(), "None Selected");
+  EXPECT_FALSE(s.session.PastelReady);
+
+  // The three buttons take the picked colour's faces and lose their captions.
+  s.ImageClick(4);
+  EXPECT_EQ(s.Label7->text().toStdString(), "Rose");
+  EXPECT_EQ(s.Label7->palette().color(QPalette::WindowText), QColor(250, 75, 108));
+  for (int b = 13; b <= 15; ++b) EXPECT_TRUE(s.BitBtn[b]->text().isEmpty());
+  s.BitBtnClick(14);
+  EXPECT_EQ(s.session.ActiveSlots[1], 4);
+  st.Stroke(300, 300, 3);
+  EXPECT_EQ(st.Units(4), 998);
+  int painted = 0;
+  for (int y = 290; y < 312; ++y)
+    for (int x = 290; x < 314; ++x) painted += st.Pixel(x, y) == qRgb(250, 75, 108);
+  EXPECT_GT(painted, 0);
+
+  // Opening the panel again puts the captions back.
+  s.Pastel1Click();
+  EXPECT_EQ(s.BitBtn[13]->text().toStdString(), "Select");
+  EXPECT_EQ(s.BitBtn[15]->text().toStdString(), "Color");
+}
+
+TEST(StudioWindow, MixingStylesWarnsAndCollapsesTheWorth) {
+  Studio st;
+  st.Own(34);
+  st.Own(kSlotCharcoal);
+  TForm2& s = st.s();
+  s.New1Click();
+  s.Pencil1Click();
+  s.Charcoal1Click();  // a fresh picture: no warning yet
+  EXPECT_TRUE(st.app.platform.messages.empty());
+  s.Pencil1Click();
+  s.BitBtnClick(6);
+  st.Stroke(100, 100, 200);
+  EXPECT_EQ(st.Units(34), 950);
+  EXPECT_NEAR(s.session.PictureValue, 0.1, 1e-12);
+  EXPECT_EQ(s.Label9->text().toStdString(), "0.1");
+
+  s.Charcoal1Click();
+  ASSERT_EQ(st.app.platform.messages.size(), 1u);
+  EXPECT_EQ(st.app.platform.messages[0].text,
+            "Using different styles on one canvas will severely reduce the value of the picture!");
+  EXPECT_EQ(st.app.platform.messages[0].type, MsgType::Warning);
+  s.BitBtnClick(10);
+  EXPECT_EQ(s.session.PictureStyle, "x");
+  EXPECT_DOUBLE_EQ(s.session.PictureValue, 0.01);
+  st.Stroke(100, 200, 200);
+  EXPECT_DOUBLE_EQ(s.session.PictureValue, 0.02);
+  // A mixed picture: no more warnings.
+  s.Pencil1Click();
+  EXPECT_EQ(st.app.platform.messages.size(), 1u);
+}
+
+TEST(StudioWindow, UsedUpColourIsRetiredAndTheToolDropped) {
+  Studio st;
+  st.Own(4, 2);
+  TForm2& s = st.s();
+  s.New1Click();
+  s.Pastel1Click();
+  s.ImageClick(4);
+  s.BitBtnClick(13);
+  st.Stroke(100, 100, 6);  // takes 4 of the 2 left
+  EXPECT_FALSE(st.app.game.GameState.Stock[4].Owned);
+  EXPECT_EQ(st.Units(4), 0);
+  EXPECT_EQ(s.Image[4]->Tag, -1);
+  EXPECT_FALSE(s.session.PastelReady);
+  EXPECT_FALSE(s.session.BrushReady);
+  EXPECT_EQ(s.Label7->text().toStdString(), "None Selected");
+  EXPECT_EQ(s.BitBtn[13]->text().toStdString(), "Select");
+  EXPECT_TRUE(st.app.platform.messages.empty());
+}
+
+TEST(StudioWindow, OilPaintingNeedsPaletteAndTurpentine) {
+  Studio st;
+  for (int slot : {46, 47, 48, 49}) st.Own(slot);
+  TForm2& s = st.s();
+  s.New1Click();
+  s.Oilpainting1Click();
+  EXPECT_EQ(st.app.platform.MessageTexts(),
+            (Lines{"You need a palette to mix paint with",
+                   "You need turpentine to clean the brushes with"}));
+  EXPECT_FALSE(s.TrackBar1->isEnabled());
+  EXPECT_FALSE(s.BitBtn[16]->isEnabled());
+  EXPECT_FALSE(s.session.PaintReady);
+  EXPECT_EQ(s.TrackBar1->value(), 244);
+
+  // Two slots run out in one stroke: only red's handling runs, and it reopens
+  // the oil panel, which finds the turpentine gone too.
+  st.app.platform.messages.clear();
+  st.Own(kSlotPalette);
+  st.Own(kSlotTurpentine, 20);
+  st.Own(kSlotRedOil, 40);
+  s.Oilpainting1Click();
+  EXPECT_TRUE(st.app.platform.messages.empty());
+  s.TrackBar1->setValue(0);
+  EXPECT_EQ(s.session.OilRed, 245);
+  EXPECT_EQ(s.Panel6->Colour(), QColor(245, 1, 1));
+  s.BitBtnClick(16);
+  EXPECT_EQ(s.session.ActiveSlots[1], 46);
+  EXPECT_EQ(s.session.ActiveSlots[4], 45);
+  EXPECT_EQ(s.session.ActiveSlots[5], 49);
+  st.Stroke(100, 100, 100);
+  EXPECT_FALSE(st.app.game.GameState.Stock[kSlotRedOil].Owned);
+  EXPECT_FALSE(st.app.game.GameState.Stock[kSlotTurpentine].Owned);
+  EXPECT_EQ(st.app.platform.MessageTexts(), Lines{"You need turpentine to clean the brushes with"});
+  EXPECT_FALSE(s.TrackBar1->isEnabled());
+  EXPECT_FALSE(s.BitBtn[16]->isEnabled());
+  EXPECT_EQ(st.Units(49), 995);
+  EXPECT_EQ(s.session.ActiveSlots[1], 0);
+}
+
+TEST(Artwork, FirstSaveWritesTheFileTheEntryAndTheCount) {
+  Studio st;
+  st.Own(34);
+  TForm2& s = st.s();
+  who& state = st.app.game.GameState;
+  // The text as the game keeps it once it has been rebuilt from the game.
+  SnapshotGame(st.app.game, st.app.forms());
+  const int before = state.PictureCount;
+  s.New1Click();
+  s.Pencil1Click();
+  s.BitBtnClick(6);
+  st.Stroke(100, 100, 200);
+  s.session.PictureValue = 0.35;
+  const std::size_t lines = st.Text().size();
+
+  st.SaveAs("Sunset");
+  EXPECT_EQ(st.app.platform.inputCaptions, Lines{"Save Artwork"});
+  ASSERT_TRUE(fs::exists(st.PictureFile("Sunset")));
+  const QImage saved = LoadPicture(st.PictureFile("Sunset").string());
+  EXPECT_EQ(saved.size(), QSize(670, 570));
+  EXPECT_EQ(Bytes(st.PictureFile("Sunset")).substr(0, 3), "\xFF\xD8\xFF");
+  ASSERT_EQ(st.Text().size(), lines + 6);
+  EXPECT_EQ(Lines(st.Text().end() - 6, st.Text().end()),
+            (Lines{"PIC", "Sunset", "p", "0.35", "FALSE", "FALSE"}));
+  EXPECT_EQ(state.PictureCount, before + 1);
+  EXPECT_EQ(st.Text()[1], std::to_string(before + 1));
+  EXPECT_EQ(Text(st.app.forms().Form3->Label8), std::to_string(before + 1));
+  ASSERT_EQ(state.Pictures.size(), static_cast<std::size_t>(before + 1));
+  EXPECT_EQ(state.Pictures.back().Title, "Sunset");
+  EXPECT_EQ(state.Pictures.back().Kind, "p");
+  EXPECT_EQ(st.app.forms().Form3->ListBox3.Items.back(), "Sunset");
+  EXPECT_EQ(s.Label2->text().toStdString(), "Sunset");
+  EXPECT_TRUE(s.session.PictureTitled);
+  // The saved-game text still reads back whole.
+  LoadedGame loaded;
+  std::string error;
+  EXPECT_TRUE(ReadSavedGame(st.Text(), st.app.game.Venues, &loaded, &error)) << error;
+
+  // Saving again asks first; No leaves file and record alone.
+  const std::string first = Bytes(st.PictureFile("Sunset"));
+  st.Stroke(300, 300, 50);
+  s.session.PictureValue = 0.9;
+  st.app.platform.answers.push_back(ModalResult::No);
+  s.Save1Click();
+  EXPECT_EQ(st.app.platform.messages.back().text,
+            "Do you want to save the current artwork? (Sunset)");
+  EXPECT_EQ(Bytes(st.PictureFile("Sunset")), first);
+  EXPECT_DOUBLE_EQ(state.Pictures.back().Value, 0.35);
+  st.app.platform.answers.push_back(ModalResult::Yes);
+  s.Save1Click();
+  EXPECT_NE(Bytes(st.PictureFile("Sunset")), first);
+  EXPECT_DOUBLE_EQ(state.Pictures.back().Value, 0.9);
+  EXPECT_EQ(st.Text().size(), lines + 6);
+}
+
+TEST(Artwork, AMissingPicturesFolderIsMadeAtTheFirstSave) {
+  Studio st;
+  fs::remove_all(st.app.dir / "pictures");
+  st.s().New1Click();
+  st.SaveAs("First");
+  EXPECT_TRUE(st.app.platform.messages.empty());
+  EXPECT_TRUE(fs::exists(st.PictureFile("First")));
+}
+
+TEST(Artwork, CancelledTitleSavesNothing) {
+  Studio st;
+  TForm2& s = st.s();
+  s.New1Click();
+  const Lines text = st.Text();
+  st.app.platform.inputs.push_back(std::nullopt);
+  s.Save1Click();
+  EXPECT_EQ(st.Text(), text);
+  EXPECT_TRUE(fs::is_empty(st.app.dir / "pictures"));
+  EXPECT_FALSE(s.session.PictureTitled);
+  EXPECT_TRUE(s.session.PictureOpen);
+
+  // Exit with the prompt cancelled drops the painting and closes.
+  st.app.platform.inputs.push_back(std::nullopt);
+  s.Exit1Click();
+  EXPECT_FALSE(s.Showing());
+  EXPECT_TRUE(fs::is_empty(st.app.dir / "pictures"));
+}
+
+TEST(Artwork, TitlesThatWouldLeaveThePicturesFolderAreAskedAgain) {
+  Studio st;
+  TForm2& s = st.s();
+  s.New1Click();
+  for (const char* hostile : {"../escape", "a/b", "..", "PIC", "stuffx", "tab\there"})
+    st.app.platform.inputs.push_back(hostile);
+  st.SaveAs("Safe");
+  const Lines messages = st.app.platform.MessageTexts();
+  // Every refusal but "PIC" says why and asks again.
+  ASSERT_EQ(messages.size(), 5u);
+  EXPECT_NE(messages[0].find("cannot contain \"/\""), std::string::npos);
+  EXPECT_NE(messages[2].find("cannot be \"..\""), std::string::npos);
+  EXPECT_NE(messages[3].find("uses for itself"), std::string::npos);
+  for (const auto& m : st.app.platform.messages) EXPECT_EQ(m.type, MsgType::Warning);
+  EXPECT_EQ(st.app.platform.inputCaptions.size(), 7u);
+  EXPECT_FALSE(fs::exists(st.app.dir / "escape.jpg"));
+  EXPECT_FALSE(fs::exists(st.app.dir / "pictures" / "a"));
+  EXPECT_TRUE(fs::exists(st.PictureFile("Safe")));
+  EXPECT_EQ(s.session.PictureTitle, "Safe");
+}
+
+TEST(Artwork, AnyFileOfThatNameTakesTheTitle) {
+  Studio st;
+  TForm2& s = st.s();
+  s.New1Click();
+  std::ofstream(st.PictureFile("Dawn"), std::ios::binary) << "not a picture";
+  st.app.platform.inputs.push_back("Dawn");
+  st.SaveAs("Dawn 2");
+  EXPECT_EQ(
+      st.app.platform.MessageTexts(),
+      Lines{"The name \"Dawn\" was used for a previous artwork. Please choose another name."});
+  EXPECT_EQ(Bytes(st.PictureFile("Dawn")), "not a picture");
+  EXPECT_TRUE(fs::exists(st.PictureFile("Dawn 2")));
+}
+
+TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
+  Studio st;
+  TForm2& s = st.s();
+  s.New1Click();
+  const Lines text = st.Text();
+  const int count = st.app.game.GameState.PictureCount;
+  {
+    FileSizeLimit limit(100);
+    st.SaveAs("Storm");
+  }
+  ASSERT_EQ(st.app.platform.messages.size(), 1u);
+  EXPECT_EQ(st.app.platform.messages[0].type, MsgType::Error);
+  EXPECT_NE(st.app.platform.messages[0].text.find("Storm.jpg"), std::string::npos);
+  EXPECT_FALSE(fs::exists(st.PictureFile("Storm")));
+  EXPECT_EQ(st.Text(), text);
+  EXPECT_EQ(st.app.game.GameState.PictureCount, count);
+  EXPECT_FALSE(s.session.PictureTitled);
+  EXPECT_EQ(s.Label2->text().toStdString(), "(Not yet saved)");
+  // Nothing half-written is left behind either.
+  EXPECT_TRUE(fs::is_empty(st.app.dir / "pictures"));
+
+  st.SaveAs("Storm");
+  const std::string good = Bytes(st.PictureFile("Storm"));
+  st.Stroke(10, 10, 5);
+  st.app.platform.answers.push_back(ModalResult::Yes);
+  {
+    FileSizeLimit limit(100);
+    s.Save1Click();
+  }
+  EXPECT_EQ(st.app.platform.messages.back().type, MsgType::Error);
+  EXPECT_EQ(Bytes(st.PictureFile("Storm")), good);
+  EXPECT_EQ(std::distance(fs::directory_iterator(st.app.dir / "pictures"), {}), 1);
+}
+
+TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
+  Studio st;
+  TForm2& s = st.s();
+  who& state = st.app.game.GameState;
+  s.New1Click();
+  s.canvas.Fill(QColor(10, 120, 200));
+  s.session.PictureStyle = "o";
+  s.session.PictureValue = 1.25;
+  st.SaveAs("Harbour");
+  // A new picture over it; its save question answered No.
+  st.app.platform.answers.push_back(ModalResult::No);
+  s.New1Click();
+  state.Pictures.push_back({"Sold one", "p", 1, false, true});
+  state.Pictures.push_back({"Entered one", "p", 1, true, false});
+
+  TForm7& dialog = *st.app.forms().Form7;
+  Lines offered;
+  st.app.platform.modalScripts.push_back([&](QDialog&) {
+    EXPECT_EQ(dialog.Caption(), "Load Artwork");
+    for (int i = 0; i < dialog.ComboBox1->count(); ++i)
+      offered.push_back(dialog.ComboBox1->itemText(i).toStdString());
+    EXPECT_EQ(dialog.ComboBox1->currentIndex(), -1);
+    dialog.Button1Click();  // nothing chosen: stays open
+    EXPECT_TRUE(dialog.Showing());
+    dialog.ComboBox1->setCurrentIndex(0);
+    EXPECT_TRUE(dialog.Button1->isEnabled());
+    dialog.Button1Click();
+  });
+  s.Load1Click();
+  EXPECT_EQ(offered, Lines{"Harbour"});
+  EXPECT_EQ(s.session.PictureTitle, "Harbour");
+  EXPECT_EQ(s.session.PictureStyle, "o");
+  EXPECT_DOUBLE_EQ(s.session.PictureValue, 1.25);
+  EXPECT_EQ(s.Label2->text().toStdString(), "Harbour");
+  const QRgb p = st.Pixel(300, 300);
+  EXPECT_NEAR(qRed(p), 10, 3);
+  EXPECT_NEAR(qBlue(p), 200, 3);
+  EXPECT_FALSE(s.session.BrushReady);
+}
+
+TEST(Artwork, AMissingFileIsReportedAndTheOpenPictureKept) {
+  Studio st;
+  TForm2& s = st.s();
+  s.New1Click();
+  st.app.game.GameState.Pictures.push_back({"Lost", "p", 2, false, false});
+  st.app.platform.modalScripts.push_back([](QDialog& window) {
+    auto& dialog = dynamic_cast<TForm7&>(window);
+    dialog.ComboBox1->setCurrentIndex(0);
+    dialog.Button1Click();
+  });
+  s.Load1Click();
+  ASSERT_EQ(st.app.platform.messages.size(), 1u);
+  EXPECT_EQ(
+      st.app.platform.messages[0].text,
+      "The file '" + (st.app.dir / "pictures" / "Lost.jpg").string() + "' could not be found.");
+  EXPECT_EQ(st.app.platform.messages[0].type, MsgType::Error);
+  EXPECT_FALSE(s.session.PictureTitled);
+  EXPECT_EQ(s.Label2->text().toStdString(), "(Not yet saved)");
+  EXPECT_EQ(st.Pixel(5, 5), kFresh);
+
+  // Shown again: Ok stays enabled from the earlier choice.
+  st.app.platform.modalScripts.push_back([](QDialog& window) {
+    auto& dialog = dynamic_cast<TForm7&>(window);
+    EXPECT_TRUE(dialog.Button1->isEnabled());
+    EXPECT_FALSE(dialog.ArtworkChosen);
+  });
+  s.Load1Click();
+  EXPECT_EQ(st.app.platform.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace pictorio
