@@ -51,14 +51,15 @@ TForm8::TForm8(Game& g, Forms& f) : TFormBase(g, f, "Submit Pictures") {
   Animate1->resize(kHostSide, kHostSide);
   Animate1->SetStopFrame(kHostStopFrame);
 
-  // A sheet of paper behind the host's words and the controls.
+  // A sheet of paper behind the host's words and the controls, all in the
+  // upper part: the info bar floats over the lower right corner.
   Image2 = new TImage(Client);
-  Image2->setGeometry(kPanelLeft - 14, 10, kPanelWidth + 28, 530);
+  Image2->setGeometry(kPanelLeft - 14, 8, kPanelWidth + 28, 400);
   Image2->SetStretch(true);
   Image2->LoadFromFile(AssetPath(g, "\\design\\notice.png"));
 
   Memo1 = new QPlainTextEdit(Client);
-  Memo1->setGeometry(kPanelLeft, 24, kPanelWidth, 120);
+  Memo1->setGeometry(kPanelLeft, 20, kPanelWidth, 100);
   Memo1->setReadOnly(true);
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -66,16 +67,17 @@ TForm8::TForm8(Game& g, Forms& f) : TFormBase(g, f, "Submit Pictures") {
   Memo1->setPlainText("Welcome to where \never.\n\nPlease select the \npaintings and ...");
 
   ComboBox1 = new QComboBox(Client);
-  ComboBox1->setGeometry(kPanelLeft, 190, kPanelWidth, 30);
+  ComboBox1->setGeometry(kPanelLeft, 130, kPanelWidth - 110, 30);
   ComboBox1->setPlaceholderText("Name");
-  Button1 = MakeButton(Client, "Submit", kPanelLeft, 228, 140);
+  Button1 = MakeButton(Client, "Submit", kPanelLeft + kPanelWidth - 100, 130, 100);
 
   ListBox1 = new QListWidget(Client);
-  ListBox1->setGeometry(kPanelLeft, 270, kPanelWidth, 170);
+  ListBox1->setGeometry(kPanelLeft, 168, kPanelWidth, 168);
 
-  Button2 = MakeButton(Client, "Accept selection", kPanelLeft, 452, 145);
-  Button3 = MakeButton(Client, "Clear selection", kPanelLeft + 155, 452, 145);
-  Button4 = MakeButton(Client, "Exit", kPanelLeft + 155, 500, 145);
+  Button2 = MakeButton(Client, "Accept selection", kPanelLeft, 344, 145);
+  Button3 = MakeButton(Client, "Clear selection", kPanelLeft + 155, 344, 145);
+  // Under the host, on the floor, where nothing floats over it.
+  Button4 = MakeButton(Client, "Exit", 20, 520, 120);
 
   Image3 = new TImage(Client);
   Image3->hide();

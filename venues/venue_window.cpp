@@ -16,6 +16,8 @@ namespace {
 
 // The venue screens are drawn for the whole 800 x 600 window, frames at their
 // window places and a light panel on the right for the buyer and the texts.
+// Everything the player uses sits in the panel's upper part: the info bar
+// floats over the lower right corner.
 constexpr int kSceneWidth = 800;
 constexpr int kSceneHeight = 600;
 constexpr int kPanelLeft = 588;
@@ -27,7 +29,7 @@ const char* const kEmptyFace = "\\people\\f0.jpg";
 
 QLabel* PanelLabel(QWidget* parent, const char* text, int top) {
   auto* label = new QLabel(text, parent);
-  label->setGeometry(kPanelLeft, top, kPanelWidth, 22);
+  label->setGeometry(kPanelLeft, top, kPanelWidth, 20);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   return label;
 }
@@ -73,26 +75,26 @@ TForm9::TForm9(Game& g, Forms& f) : TFormBase(g, f, "Event") {
   Image19->SetTransparent(true);
   Image19->hide();
 
-  Label1 = PanelLabel(Client, "", 22);
+  Label1 = PanelLabel(Client, "", 40);
   Image18 = new TImage(Client);
-  Image18->setGeometry(kPanelLeft + 30, 56, 120, 160);
+  Image18->setGeometry(kPanelLeft + 30, 64, 120, 160);
   Image18->SetStretch(true);
   Image18->LoadFromFile(AssetPath(g, kEmptyFace));
-  Label2 = PanelLabel(Client, "PLEASE WAIT ", 236);
-  Label5 = PanelLabel(Client, "FOR AN", 258);
-  Label3 = PanelLabel(Client, "INTERESTED ", 280);
-  Label4 = PanelLabel(Client, "BUYER.", 302);
+  Label2 = PanelLabel(Client, "PLEASE WAIT ", 230);
+  Label5 = PanelLabel(Client, "FOR AN", 250);
+  Label3 = PanelLabel(Client, "INTERESTED ", 270);
+  Label4 = PanelLabel(Client, "BUYER.", 290);
 
   Button1 = new QPushButton("yes", Client);
-  Button1->setGeometry(kPanelLeft + 14, 340, 70, 28);
+  Button1->setGeometry(kPanelLeft + 14, 316, 70, 26);
   Button1->hide();
   Button2 = new QPushButton("no", Client);
-  Button2->setGeometry(kPanelLeft + 96, 340, 70, 28);
+  Button2->setGeometry(kPanelLeft + 96, 316, 70, 26);
   Button2->hide();
 
-  Label6 = PanelLabel(Client, "Hours Left", 420);
+  Label6 = PanelLabel(Client, "Hours Left", 346);
   Button3 = new QPushButton("Exit", Client);
-  Button3->setGeometry(kPanelLeft + 40, 490, 100, 28);
+  Button3->setGeometry(kPanelLeft + 40, 368, 100, 26);
 
   Timer1.OnTimer = [this] { Timer1Timer(); };
   QObject::connect(Button1, &QPushButton::clicked, [this] { Button1Click(); });
@@ -130,6 +132,8 @@ void TForm9::FormShow() {
   }
   Image19->hide();
   game.FleaResult = 0;
+  // Sales show on the info bar; keep it above the stall even without a window manager.
+  if (forms.Form3->Showing()) forms.Form3->raise();
   CheckAllEntriesSold();
   // Kept here rather than in the notice: another notice (a fire) may come first.
   hostPicture_ = LoadPicture(AssetPath(game, sale.hostPicture));
