@@ -415,9 +415,30 @@ void TForm1::paint1Click() {
   forms_.Form2->show();
 }
 
-void TForm1::SubmitPicturesClick(int /*venue*/) {}
+void TForm1::SubmitPicturesClick(int venue) {
+  TForm4& calendar = *forms_.Form4;
+  switch (venue) {
+    case kVenueFlea:
+      calendar.Button5Click();
+      break;
+    case kVenueLocal:
+      calendar.Button1Click();
+      break;
+    case kVenueNational:
+      calendar.Button3Click();
+      break;
+    case kVenueInternational:
+      calendar.Button4Click();
+      break;
+    default:
+      break;
+  }
+}
 
-void TForm1::nowEvent1Click() {}
+void TForm1::nowEvent1Click() {
+  SnapshotGame(game_, forms_);
+  forms_.Form4->Button2Click();
+}
 
 void TForm1::InfoBar1Click() {
   forms_.Form3->show();

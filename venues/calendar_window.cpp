@@ -4,9 +4,15 @@
 #include <QScreen>
 
 #include "app/main_window.h"  // closing the calendar gives the room its Studio item back
+#include "challenges/challenge_window.h"
 #include "core/game.h"
+#include "simulation/scene_layout.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
+#include "venues/entry_rules.h"
+#include "venues/entry_window.h"
+#include "venues/free_pictures.h"
+#include "venues/venue_window.h"
 
 namespace pictorio {
 namespace {
@@ -60,7 +66,89 @@ TForm4::TForm4(Game& g, Forms& f) : TFormBase(g, f, "Calendar") {
   Button2->setEnabled(false);
   Button6 = MakeButton(this, "Close", 162, 350);
 
+  QObject::connect(Button2, &QPushButton::clicked, [this] { Button2Click(); });
+  QObject::connect(Button5, &QPushButton::clicked, [this] { Button5Click(); });
+  QObject::connect(Button1, &QPushButton::clicked, [this] { Button1Click(); });
+  QObject::connect(Button3, &QPushButton::clicked, [this] { Button3Click(); });
+  QObject::connect(Button4, &QPushButton::clicked, [this] { Button4Click(); });
   QObject::connect(Button6, &QPushButton::clicked, [this] { Button6Click(); });
+}
+
+void TForm4::FormShow() {
+  ListFreePictures(game, forms);
+}
+
+void TForm4::PlayMarketMusic() {
+  if (!game.MusicOn) return;
+  TForm1& main = *forms.Form1;
+  game.MusicTheme = 20;
+  main.MediaPlayer2.FileName = AssetPath(game, "\\sound\\music\\m60.mid");
+  std::string error;
+  if (!main.MediaPlayer2.Open(&error) || !main.MediaPlayer2.Play(&error))
+    game.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
+  game.MusicRestart = false;
+}
+
+void TForm4::Button2Click() {
+  if (game.ChallengeOpen) {
+    game.platform.ShowModal(*forms.Form13);
+    return;
+  }
+  if (game.EventVenue == 0) return;  // no event today
+  if (game.EventVenue != kVenueFlea) {
+    // The exhibition was laid out when the day's plan was built.
+    game.platform.ShowModal(*forms.Form9);
+    return;
+  }
+  game.VenueAllowed = true;
+  PlayMarketMusic();
+  game.platform.ShowModal(*forms.Form8);
+  if (!game.Venues[kVenueFlea].Submitted) return;
+  // The stall is set up once a day; later visits find it as it was left.
+  if (!game.EventVisitPrepared) {
+    ArrangeFleaScene(game, forms);
+    game.EventVisitPrepared = true;
+  }
+  game.platform.ShowModal(*forms.Form9);
+}
+
+void TForm4::Button5Click() {
+  PlayMarketMusic();
+  // The market takes pictures only while it is open: after the day's close at
+  // hour 22 the player is asked to come back, as on any other day.
+  if (game.EventVenue == kVenueFlea && !game.ChallengeOpen && game.EventOpen) {
+    Button2Click();
+    return;
+  }
+  game.EventVenue = kVenueFlea;
+  game.VenueAllowed = false;
+  game.platform.ShowModal(*forms.Form8);
+  game.EventVenue = game.TodayVenue;
+}
+
+void TForm4::SubmitToGallery(int venue, int musicTheme) {
+  if (game.MusicOn) {
+    game.MusicTheme = musicTheme;
+    game.MusicRestart = true;
+    forms.Form1->MediaPlayer2Notify();
+  }
+  game.EventVenue = venue;
+  CheckVenueReputation(game, venue);
+  game.platform.ShowModal(*forms.Form8);
+  ListFreePictures(game, forms);
+  game.EventVenue = game.TodayVenue;
+}
+
+void TForm4::Button1Click() {
+  SubmitToGallery(kVenueLocal, 30);
+}
+
+void TForm4::Button3Click() {
+  SubmitToGallery(kVenueNational, 40);
+}
+
+void TForm4::Button4Click() {
+  SubmitToGallery(kVenueInternational, 50);
 }
 
 void TForm4::Button6Click() {

@@ -17,6 +17,11 @@ class TForm4 : public TFormBase {
  public:
   TForm4(Game& game, Forms& forms);
 
+  void Button2Click();  // "Go To Event"
+  void Button5Click();  // submit to the flea market
+  void Button1Click();  // submit to the local gallery
+  void Button3Click();  // submit to the national gallery
+  void Button4Click();  // submit to the international gallery
   void Button6Click();
 
   // The day list written by the week plan, line by line.
@@ -37,7 +42,12 @@ class TForm4 : public TFormBase {
   QPushButton* Button6;  // "Close"
 
  protected:
+  void FormShow() override;
   void FormClose() override;
+
+ private:
+  void SubmitToGallery(int venue, int musicTheme);
+  void PlayMarketMusic();
 };
 
 }  // namespace pictorio

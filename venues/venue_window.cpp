@@ -2,22 +2,34 @@
 
 #include <QVBoxLayout>
 
+#include "app/main_window.h"  // the stall holds the room's clock and plays on its media players
 #include "core/game.h"
+#include "simulation/notice_window.h"
 #include "ui/fonts.h"
+#include "ui/forms.h"
+#include "ui/info_bar.h"
+#include "ui/picture_io.h"
+#include "venues/buyers.h"
 
 namespace pictorio {
 namespace {
 
 // The venue screens are drawn for the whole 800 x 600 window, frames at their
 // window places and a light panel on the right for the buyer and the texts.
+// Everything the player uses sits in the panel's upper part: the info bar
+// floats over the lower right corner.
 constexpr int kSceneWidth = 800;
 constexpr int kSceneHeight = 600;
 constexpr int kPanelLeft = 588;
 constexpr int kPanelWidth = 180;
+constexpr int kPasserTop = 144;
+constexpr int kPasserRange = 352;
+constexpr int kPassers = 10;
+const char* const kEmptyFace = "\\people\\f0.jpg";
 
 QLabel* PanelLabel(QWidget* parent, const char* text, int top) {
   auto* label = new QLabel(text, parent);
-  label->setGeometry(kPanelLeft, top, kPanelWidth, 22);
+  label->setGeometry(kPanelLeft, top, kPanelWidth, 20);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   return label;
 }
@@ -63,28 +75,226 @@ TForm9::TForm9(Game& g, Forms& f) : TFormBase(g, f, "Event") {
   Image19->SetTransparent(true);
   Image19->hide();
 
-  Label1 = PanelLabel(Client, "", 22);
+  Label1 = PanelLabel(Client, "", 40);
   Image18 = new TImage(Client);
-  Image18->setGeometry(kPanelLeft + 30, 56, 120, 160);
+  Image18->setGeometry(kPanelLeft + 30, 64, 120, 160);
   Image18->SetStretch(true);
-  Label2 = PanelLabel(Client, "PLEASE WAIT ", 236);
-  Label5 = PanelLabel(Client, "FOR AN", 258);
-  Label3 = PanelLabel(Client, "INTERESTED ", 280);
-  Label4 = PanelLabel(Client, "BUYER.", 302);
+  Image18->LoadFromFile(AssetPath(g, kEmptyFace));
+  Label2 = PanelLabel(Client, "PLEASE WAIT ", 230);
+  Label5 = PanelLabel(Client, "FOR AN", 250);
+  Label3 = PanelLabel(Client, "INTERESTED ", 270);
+  Label4 = PanelLabel(Client, "BUYER.", 290);
 
   Button1 = new QPushButton("yes", Client);
-  Button1->setGeometry(kPanelLeft + 14, 340, 70, 28);
+  Button1->setGeometry(kPanelLeft + 14, 316, 70, 26);
   Button1->hide();
   Button2 = new QPushButton("no", Client);
-  Button2->setGeometry(kPanelLeft + 96, 340, 70, 28);
+  Button2->setGeometry(kPanelLeft + 96, 316, 70, 26);
   Button2->hide();
 
-  Label6 = PanelLabel(Client, "Hours Left", 420);
+  Label6 = PanelLabel(Client, "Hours Left", 346);
   Button3 = new QPushButton("Exit", Client);
-  Button3->setGeometry(kPanelLeft + 40, 490, 100, 28);
+  Button3->setGeometry(kPanelLeft + 40, 368, 100, 26);
 
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  QObject::connect(Button1, &QPushButton::clicked, [this] { Button1Click(); });
+  QObject::connect(Button2, &QPushButton::clicked, [this] { Button2Click(); });
   QObject::connect(Button3, &QPushButton::clicked, [this] { Button3Click(); });
   QObject::connect(Exit1, &QAction::triggered, [this] { Exit1Click(); });
+}
+
+bool TForm9::ValidVenue() const {
+  return game.EventVenue >= kVenueFlea && game.EventVenue <= kVenueInternational;
+}
+
+void TForm9::FormShow() {
+  TForm1& main = *forms.Form1;
+  game.EventOpen = true;
+  Timer1.SetInterval(StallInterval(main.Timer1.Interval()));
+  offerShown_ = false;
+  Button1->hide();
+  Button2->hide();
+  // Only an event day opens the stall; without a venue there is nobody to sell to.
+  if (!ValidVenue()) return;
+  DrawWait();
+  Timer1.SetEnabled(true);
+  currentOffer = 0.0;
+  offerAttempts = 0;
+  reputationAtOpen = game.GameState.Reputation;
+  ShowWaitingText();
+  const VenueSale& sale = VenueSaleOf(game.EventVenue);
+  sellOutBonus = sale.sellOutBonus;
+  buyerFaceBase = sale.buyerFaceBase;
+  game.MusicTheme = sale.musicTheme;
+  if (game.MusicOn) {
+    game.MusicRestart = true;
+    main.MediaPlayer2Notify();
+  }
+  Image19->hide();
+  game.FleaResult = 0;
+  // Sales show on the info bar; keep it above the stall even without a window manager.
+  if (forms.Form3->Showing()) forms.Form3->raise();
+  CheckAllEntriesSold();
+  // Kept here rather than in the notice: another notice (a fire) may come first.
+  hostPicture_ = LoadPicture(AssetPath(game, sale.hostPicture));
+}
+
+void TForm9::DrawWait() {
+  const BuyerWait wait = DrawBuyerWait(game.platform, game.GameState.Reputation);
+  buyerWaitTicks = wait.ticks;
+  passerPeriod = wait.passerPeriod;
+}
+
+void TForm9::Timer1Timer() {
+  if (offerAttempts > kOfferGiveUp || offerShown_) return;
+  --buyerWaitTicks;
+  if (passerPeriod > 0 && buyerWaitTicks % passerPeriod == 0) {
+    const int n = game.platform.Random(kPassers) + 1;
+    QImage& passer = passers_[n - 1];
+    // Ten small pictures walk by all day: read each once.
+    if (passer.isNull())
+      passer = LoadPicture(AssetPath(game, "\\people\\s" + std::to_string(n) + ".bmp"));
+    Image19->SetPicture(passer);
+    Image19->move(game.platform.Random(kPasserRange), kPasserTop);
+    Image19->show();
+  }
+  if (buyerWaitTicks <= 0) {
+    FindBuyerOffer();
+    DrawWait();
+    Image19->hide();
+  }
+}
+
+void TForm9::FindBuyerOffer() {
+  if (!ValidVenue()) return;
+  who& state = game.GameState;
+  const BuyerChoice choice = FindBuyerChoice(game.platform, game.Venues[game.EventVenue], state);
+  offerAttempts = choice.attempts;
+  if (!choice.found) return;
+  offerPicture = choice.picture;
+  offerEntry = choice.entry;
+  Timer1.SetEnabled(false);
+  Button1->show();
+  Button2->show();
+  offerShown_ = true;
+  const picrec& picture = state.Pictures[static_cast<std::size_t>(offerPicture)];
+  currentOffer = DrawOffer(game.platform, picture.Value, reputationAtOpen);
+  ShowOfferText(picture.Title);
+  const BuyerFace face = DrawBuyerFace(game.platform, game.EventVenue, buyerFaceBase);
+  // A second VIP before the first one's notice was shown must not cancel it.
+  if (face.vip && !state.Trophies[11]) {
+    state.Trophies[11] = true;
+    game.VipNoticeDone = false;
+  }
+  ShowFace(face.picture);
+}
+
+void TForm9::CheckAllEntriesSold() {
+  if (!ValidVenue()) return;
+  if (game.EntriesSold == game.Venues[game.EventVenue].Slots) {
+    offerAttempts = kAllSoldAttempts;
+    allEntriesSold = true;
+  }
+}
+
+void TForm9::CountSale() {
+  game.EntriesSold += 1;
+  CheckAllEntriesSold();
+}
+
+void TForm9::Button1Click() {
+  if (!offerShown_) return;
+  offerShown_ = false;
+  who& state = game.GameState;
+  CountSale();
+  Timer1.SetEnabled(true);
+  if (offerEntry >= 0 && offerEntry < 8) SoldMark(offerEntry + 1)->show();
+  if (offerPicture >= 0 && offerPicture < static_cast<int>(state.Pictures.size()))
+    state.Pictures[static_cast<std::size_t>(offerPicture)].Gone = true;
+  state.PicturesSold = SaturatingAdd(state.PicturesSold, 1);
+  Button1->hide();
+  Button2->hide();
+  state.Money += currentOffer;
+  state.Reputation = SaturatingAdd(state.Reputation, 1);
+  forms.Form1->PlaySound("\\sound\\sounds\\s1.wav");
+  ShowMoney(*forms.Form3, state.Money);
+  ShowReputation(*forms.Form3, state.Reputation);
+  ShowWaitingText();
+  ShowFace(kEmptyFace);
+}
+
+void TForm9::Button2Click() {
+  if (!offerShown_) return;
+  offerShown_ = false;
+  Timer1.SetEnabled(true);
+  Button1->hide();
+  Button2->hide();
+  forms.Form1->PlaySound("\\sound\\sounds\\s10.wav");
+  ShowWaitingText();
+  ShowFace(kEmptyFace);
+}
+
+void TForm9::ShowWellDone(const std::vector<std::string>& lines) {
+  TForm12& notice = *forms.Form12;
+  notice.SetCaption("Well done");
+  for (const std::string& line : lines) notice.AddLine(line);
+  if (!hostPicture_.isNull()) notice.ShowPicture(hostPicture_);
+  ShowNoticeModal(game, forms);
+}
+
+void TForm9::FormClose() {
+  TForm1& main = *forms.Form1;
+  who& state = game.GameState;
+  // No clock tick may run while the notices below are open.
+  main.Timer1.SetEnabled(false);
+  Timer1.SetEnabled(false);
+  Button1->hide();
+  Button2->hide();
+  offerShown_ = false;
+  if (!game.SellOutRewarded && allEntriesSold) {
+    state.Reputation = SaturatingAdd(state.Reputation, sellOutBonus);
+    ShowReputation(*forms.Form3, state.Reputation);
+    game.FleaResult = -1;
+    ShowWellDone({"Nice work.", "All the submitted paintings sold."});
+    allEntriesSold = false;
+    game.FleaResult = ReputationMilestone(reputationAtOpen, state.Reputation);
+    if (game.FleaResult != 0)
+      ShowWellDone({"Reputaion now: " + std::to_string(state.Reputation), "Great stuff."});
+    game.SellOutRewarded = true;
+  }
+  ShowFace(kEmptyFace);
+  main.Timer1.SetEnabled(game.GameRunning);
+  if (Showing()) {
+    if (game.SoundOn) main.MediaPlayer1.Stop();
+    if (game.MusicOn) {
+      game.MusicTheme = 10;
+      game.MusicRestart = true;
+      main.MediaPlayer2Notify();
+    }
+  }
+}
+
+void TForm9::ShowWaitingText() {
+  Label2->setText("PLEASE WAIT ");
+  Label5->setText("FOR AN");
+  Label3->setText("INTERESTED ");
+  Label4->setText("BUYER.");
+}
+
+void TForm9::ShowOfferText(const std::string& title) {
+  Label2->setText("Would you like to ");
+  Label5->setText("sell the picture: ");
+  Label3->setText(QString::fromStdString("\"" + title + "\" for"));
+  Label4->setText(QString::fromStdString("$ " + FormatMoney(currentOffer)));
+}
+
+std::vector<std::string> TForm9::TextLines() const {
+  return {Text(Label2), Text(Label5), Text(Label3), Text(Label4)};
+}
+
+void TForm9::ShowFace(const std::string& relativePath) {
+  // A missing face leaves the place as it was; the stall does not complain.
+  Image18->LoadFromFile(AssetPath(game, relativePath));
 }
 
 void TForm9::Button3Click() {

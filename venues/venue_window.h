@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <string>
+#include <vector>
 
 #include "ui/components.h"
 #include "ui/form_base.h"
@@ -18,8 +20,16 @@ class TForm9 : public TFormBase {
  public:
   TForm9(Game& game, Forms& forms);
 
+  void Button1Click();  // "yes"
+  void Button2Click();  // "no"
   void Button3Click();
   void Exit1Click();
+  void Timer1Timer();
+
+  // Looks for an unsold entry and puts a buyer's offer on display.
+  void FindBuyerOffer();
+  void CheckAllEntriesSold();
+  void CountSale();
 
   // Picture frame k (1..8) is Image1..Image8; its sold mark Image9..Image16.
   TImage* Frame(int k) const;
@@ -62,6 +72,37 @@ class TForm9 : public TFormBase {
   QMenuBar* MainMenu1;
   QAction* Exit1;
   TTimer Timer1{83};  // the stall: 60 ticks per game hour
+
+  // The stall's state while the window is shown.
+  int buyerWaitTicks = 0;
+  int passerPeriod = 0;
+  int offerAttempts = 0;
+  double currentOffer = 0.0;
+  int offerEntry = 0;
+  int offerPicture = 0;
+  int reputationAtOpen = 0;
+  int sellOutBonus = 0;
+  int buyerFaceBase = 0;
+  bool allEntriesSold = false;
+
+  // The four lines of text, top to bottom.
+  std::vector<std::string> TextLines() const;
+  bool OfferShown() const { return offerShown_; }
+
+ protected:
+  void FormShow() override;
+  void FormClose() override;
+
+ private:
+  void ShowWaitingText();
+  void ShowOfferText(const std::string& title);
+  void DrawWait();
+  void ShowFace(const std::string& relativePath);
+  void ShowWellDone(const std::vector<std::string>& lines);
+  bool ValidVenue() const;
+  QImage hostPicture_;
+  QImage passers_[10];
+  bool offerShown_ = false;
 };
 
 }  // namespace pictorio

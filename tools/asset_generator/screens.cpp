@@ -253,7 +253,8 @@ QImage Reception(int v, Rng& rng) {
     p.setPen(QPen(ink::line, 1.2));
     p.drawLine(QPointF(180, 282), QPointF(180, 310));
     DrawPlant(p, QRectF(380, 300, 60, 160));
-    Sign(p, QRectF(40, 200, 300, 44), QString::fromUtf8(venue.name), venue.trim,
+    // The name plate hangs on the desk's front: the host stands above it.
+    Sign(p, QRectF(40, 366, 300, 44), QString::fromUtf8(venue.name), venue.trim,
          v == 3 ? QColor(90, 20, 30) : QColor(252, 246, 232));
   }
   p.end();

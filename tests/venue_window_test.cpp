@@ -1,0 +1,358 @@
+// The stall and the galleries on their day: buyers come, offer, buy or leave;
+// selling out earns the venue's bonus and its notices; the VIP earns a trophy.
+#include "venues/venue_window.h"
+
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "app/saved_games.h"
+#include "simulation/notice_window.h"
+#include "simulation/scene_layout.h"
+#include "support/pictures.h"
+#include "support/test_app.h"
+#include "ui/info_bar.h"
+#include "venues/buyers.h"
+
+namespace pictorio {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const Lines kWaiting{"PLEASE WAIT ", "FOR AN", "INTERESTED ", "BUYER."};
+
+// A running game whose venue `v` holds `count` entered pictures worth `value`,
+// its scene arranged, and `reputation` points. Music off keeps the draws to the stall's.
+TForm9& OpenVenue(TestApp& app, int v, int count, double value, int reputation) {
+  app.StartNewGame();
+  Game& g = app.game;
+  g.MusicOn = false;
+  g.GameState.Reputation = reputation;
+  for (int k = 0; k < count; ++k) {
+    const std::string title = "Pic " + std::to_string(k + 1);
+    AddPicture(app, title, value, k * 40);
+    g.GameState.Pictures.back().AtVenue = true;
+    g.Venues[v].Entries[static_cast<std::size_t>(k)] = title;
+  }
+  g.Venues[v].Submitted = true;
+  g.EventVenue = v;
+  g.TodayVenue = v;
+  if (v == kVenueFlea)
+    ArrangeFleaScene(g, app.forms());
+  else
+    ArrangeExhibitionScene(g, app.forms(), v);
+  TForm9& venue = *app.forms().Form9;
+  app.platform.randoms = {0};  // the first wait: 31 ticks at reputation 0
+  venue.show();
+  return venue;
+}
+
+// The wait runs out on the next tick; the buyer picks `entry`, draws `offer`
+// from Random(2 x Base) and `face` from Random(100); the next wait is 31 ticks at reputation 0.
+void NextBuyer(TestApp& app, TForm9& venue, int entry, int offer = 0, int face = 0) {
+  venue.buyerWaitTicks = 1;
+  app.platform.randomCalls.clear();
+  // The passer-by at the wait's last tick, then the buyer, then the next wait.
+  app.platform.randoms = {0, 0, entry, offer, face, 0, 0};
+  venue.Timer1Timer();
+}
+
+TEST(VenueWindow, TheStallTicksWithTheClockAndWaitsForItsFirstBuyer) {
+  TestApp app;
+  TForm9& venue = OpenVenue(app, kVenueFlea, 4, 10.0, 0);
+  EXPECT_TRUE(app.game.EventOpen);
+  EXPECT_EQ(venue.Timer1.Interval(), 83);
+  EXPECT_TRUE(venue.Timer1.Enabled());
+  EXPECT_EQ(venue.buyerWaitTicks, 31);
+  EXPECT_EQ(venue.passerPeriod, 10);
+  EXPECT_EQ(venue.TextLines(), kWaiting);
+  EXPECT_FALSE(venue.Button1->isVisible());
+  venue.Close();
+
+  for (auto [speed, interval] :
+       {std::pair{&TForm1::fast1Click, 42}, std::pair{&TForm1::veryfast1Click, 4}}) {
+    (app.main().*speed)();
+    app.platform.randoms = {499};
+    venue.show();
+    EXPECT_EQ(venue.Timer1.Interval(), interval);
+    EXPECT_EQ(venue.buyerWaitTicks, 530);
+    venue.Close();
+  }
+  // A clock faster than 30 ms still leaves the stall a 1 ms tick.
+  app.main().Timer1.SetInterval(20);
+  venue.show();
+  EXPECT_EQ(venue.Timer1.Interval(), 1);
+  venue.Close();
+}
+
+TEST(VenueWindow, PassersByWalkPastWhileTheBuyerIsAwaited) {
+  TestApp app;
+  TForm9& venue = OpenVenue(app, kVenueFlea, 4, 10.0, 0);
+  venue.buyerWaitTicks = 40;
+  venue.passerPeriod = 10;
+  app.platform.randoms.clear();
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_FALSE(venue.Image19->Visible()) << i;
+    if (i == 9) app.platform.randoms = {6, 300};
+    venue.Timer1Timer();
+  }
+  EXPECT_EQ(venue.buyerWaitTicks, 30);
+  EXPECT_TRUE(venue.Image19->Visible());
+  EXPECT_EQ(venue.Image19->pos(), QPoint(300, 144));
+  EXPECT_EQ(venue.Image19->size(), QSize(48, 110));
+  EXPECT_FALSE(venue.Image19->Picture().isNull()) << "\\people\\s7.bmp";
+  EXPECT_EQ(venue.Image18->size(), QSize(120, 160));
+}
+
+TEST(VenueWindow, NoLeavesThePictureAndYesOnTheFourthEntryEndsTheBuyers) {
+  TestApp app;
+  TForm9& venue = OpenVenue(app, kVenueFlea, 4, 10.0, 0);
+  Game& g = app.game;
+  TForm3& bar = *app.forms().Form3;
+
+  NextBuyer(app, venue, 2, 35, 3);
+  EXPECT_TRUE(venue.OfferShown());
+  EXPECT_EQ(venue.TextLines(),
+            (Lines{"Would you like to ", "sell the picture: ", "\"Pic 3\" for", "$ 23.61"}));
+  EXPECT_TRUE(venue.Button1->isVisible());
+  EXPECT_TRUE(venue.Button2->isVisible());
+  EXPECT_FALSE(venue.Timer1.Enabled()) << "the stall waits for the answer";
+  EXPECT_FALSE(venue.Image19->Visible());
+  EXPECT_EQ(venue.buyerWaitTicks, 31) << "the next wait is drawn with the offer";
+
+  venue.Button2Click();
+  EXPECT_FALSE(g.GameState.Pictures[2].Gone);
+  EXPECT_FALSE(venue.SoldMark(3)->Visible());
+  EXPECT_DOUBLE_EQ(g.GameState.Money, 25.0);
+  EXPECT_EQ(venue.TextLines(), kWaiting);
+  EXPECT_TRUE(venue.Timer1.Enabled());
+  EXPECT_FALSE(venue.Button1->isVisible());
+  EXPECT_EQ(app.platform.EffectNames().back(), "s10.wav");
+
+  // The refused picture is asked for again, and this time sold.
+  double expected = 25.0;
+  for (int entry : {2, 0, 3, 1}) {
+    SCOPED_TRACE(entry);
+    NextBuyer(app, venue, entry, 18);
+    ASSERT_TRUE(venue.OfferShown());
+    expected += 18.0;
+    venue.Button1Click();
+    EXPECT_TRUE(g.GameState.Pictures[static_cast<std::size_t>(entry)].Gone);
+    EXPECT_TRUE(venue.SoldMark(entry + 1)->Visible());
+    EXPECT_DOUBLE_EQ(g.GameState.Money, expected);
+    EXPECT_EQ(Text(bar.Label7), FormatMoney(expected));
+    EXPECT_EQ(Text(bar.Label6), std::to_string(g.GameState.Reputation));
+    EXPECT_EQ(app.platform.EffectNames().back(), "s1.wav");
+    EXPECT_EQ(venue.TextLines(), kWaiting);
+    EXPECT_FALSE(venue.Button1->isVisible());
+  }
+  EXPECT_EQ(g.GameState.Reputation, 4);
+  EXPECT_EQ(g.GameState.PicturesSold, 4);
+  EXPECT_EQ(g.EntriesSold, 4);
+  EXPECT_TRUE(venue.allEntriesSold);
+  EXPECT_EQ(venue.offerAttempts, kAllSoldAttempts);
+  // No buyer comes any more, however long the stall stays open.
+  app.platform.randomCalls.clear();
+  const int wait = venue.buyerWaitTicks;
+  for (int i = 0; i < 600; ++i) venue.Timer1Timer();
+  EXPECT_EQ(venue.buyerWaitTicks, wait);
+  EXPECT_TRUE(app.platform.randomCalls.empty());
+  EXPECT_FALSE(venue.OfferShown());
+  // A "yes" with no offer on display sells nothing more.
+  venue.Button1Click();
+  EXPECT_EQ(g.GameState.PicturesSold, 4);
+
+  // Selling out at the market: a notice, no bonus, no milestone at 4 points.
+  Lines seen;
+  app.platform.modalScripts.push_back([&](QDialog&) { seen = app.forms().Form12->Lines(); });
+  venue.Close();
+  EXPECT_EQ(seen, (Lines{"Nice work.", "All the submitted paintings sold."}));
+  EXPECT_EQ(g.GameState.Reputation, 4);
+  EXPECT_TRUE(g.SellOutRewarded);
+  EXPECT_EQ(g.FleaResult, 0);
+  EXPECT_TRUE(app.main().Timer1.Enabled()) << "the clock runs again";
+}
+
+TEST(VenueWindow, ANationalSellOutEarnsItsBonusAndTheMilestoneNotice) {
+  TestApp app;
+  TForm9& venue = OpenVenue(app, kVenueNational, 6, 10.0, 45);
+  Game& g = app.game;
+  EXPECT_EQ(venue.reputationAtOpen, 45);
+  for (int entry = 0; entry < 6; ++entry) {
+    NextBuyer(app, venue, entry);
+    venue.Button1Click();
+  }
+  EXPECT_EQ(g.GameState.Reputation, 51);
+
+  struct Seen {
+    std::string caption;
+    Lines lines;
+    bool picture;
+    bool clockRuns;
+  };
+  std::vector<Seen> notices;
+  for (int i = 0; i < 2; ++i)
+    app.platform.modalScripts.push_back([&](QDialog&) {
+      TForm12& notice = *app.forms().Form12;
+      notices.push_back({notice.Caption(), notice.Lines(), notice.Image1->Visible(),
+                         app.main().Timer1.Enabled()});
+    });
+  venue.Close();
+  EXPECT_EQ(g.GameState.Reputation, 61);
+  EXPECT_EQ(Text(app.forms().Form3->Label6), "61");
+  ASSERT_EQ(notices.size(), 2u);
+  EXPECT_EQ(notices[0].caption, "Well done");
+  EXPECT_EQ(notices[0].lines, (Lines{"Nice work.", "All the submitted paintings sold."}));
+  EXPECT_EQ(notices[1].caption, "Well done");
+  EXPECT_EQ(notices[1].lines, (Lines{"Reputaion now: 61", "Great stuff."}));
+  for (const Seen& notice : notices) {
+    EXPECT_TRUE(notice.picture) << "the host's picture";
+    EXPECT_FALSE(notice.clockRuns);
+  }
+  EXPECT_EQ(g.FleaResult, 3);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+
+  // Coming back the same day: nobody buys, and the bonus is not paid twice.
+  app.platform.randoms = {0};
+  venue.show();
+  EXPECT_TRUE(venue.allEntriesSold);
+  app.platform.modalsShown.clear();
+  venue.Close();
+  EXPECT_EQ(g.GameState.Reputation, 61);
+  EXPECT_TRUE(app.platform.modalsShown.empty());
+}
+
+TEST(VenueWindow, LeavingWithoutASellOutShowsNoNotice) {
+  TestApp app;
+  TForm9& venue = OpenVenue(app, kVenueLocal, 5, 10.0, 25);
+  for (int entry : {1, 4}) {
+    NextBuyer(app, venue, entry);
+    venue.Button1Click();
+  }
+  NextBuyer(app, venue, 0);
+  ASSERT_TRUE(venue.OfferShown());
+  app.platform.modalsShown.clear();
+  venue.Close();
+  EXPECT_TRUE(app.platform.modalsShown.empty());
+  EXPECT_EQ(app.game.GameState.Reputation, 27);
+  EXPECT_FALSE(app.game.GameState.Pictures[0].Gone) << "the open offer is dropped";
+  EXPECT_FALSE(venue.Button1->isVisible());
+  EXPECT_FALSE(app.game.SellOutRewarded);
+  EXPECT_EQ(app.game.EntriesSold, 2);
+}
+
+TEST(VenueWindow, OffersGrowWithReputationAtOpeningAndNegativeReputationIsZero) {
+  TestApp app;
+  TForm9& venue = OpenVenue(app, kVenueLocal, 5, 10.0, 3);
+  NextBuyer(app, venue, 0, 26);  // Base 26: Random(52) drew 26
+  EXPECT_NEAR(venue.currentOffer, 26.0, 1e-9);
+  EXPECT_EQ(app.platform.randomCalls[3], 52);
+  venue.Button1Click();  // reputation 4 now, but the offer keeps the opening's 3
+  NextBuyer(app, venue, 1, 26);
+  EXPECT_EQ(app.platform.randomCalls.back(), 500) << "the next wait";
+  EXPECT_NEAR(venue.currentOffer, 26.0, 1e-9);
+  venue.Close();
+
+  app.game.GameState.Reputation = -25;
+  app.platform.randoms = {99};
+  venue.show();
+  EXPECT_EQ(venue.buyerWaitTicks, 130);
+  NextBuyer(app, venue, 2, 18);
+  EXPECT_NEAR(venue.currentOffer, 18.0, 1e-9);
+  EXPECT_EQ(Text(venue.Label4), "$ 18.00");
+}
+
+TEST(VenueWindow, TheVipBringsOneTrophyAndOneNotice) {
+  TestApp app;
+  TForm9& venue = OpenVenue(app, kVenueInternational, 8, 10.0, 70);
+  Game& g = app.game;
+  ASSERT_TRUE(g.VipNoticeDone);
+
+  NextBuyer(app, venue, 0, 0, 90);
+  EXPECT_EQ(g.GameState.Trophies[11], true);
+  EXPECT_FALSE(g.VipNoticeDone);
+  const QImage vip = venue.Image18->Picture();
+  EXPECT_FALSE(vip.isNull());
+  venue.Button2Click();
+
+  // A second VIP before the notice was shown must not cancel it.
+  NextBuyer(app, venue, 1, 0, 95);
+  EXPECT_FALSE(g.VipNoticeDone);
+  EXPECT_EQ(venue.Image18->Picture(), vip);
+  venue.Button1Click();
+  venue.Close();
+
+  Lines seen;
+  app.platform.modalScripts.push_back([&](QDialog&) { seen = app.forms().Form12->Lines(); });
+  const int before = g.GameState.Reputation;
+  SnapshotGame(g, app.forms());
+  EXPECT_EQ(seen, (Lines{"Congratulations, your art have been seen by a VIP. You receive another "
+                         "trophy and 35 reputation points for this event."}));
+  EXPECT_EQ(g.GameState.Reputation, before + 35);
+  EXPECT_TRUE(g.VipNoticeDone);
+
+  // Later VIPs leave the trophy and bring no second notice.
+  app.platform.randoms = {0};
+  venue.show();
+  NextBuyer(app, venue, 2, 0, 99);
+  EXPECT_TRUE(g.VipNoticeDone);
+  venue.Close();
+  app.platform.modalsShown.clear();
+  SnapshotGame(g, app.forms());
+  EXPECT_TRUE(app.platform.modalsShown.empty());
+
+  // Nowhere else is a buyer the VIP.
+  g.EventVenue = kVenueNational;
+  g.Venues[kVenueNational] = g.Venues[kVenueInternational];
+  g.Venues[kVenueNational].Slots = 6;
+  g.GameState.Trophies[11] = false;
+  app.platform.randoms = {0};
+  venue.show();
+  NextBuyer(app, venue, 3, 0, 99);
+  EXPECT_FALSE(g.GameState.Trophies[11]);
+  EXPECT_TRUE(g.VipNoticeDone);
+}
+
+TEST(VenueWindow, TheClockClosesTheStallAtTheEndOfTheDay) {
+  TestApp app;
+  TForm9& venue = OpenVenue(app, kVenueFlea, 4, 10.0, 0);
+  Game& g = app.game;
+  g.EventOpen = true;
+  app.platform.modalScripts.push_back([&](QDialog&) {
+    NextBuyer(app, venue, 1);
+    venue.Button1Click();
+    NextBuyer(app, venue, 2);
+    ASSERT_TRUE(venue.OfferShown());
+    g.ElapsedHours = 21;  // the next tick is hour 22
+    app.main().Timer1Timer();
+    EXPECT_FALSE(venue.Showing());
+  });
+  venue.Close();
+  app.platform.ShowModal(venue);
+  EXPECT_FALSE(venue.Timer1.Enabled());
+  EXPECT_TRUE(g.GameState.Pictures[1].Gone);
+  EXPECT_FALSE(g.GameState.Pictures[2].Gone) << "the offer on display is dropped";
+  for (const picrec& picture : g.GameState.Pictures) EXPECT_FALSE(picture.AtVenue);
+  EXPECT_FALSE(g.Venues[kVenueFlea].Submitted);
+  EXPECT_EQ(g.EventVenue, 0);
+  EXPECT_FALSE(g.EventOpen);
+}
+
+TEST(VenueWindow, TheVenuesMusicPlaysWhileOpenAndTheRoomsAfter) {
+  TestApp app;
+  TForm9& venue = OpenVenue(app, kVenueLocal, 5, 10.0, 25);
+  venue.Close();
+  app.game.MusicOn = true;
+  app.platform.tracks.clear();
+  app.platform.randoms = {0, 2, 0, 0, 0, 0, 0, 7};
+  venue.show();
+  EXPECT_EQ(app.game.MusicTheme, 30);
+  ASSERT_EQ(app.platform.tracks.size(), 1u);
+  EXPECT_EQ(std::filesystem::path(app.platform.tracks[0]).filename(), "m32.mid");
+  venue.Close();
+  EXPECT_EQ(app.game.MusicTheme, 10);
+  ASSERT_EQ(app.platform.tracks.size(), 2u);
+  EXPECT_EQ(std::filesystem::path(app.platform.tracks[1]).filename(), "m10.mid");
+}
+
+}  // namespace
+}  // namespace pictorio
