@@ -21,8 +21,8 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 constexpr int kAreaLeft = 205;
 constexpr int kAreaTop = 7;
-constexpr int kColumnLeft = 14;
-constexpr int kColumnWidth = 180;
+constexpr int kColumnLeft = 16;
+constexpr int kColumnWidth = 168;
 
 QLabel* MakeLabel(QWidget* parent, const char* text, int top, int width, int height,
                   int pointSize) {
@@ -45,7 +45,7 @@ TForm13::TForm13(Game& g, Forms& f)
   Image3->setGeometry(0, 0, kWidth, kHeight);
   Image3->LoadFromFile(AssetPath(g, "\\design\\challenge.png"));
 
-  Label2 = MakeLabel(this, "Ready to be challenged?  ", 14, kColumnWidth, 28, 12);
+  Label2 = MakeLabel(this, "Ready to be challenged?  ", 16, kColumnWidth, 28, 11);
   Label1 = MakeLabel(this, "Select your challenge:", 58, kColumnWidth, 24, 11);
   int top = 88;
   for (const ChallengeKind& k : ChallengeKinds()) {

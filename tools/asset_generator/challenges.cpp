@@ -382,7 +382,7 @@ QImage ChallengeHall() {
   QPainter p;
   Begin(p, image);
   Gradient(p, QRectF(0, 0, 800, 600), QColor(226, 196, 150), QColor(176, 128, 92));
-  Shape(p, RoundRect(6, 6, 190, 588, 12), ink::paper, 2.5);
+  FlatShape(p, RoundRect(6, 6, 186, 588, 12), ink::paper, 2.5);
   DrawFrame(p, QRectF(196, -2, 606, 604), 9, ink::woodDark);
   // Stopwatch: crown, case, face and a hand at twelve.
   const QPointF c(150, 412);
