@@ -227,10 +227,10 @@ void TForm13::StartChallenge() {
 
   if (game.MusicOn) {
     forms.Form1->MediaPlayer2.Stop();
+    // Marked even when the tune fails, so that leaving brings the room's music back.
+    challengeMusicPlaying = true;
     std::string error;
-    if (MediaPlayer1.Open(&error) && MediaPlayer1.Play(&error))
-      challengeMusicPlaying = true;
-    else
+    if (!MediaPlayer1.Open(&error) || !MediaPlayer1.Play(&error))
       game.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
   }
 }
@@ -250,9 +250,10 @@ void TForm13::ChallengeTick() {
   if (step.go) forms.Form1->PlaySound("\\sound\\sounds\\s13.wav");
   if (step.brushArrives) LoadBrush();
   if (step.timeUp) {
+    // Stopped first: a message about the brush must not let the time run on.
+    Timer1.SetEnabled(false);
     ResetBrush();
     drawing = false;
-    Timer1.SetEnabled(false);
     ScoreChallenge();
   }
   Label4->resize(170, Label4->height());

@@ -337,6 +337,29 @@ TEST_F(ChallengeTest, AMissingTemplateIsReportedAndChargesNothing) {
   EXPECT_TRUE(app.main().Timer1.Enabled());
 }
 
+TEST_F(ChallengeTest, AMissingBrushOrTuneIsReportedOnceAndTheTaskStillEnds) {
+  app.RemoveAsset("brush/wallbrush.bmp");
+  app.RemoveAsset("sound/music/m2.mid");
+  Open();
+  Enter(2);
+  ASSERT_EQ(app.platform.messages.size(), 2u);  // the intro, then the tune
+  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
+  Tick(4);
+  ASSERT_EQ(app.platform.messages.size(), 3u);
+  EXPECT_EQ(app.platform.messages[2].type, MsgType::Error);
+  Tick(5);
+  EXPECT_EQ(app.platform.messages.size(), 3u);
+  window().Image1MouseDown(Qt::LeftButton, QPoint(290, 200));
+  RunOut();
+  EXPECT_NE(app.platform.messages.back().text.find("Nice try."), std::string::npos);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+  // The room's music comes back although the task's tune never played.
+  app.platform.tracks.clear();
+  window().Button1Click();
+  ASSERT_EQ(app.platform.tracks.size(), 1u);
+  EXPECT_EQ(BaseName(app.platform.tracks[0]), "m10.mid");
+}
+
 TEST_F(ChallengeTest, ATemplateWithNothingToCoverScoresZeroAndNoTrophy) {
   // A replaced template of plain red: no white wall at all.
   app.RemoveAsset("challenge/ch1.jpg");
