@@ -135,17 +135,8 @@ TEST(ChallengeClock, ThreeTwoOneGoThenTheBrushWithTheLimitMinusOne) {
   EXPECT_EQ(shown.back(), "0");
 }
 
-TEST(ChallengeKinds, OneRowPerButtonInRisingReputation) {
+TEST(ChallengeKinds, GatesCursorsAndIntroTexts) {
   const auto& kinds = ChallengeKinds();
-  const int buttons[] = {2, 3, 6, 7, 4, 5};
-  const char* captions[] = {"Paint Wall", "Spraypaint", "Calligraphy",
-                            "Brush Art",  "Tattoo",     "Restore"};
-  for (int i = 0; i < kChallengeKindCount; ++i) {
-    EXPECT_EQ(kinds[i].button, buttons[i]);
-    EXPECT_STREQ(kinds[i].caption, captions[i]);
-    EXPECT_EQ(kinds[i].trophyIndex, i + 1);
-    EXPECT_EQ(ChallengeKindOfButton(buttons[i]), &kinds[i]);
-  }
   EXPECT_EQ(ChallengeKindOfButton(1), nullptr);
   EXPECT_EQ(ChallengeKindOfButton(8), nullptr);
   // "Restore" and "Brush Art" share cursor 4.
