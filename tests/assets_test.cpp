@@ -55,6 +55,7 @@ std::map<std::string, QSize> ExpectedPictures() {
   files["design/room.png"] = screen;
   files["design/splash.png"] = screen;
   files["design/shop.png"] = screen;
+  files["design/challenge.png"] = screen;
   files["design/rack.png"] = QSize(378, 482);
   files["design/extinguisher.png"] = QSize(65, 137);
   files["design/telephone.png"] = QSize(105, 105);

@@ -374,9 +374,40 @@ QImage BrushLetters() {
   return image;
 }
 
+// The challenge window's backdrop: a board on the left for the tasks and the
+// countdown, with a stopwatch beside the figure, and a frame around the
+// 585 x 585 drawing area at (205, 7).
+QImage ChallengeHall() {
+  QImage image = NewImage(800, 600, ink::wall);
+  QPainter p;
+  Begin(p, image);
+  Gradient(p, QRectF(0, 0, 800, 600), QColor(226, 196, 150), QColor(176, 128, 92));
+  FlatShape(p, RoundRect(6, 6, 186, 588, 12), ink::paper, 2.5);
+  DrawFrame(p, QRectF(196, -2, 606, 604), 9, ink::woodDark);
+  // Stopwatch: crown, case, face and a hand at twelve.
+  const QPointF c(150, 412);
+  FlatShape(p, RoundRect(c.x() - 5, c.y() - 40, 10, 10, 2), ink::brass, 1.5);
+  Shape(p, Ellipse(c.x(), c.y(), 30, 30), ink::silver, 2);
+  FlatShape(p, Ellipse(c.x(), c.y(), 23, 23), ink::paper, 1.5);
+  p.setPen(InkPen(2));
+  for (int i = 0; i < 12; ++i) {
+    const double a = i * M_PI / 6;
+    p.drawLine(QPointF(c.x() + 18 * std::cos(a), c.y() + 18 * std::sin(a)),
+               QPointF(c.x() + 21 * std::cos(a), c.y() + 21 * std::sin(a)));
+  }
+  p.setPen(QPen(ink::red, 2.5, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(c, QPointF(c.x(), c.y() - 17));
+  // A ribbon under the prize note.
+  p.setPen(QPen(ink::gold, 3));
+  p.drawLine(QPointF(20, 510), QPointF(182, 510));
+  p.end();
+  return image;
+}
+
 }  // namespace
 
 void MakeChallenges(Output& out) {
+  out.png("design/challenge.png", ChallengeHall());
   WriteChallenge(out, "challenge/ch1.jpg", PaintWall(), qRgb(255, 255, 255), qRgb(255, 0, 0));
   WriteChallenge(out, "challenge/ch2.jpg", Graffiti(), qRgb(0, 0, 0), qRgb(239, 239, 255));
   WriteChallenge(out, "challenge/ch3.jpg", Tattoo(), qRgb(255, 255, 255), qRgb(33, 0, 33));

@@ -13,7 +13,7 @@ void MakeItems(Output& out);       // items/*.bmp
 void MakeBrushes(Output& out);     // brush/*.bmp
 void MakeScreens(Output& out);     // screens/*.jpg and design/shop.png
 void MakePeople(Output& out);      // people/*
-void MakeChallenges(Output& out);  // challenge/*.jpg
+void MakeChallenges(Output& out);  // challenge/*.jpg, design/challenge.png
 void MakeSounds(Output& out);      // sound/sounds/*.wav
 void MakeMusic(Output& out);       // sound/music/*.mid
 void MakeAnimations(Output& out);  // avis/*.avi

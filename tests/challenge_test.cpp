@@ -1,0 +1,480 @@
+// The challenge day: pixel counting and scoring as plain rules, the countdown,
+// and the challenge window over a whole game, down to winning each task with
+// the real templates and brushes through the mouse handlers.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <cmath>
+#include <filesystem>
+#include <iostream>
+
+#include "app/main_window.h"
+#include "challenges/challenge_kinds.h"
+#include "challenges/challenge_window.h"
+#include "challenges/pixel_score.h"
+#include "simulation/notice_window.h"
+#include "support/cover_plan.h"
+#include "support/test_app.h"
+#include "ui/info_bar.h"
+#include "ui/picture_io.h"
+
+namespace pictorio {
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kRed = qRgb(255, 0, 0);
+
+std::string BaseName(const std::string& path) {
+  return std::filesystem::path(path).filename().string();
+}
+
+// ---- counting and scoring without a window ----
+
+TEST(PixelCounts, CountExactColoursInEveryPixelFormat) {
+  QImage area(7, 5, QImage::Format_RGB32);
+  area.fill(kWhite);
+  area.setPixel(0, 0, kRed);
+  area.setPixel(6, 4, kRed);
+  area.setPixel(3, 2, qRgb(254, 0, 0));  // near is not equal
+  area.setPixel(1, 1, qRgb(255, 255, 254));
+  const PixelCounts counts = CountPixels(area, kWhite, kRed);
+  EXPECT_EQ(counts.total, 35);
+  EXPECT_EQ(counts.target, 31);
+  EXPECT_EQ(counts.paint, 2);
+  EXPECT_EQ(counts.Other(), 4);
+
+  // The same picture in another layout, or with alpha, counts the same.
+  for (QImage::Format format : {QImage::Format_RGB888, QImage::Format_ARGB32,
+                                QImage::Format_ARGB32_Premultiplied, QImage::Format_RGBX8888}) {
+    const PixelCounts again = CountPixels(area.convertToFormat(format), kWhite, kRed);
+    EXPECT_EQ(again.target, 31) << format;
+    EXPECT_EQ(again.paint, 2) << format;
+  }
+  EXPECT_EQ(CountPixels(QImage(), kWhite, kRed).total, 0);
+}
+
+TEST(ChallengeScore, CoverMinusPenalisedOverpaint) {
+  // 1000 target pixels in an area of 11000.
+  const PixelCounts before{11000, 1000, 0};
+  // 95 % covered, 200 red pixels beyond it (2 % of the other 10000): 95 - 2 x 6 = 83.
+  ChallengeScore s = ScoreCounts(before, {11000, 50, 950 + 200}, 6.0);
+  EXPECT_DOUBLE_EQ(s.coverPercent, 95.0);
+  EXPECT_DOUBLE_EQ(s.overPercent, 2.0);
+  EXPECT_DOUBLE_EQ(s.finalScore, 83.0);
+  EXPECT_TRUE(s.Won());
+  // 3 % over loses.
+  s = ScoreCounts(before, {11000, 50, 950 + 300}, 6.0);
+  EXPECT_DOUBLE_EQ(s.finalScore, 77.0);
+  EXPECT_FALSE(s.Won());
+  // Exactly 80 wins.
+  s = ScoreCounts(before, {11000, 200, 800}, 3.33);
+  EXPECT_DOUBLE_EQ(s.finalScore, 80.0);
+  EXPECT_TRUE(s.Won());
+  // Paint on the target only ever raises the score.
+  EXPECT_GT(ScoreCounts(before, {11000, 100, 900}, 10.0).finalScore,
+            ScoreCounts(before, {11000, 101, 899}, 10.0).finalScore);
+  // Nothing painted: 0, 0, 0.
+  s = ScoreCounts(before, before, 6.0);
+  EXPECT_EQ(s.coverPercent, 0.0);
+  EXPECT_EQ(s.overPercent, 0.0);
+  EXPECT_EQ(s.finalScore, 0.0);
+  // Paint colour the template already has beyond the target counts as over from the start.
+  s = ScoreCounts({11000, 1000, 100}, {11000, 1000, 100}, 1.25);
+  EXPECT_DOUBLE_EQ(s.overPercent, 1.0);
+  EXPECT_DOUBLE_EQ(s.finalScore, -1.25);
+}
+
+TEST(ChallengeScore, TemplateWithoutTargetOrWithoutOtherPixelsScoresNoNaN) {
+  // Nothing to cover: cover counts 0 and nothing can be won.
+  ChallengeScore s = ScoreCounts({100, 0, 0}, {100, 0, 40}, 6.0);
+  EXPECT_FALSE(std::isnan(s.finalScore));
+  EXPECT_EQ(s.coverPercent, 0.0);
+  EXPECT_FALSE(s.Won());
+  s = ScoreCounts({100, 0, 0}, {100, 0, 0}, 6.0);
+  EXPECT_FALSE(std::isnan(s.finalScore));
+  EXPECT_FALSE(s.Won());
+  // Nothing but target: the over share counts 0.
+  s = ScoreCounts({100, 100, 0}, {100, 10, 90}, 6.0);
+  EXPECT_FALSE(std::isnan(s.overPercent));
+  EXPECT_EQ(s.overPercent, 0.0);
+  EXPECT_DOUBLE_EQ(s.finalScore, 90.0);
+}
+
+TEST(ChallengeScore, ResultTextsUseLineFeedThenCarriageReturn) {
+  ChallengeScore lost;
+  EXPECT_EQ(ResultDialogText(lost),
+            "Cover = 0.00%\n\rOver penalty = 0.00\n\rFinal score = 0.00%\n\rNice try.\n\r");
+  const ChallengeScore won = ScoreCounts({11000, 1000, 0}, {11000, 50, 1150}, 6.0);
+  EXPECT_EQ(ResultDialogText(won),
+            "Cover = 95.00%\n\rOver penalty = 12.00\n\rFinal score = 83.00%\n\rYour score is "
+            "above the 80% mark. Well done.");
+}
+
+TEST(ChallengeClock, ThreeTwoOneGoThenTheBrushWithTheLimitMinusOne) {
+  ChallengeClock clock;
+  clock.Start(20);
+  std::vector<std::string> shown;
+  int goAt = 0, brushAt = 0, upAt = 0;
+  for (int tick = 1; tick <= 40 && !upAt; ++tick) {
+    const ChallengeClock::Step step = clock.Tick();
+    shown.push_back(step.figure);
+    if (step.go) goAt = tick;
+    if (step.brushArrives) {
+      brushAt = tick;
+      EXPECT_EQ(step.heading, "Time left:");
+    }
+    if (step.timeUp) upAt = tick;
+  }
+  EXPECT_EQ(goAt, 3);
+  EXPECT_EQ(brushAt, 4);
+  ASSERT_GE(shown.size(), 4u);
+  EXPECT_EQ((std::vector<std::string>(shown.begin(), shown.begin() + 4)),
+            (std::vector<std::string>{"2", "1", "GO", "19"}));
+  // Painting lasts limit - 1 seconds: from tick 4 to tick 23.
+  EXPECT_EQ(upAt, 23);
+  EXPECT_EQ(shown.back(), "0");
+}
+
+TEST(ChallengeKinds, GatesCursorsAndIntroTexts) {
+  const auto& kinds = ChallengeKinds();
+  EXPECT_EQ(ChallengeKindOfButton(1), nullptr);
+  EXPECT_EQ(ChallengeKindOfButton(8), nullptr);
+  // "Restore" and "Brush Art" share cursor 4.
+  EXPECT_EQ(ChallengeKindOfButton(5)->cursor, 4);
+  EXPECT_EQ(ChallengeKindOfButton(7)->cursor, 4);
+  // Gates are strictly above the value; "Paint Wall" has none at all.
+  EXPECT_FALSE(ChallengeEnabled(kinds[1], 14));
+  EXPECT_TRUE(ChallengeEnabled(kinds[1], 15));
+  EXPECT_FALSE(ChallengeEnabled(kinds[5], 74));
+  EXPECT_TRUE(ChallengeEnabled(kinds[5], 75));
+  EXPECT_TRUE(ChallengeEnabled(kinds[0], std::numeric_limits<int>::min()));
+  // Intro lines break with line feed then carriage return and keep their blanks.
+  EXPECT_EQ(std::string(kinds[2].intro),
+            "Redo the black signature of Morvel in red. \n\rBe as exact as possible.\n\rYou have "
+            "90 seconds to complete this challenge with a   \n\rcost of  $18 to enter");
+}
+
+// ---- the window over a whole game ----
+
+class ChallengeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app.StartNewGame("Ada");
+    app.platform.messages.clear();
+    app.platform.effects.clear();
+    app.platform.tracks.clear();
+  }
+  TForm13& window() { return *app.forms().Form13; }
+  who& state() { return app.game.GameState; }
+  void Open() { window().show(); }
+  void Enter(int button) {
+    app.platform.answers.push_back(ModalResult::Yes);
+    window().TaskClick(button);
+  }
+  // The challenge timer fires only while it runs.
+  void Tick(int times = 1) {
+    for (int i = 0; i < times && window().Timer1.Enabled(); ++i) window().Timer1Timer();
+  }
+  void RunOut() {
+    for (int guard = 0; guard < 400 && window().Timer1.Enabled(); ++guard) window().Timer1Timer();
+  }
+  std::string Text(QLabel* label) { return label->text().toStdString(); }
+  // Paints every target pixel of the drawing area in one drag.
+  CoverPlan PaintWholeTarget() {
+    const CoverPlan plan = PlanCover(window().DrawingArea(), window().targetColour, window().stamp);
+    if (plan.centres.empty()) return plan;
+    window().Image1MouseDown(Qt::LeftButton, plan.centres.front());
+    for (const QPoint& at : plan.centres) window().Image1MouseMove(at);
+    window().Image1MouseUp(Qt::LeftButton, plan.centres.back());
+    return plan;
+  }
+  TestApp app;
+};
+
+TEST_F(ChallengeTest, ShowingGatesTheTasksByReputationAndRegistersTheCursors) {
+  state().Reputation = 14;
+  Open();
+  EXPECT_TRUE(window().Button[2]->isEnabled());
+  EXPECT_FALSE(window().Button[3]->isEnabled());
+  EXPECT_TRUE(window().Image1->isHidden());
+  EXPECT_FALSE(window().Label2->isHidden());
+  EXPECT_EQ(Text(window().Label2), "Ready to be challenged?  ");
+  for (QLabel* l : {window().Label3, window().Label4, window().Label5, window().Label6})
+    EXPECT_TRUE(l->isHidden());
+  window().Close();
+
+  state().Reputation = 15;
+  Open();
+  EXPECT_TRUE(window().Button[3]->isEnabled());
+  EXPECT_FALSE(window().Button[6]->isEnabled());
+  window().Close();
+
+  state().Reputation = -1000;
+  Open();
+  EXPECT_TRUE(window().Button[2]->isEnabled());
+  EXPECT_EQ(
+      app.platform.cursors,
+      (std::map<int, std::string>{{4, "BRU"}, {6, "ROLL"}, {7, "SPRAY"}, {8, "PEN"}, {9, "TAT"}}));
+  // Top to bottom in the table's order.
+  std::vector<int> tops;
+  for (int b : {2, 3, 6, 7, 4, 5}) tops.push_back(window().Button[b]->y());
+  EXPECT_TRUE(std::is_sorted(tops.begin(), tops.end()));
+}
+
+TEST_F(ChallengeTest, EnteringWithExactlyTheCostPaysStopsTheClockAndCountsDown) {
+  state().Money = 8.0;
+  Open();
+  Enter(2);
+  ASSERT_EQ(app.platform.messages.size(), 1u);
+  EXPECT_EQ(app.platform.messages[0].text, ChallengeKinds()[0].intro);
+  EXPECT_EQ(app.platform.messages[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(state().Money, 0.0);
+  EXPECT_EQ(Text(app.forms().Form3->Label7), "0.00");
+  EXPECT_FALSE(app.main().Timer1.Enabled());
+  EXPECT_EQ(app.platform.screenCursor, 6);
+  EXPECT_EQ(Text(window().Label3), "(Prize of $15 avaliable if");
+  EXPECT_EQ(Text(window().Label6), "score is higher than 80%)");
+  EXPECT_FALSE(window().Label3->isHidden());
+  EXPECT_FALSE(window().Image1->isHidden());
+  EXPECT_TRUE(window().Button[2]->isHidden());
+  EXPECT_TRUE(window().Label1->isHidden());
+  EXPECT_EQ(BaseName(app.platform.tracks.back()), "m2.mid");
+  EXPECT_EQ(window().MemoLines(),
+            (std::vector<std::string>{"blank " + std::to_string(window().before.target),
+                                      "notblank " + std::to_string(window().before.Other()),
+                                      "total 342225", " "}));
+  EXPECT_GT(window().before.target, 100000);
+
+  EXPECT_EQ(Text(window().Label4), "Ready in:");
+  EXPECT_EQ(Text(window().Label5), "3");
+  Tick(2);
+  EXPECT_EQ(Text(window().Label5), "1");
+  // The brush is no brush during the countdown: a click leaves no mark.
+  window().Image1MouseDown(Qt::LeftButton, QPoint(290, 200));
+  window().Image1MouseUp(Qt::LeftButton, QPoint(290, 200));
+  EXPECT_EQ(CountPixels(window().DrawingArea(), kWhite, kRed).paint, 0);
+  Tick();
+  EXPECT_EQ(Text(window().Label5), "GO");
+  EXPECT_EQ(app.platform.EffectNames().back(), "s13.wav");
+  Tick();
+  EXPECT_EQ(Text(window().Label4), "Time left:");
+  EXPECT_EQ(Text(window().Label5), "19");
+  EXPECT_EQ(window().Label4->width(), 170);
+  EXPECT_EQ(window().Label5->width(), 70);
+  EXPECT_FALSE(app.main().Timer1.Enabled());
+}
+
+TEST_F(ChallengeTest, PaintingNothingIsANiceTryAndRestartsTheClock) {
+  Open();
+  Enter(2);
+  RunOut();
+  EXPECT_EQ(app.platform.messages.back().text,
+            "Cover = 0.00%\n\rOver penalty = 0.00\n\rFinal score = 0.00%\n\rNice try.\n\r");
+  EXPECT_EQ(app.platform.EffectNames().back(), "s14.wav");
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_EQ(app.platform.screenCursor, 0);
+  EXPECT_FALSE(state().Trophies[1]);
+  EXPECT_EQ(state().Money, 25.0 - 8.0);
+  const std::vector<std::string> memo = window().MemoLines();
+  ASSERT_GE(memo.size(), 10u);
+  EXPECT_EQ(memo[8], "%cover 0");
+  EXPECT_EQ(memo[9], "%over 0");
+  // The picture stays and the tasks stay hidden until the window is shown again.
+  EXPECT_FALSE(window().Image1->isHidden());
+  EXPECT_TRUE(window().Button[2]->isHidden());
+}
+
+TEST_F(ChallengeTest, PaintOutsideTheWallCostsSixTimesItsShare) {
+  Open();
+  Enter(2);
+  Tick(4);
+  // One stamp in the bare corner (above the ceiling line): red on no target.
+  window().Image1MouseDown(Qt::RightButton, QPoint(25, 580));
+  window().Image1MouseUp(Qt::RightButton, QPoint(25, 580));
+  const int red = CountPixels(window().DrawingArea(), kWhite, kRed).paint;
+  EXPECT_GT(red, 500);
+  RunOut();
+  const double share = 100.0 * red / window().before.Other();
+  EXPECT_NEAR(window().score.overPercent, share, 1e-9);
+  EXPECT_NEAR(window().score.finalScore, -6.0 * share, 1e-9);
+}
+
+TEST_F(ChallengeTest, NotEnoughMoneyOrNoStartsNothing) {
+  state().Money = 7.99;
+  Open();
+  Enter(2);
+  EXPECT_EQ(app.platform.messages.back().text, "Insufficient funds to enter the challenge.");
+  EXPECT_EQ(app.platform.messages.back().type, MsgType::Error);
+  EXPECT_EQ(state().Money, 7.99);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_FALSE(window().Timer1.Enabled());
+  EXPECT_FALSE(window().Button[2]->isHidden());
+
+  state().Money = 100;
+  app.platform.answers.push_back(ModalResult::No);
+  window().TaskClick(2);
+  EXPECT_EQ(state().Money, 100.0);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_TRUE(window().Image1->isHidden());
+}
+
+TEST_F(ChallengeTest, AMissingTemplateIsReportedAndChargesNothing) {
+  app.RemoveAsset("challenge/ch1.jpg");
+  Open();
+  window().TaskClick(2);
+  ASSERT_EQ(app.platform.messages.size(), 1u);
+  EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
+  EXPECT_EQ(state().Money, 25.0);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+}
+
+TEST_F(ChallengeTest, AMissingBrushOrTuneIsReportedOnceAndTheTaskStillEnds) {
+  app.RemoveAsset("brush/wallbrush.bmp");
+  app.RemoveAsset("sound/music/m2.mid");
+  Open();
+  Enter(2);
+  ASSERT_EQ(app.platform.messages.size(), 2u);  // the intro, then the tune
+  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
+  Tick(4);
+  ASSERT_EQ(app.platform.messages.size(), 3u);
+  EXPECT_EQ(app.platform.messages[2].type, MsgType::Error);
+  Tick(5);
+  EXPECT_EQ(app.platform.messages.size(), 3u);
+  window().Image1MouseDown(Qt::LeftButton, QPoint(290, 200));
+  RunOut();
+  EXPECT_NE(app.platform.messages.back().text.find("Nice try."), std::string::npos);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+  // The room's music comes back although the task's tune never played.
+  app.platform.tracks.clear();
+  window().Button1Click();
+  ASSERT_EQ(app.platform.tracks.size(), 1u);
+  EXPECT_EQ(BaseName(app.platform.tracks[0]), "m10.mid");
+}
+
+TEST_F(ChallengeTest, ATemplateWithNothingToCoverScoresZeroAndNoTrophy) {
+  // A replaced template of plain red: no white wall at all.
+  app.RemoveAsset("challenge/ch1.jpg");
+  QImage red(585, 585, QImage::Format_RGB32);
+  red.fill(kRed);
+  ASSERT_TRUE(SaveJpeg(red, (app.dir / "challenge/ch1.jpg").string(), 100));
+  Open();
+  Enter(2);
+  Tick(4);
+  window().Image1MouseDown(Qt::LeftButton, QPoint(100, 100));
+  RunOut();
+  EXPECT_FALSE(std::isnan(window().score.finalScore));
+  EXPECT_EQ(window().score.coverPercent, 0.0);
+  EXPECT_FALSE(state().Trophies[1]);
+  EXPECT_NE(app.platform.messages.back().text.find("Nice try."), std::string::npos);
+}
+
+TEST_F(ChallengeTest, LeavingDuringATaskLosesTheFeeAndNothingIsScoredLater) {
+  state().Money = 100;
+  Open();
+  Enter(2);
+  Tick(5);
+  window().Button1Click();
+  EXPECT_FALSE(window().Showing());
+  EXPECT_FALSE(window().Timer1.Enabled());
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_EQ(state().Money, 92.0);
+  EXPECT_EQ(app.platform.screenCursor, 0);
+
+  // Back the same day to another task: the abandoned one never comes back.
+  app.platform.messages.clear();
+  Open();
+  EXPECT_FALSE(window().Timer1.Enabled());
+  EXPECT_FALSE(window().Button[2]->isHidden());
+  Enter(2);
+  Tick(3);
+  EXPECT_EQ(Text(window().Label5), "GO");
+  EXPECT_EQ(app.platform.messages.size(), 1u);  // only the intro
+  EXPECT_FALSE(app.main().Timer1.Enabled());
+}
+
+TEST_F(ChallengeTest, ClosedWhileTheQuestionIsOpenChargesNothing) {
+  // The clock may end the day while the intro question waits.
+  Open();
+  window().Close();
+  Enter(2);
+  EXPECT_EQ(state().Money, 25.0);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_FALSE(window().Timer1.Enabled());
+}
+
+TEST_F(ChallengeTest, ClosingRestoresTheRoomMusicAndShowsTheMoney) {
+  Open();
+  Enter(2);
+  app.platform.tracks.clear();
+  window().Close();
+  EXPECT_EQ(app.game.MusicTheme, 10);
+  ASSERT_EQ(app.platform.tracks.size(), 1u);
+  EXPECT_EQ(BaseName(app.platform.tracks[0]), "m10.mid");
+  EXPECT_EQ(Text(app.forms().Form3->Label7), "17.00");
+}
+
+TEST_F(ChallengeTest, AWonTrophysTaskStillChargesButPaysNoPrize) {
+  state().Trophies[1] = true;
+  state().Money = 50;
+  Open();
+  Enter(2);
+  EXPECT_EQ(state().Money, 42.0);
+  EXPECT_TRUE(window().Label3->isHidden());
+  EXPECT_TRUE(window().Label6->isHidden());
+  Tick(4);
+  PaintWholeTarget();
+  RunOut();
+  EXPECT_TRUE(window().score.Won());
+  EXPECT_EQ(state().Money, 42.0);
+  EXPECT_TRUE(app.platform.modalsShown.empty());
+  EXPECT_EQ(app.platform.EffectNames().back(), "s14.wav");
+  const std::string text = app.platform.messages.back().text;
+  EXPECT_NE(text.find("Your score is above the 80% mark. Well done."), std::string::npos);
+}
+
+// Each task won with the real template and brush: every target pixel painted
+// through the mouse handlers between the brush's arrival and the end.
+TEST_F(ChallengeTest, EveryTaskCanBeCoveredCompletelyAndWon) {
+  state().Reputation = 100;
+  for (const ChallengeKind& kind : ChallengeKinds()) {
+    SCOPED_TRACE(kind.caption);
+    state().Money = kind.cost;
+    app.platform.modalsShown.clear();
+    Open();
+    Enter(kind.button);
+    ASSERT_EQ(state().Money, 0.0);
+    Tick(4);
+    ASSERT_EQ(window().brushName, kind.brushName);
+    bool prizeDuringNotice = true;
+    app.platform.modalScripts.push_back([&](QDialog&) {
+      const std::vector<std::string> lines = app.forms().Form12->Lines();
+      ASSERT_EQ(lines.size(), 4u);
+      EXPECT_EQ(lines[0].substr(0, 8), "Cover = ");
+      EXPECT_EQ(lines[3], kind.winText);
+      EXPECT_EQ(app.forms().Form12->Caption(), "CONGRATULATIONS");
+      // The trophy is set only after the notice.
+      prizeDuringNotice = state().Trophies[kind.trophyIndex];
+    });
+    const CoverPlan plan = PaintWholeTarget();
+    EXPECT_EQ(CountPixels(window().DrawingArea(), kind.targetColour, kind.paintColour).target, 0);
+    RunOut();
+    const ChallengeScore& s = window().score;
+    std::cout << "[ stamps ] " << kind.caption << ": " << plan.centres.size() << " stamps, "
+              << static_cast<int>(plan.pathLength) << " px of path in " << kind.timeLimit - 1
+              << " s = " << plan.centres.size() / (kind.timeLimit - 1.0) << " stamps/s, "
+              << static_cast<int>(plan.pathLength / (kind.timeLimit - 1)) << " px/s; cover "
+              << s.coverPercent << " over " << s.overPercent << " score " << s.finalScore << "\n";
+    EXPECT_DOUBLE_EQ(s.coverPercent, 100.0);
+    EXPECT_TRUE(s.Won()) << s.finalScore;
+    EXPECT_EQ(app.platform.modalsShown, std::vector<std::string>{"CONGRATULATIONS"});
+    EXPECT_FALSE(prizeDuringNotice);
+    EXPECT_TRUE(state().Trophies[kind.trophyIndex]);
+    EXPECT_EQ(state().Money, kind.prize);
+    EXPECT_EQ(app.platform.EffectNames().back(), "s3.wav");
+    EXPECT_TRUE(app.main().Timer1.Enabled());
+    window().Button1Click();
+  }
+}
+
+}  // namespace
+}  // namespace pictorio
