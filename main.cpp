@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 #include <chrono>
 
 #include "app/form_set.h"
@@ -23,5 +24,8 @@ int main(int argc, char* argv[]) {
   // Closing the room ends the program, even with the info bar still open.
   QApplication::setQuitOnLastWindowClosed(false);
   main.ShowRoom();
+  // The room and its splash reach the screen first; the hidden windows, their
+  // pictures and the synthesiser follow as soon as the event loop runs.
+  QTimer::singleShot(0, &main, [&windows] { windows.FinishStartUp(); });
   return app.exec();
 }

@@ -16,10 +16,15 @@
 
 namespace pictorio {
 
-FormSet::FormSet(Game& game) {
+FormSet::FormSet(Game& game) : game_(game) {
+  forms_.Form1 = new TForm1(game, forms_);
+  forms_.Room = forms_.Form1;
+}
+
+void FormSet::FinishStartUp() {
   Forms& f = forms_;
-  f.Form1 = new TForm1(game, f);
-  f.Room = f.Form1;
+  if (f.Form2) return;
+  Game& game = game_;
   f.Form2 = new TForm2(game, f);
   f.Form3 = new TForm3(game, f);
   f.Form3->KeepClear = [room = f.Form1] { return room->HotSpotsOnScreen(); };
@@ -33,6 +38,9 @@ FormSet::FormSet(Game& game) {
   f.Form11 = new TForm11(game, f);
   f.Form12 = new TForm12(game, f);
   f.Form13 = new TForm13(game, f);
+  // Last: a message box about missing sound files may open here, and every
+  // window must exist by then.
+  f.Form1->FinishStartUp();
 }
 
 FormSet::~FormSet() {

@@ -80,26 +80,32 @@ TImage* TForm1::MakeImage(const char* design, int left, int top, int width, int 
   return image;
 }
 
+TImage* TForm1::MakeHiddenImage(const char* design, int left, int top, int width, int height) {
+  TImage* image = MakeImage(nullptr, left, top, width, height);
+  laterPictures_.emplace_back(image, design);
+  return image;
+}
+
 void TForm1::BuildScene() {
   Image1 = MakeImage("room.png", 0, 0, 801, 601);
   Image1->SetHint("Use dropdown-menu to start new game or load a previous one");
-  Image2 = MakeImage("rack.png", 374, 81, 378, 482);
-  Image3 = MakeImage("extinguisher.png", 129, 395, 65, 137);
-  Image4 = MakeImage("telephone.png", 115, 156, 105, 105);
-  Image5 = MakeImage("alarm1.png", 324, 9, 121, 65);
-  Image6 = MakeImage("alarm2.png", 693, 183, 73, 65);
-  Image16 = MakeImage("trophy10.png", 408, 40, 65, 90);
-  Image18 = MakeImage("trophy12.png", 480, 16, 65, 114);
-  Image14 = MakeImage("trophy8.png", 554, 40, 65, 90);
-  Image13 = MakeImage("trophy7.png", 408, 141, 65, 90);
-  Image15 = MakeImage("trophy9.png", 480, 141, 65, 90);
-  Image17 = MakeImage("trophy11.png", 553, 141, 65, 90);
-  Image10 = MakeImage("trophy4.png", 408, 248, 65, 90);
-  Image11 = MakeImage("trophy5.png", 480, 248, 65, 90);
-  Image12 = MakeImage("trophy6.png", 552, 248, 65, 90);
-  Image7 = MakeImage("trophy1.png", 408, 352, 65, 90);
-  Image8 = MakeImage("trophy2.png", 480, 352, 65, 90);
-  Image9 = MakeImage("trophy3.png", 552, 352, 65, 90);
+  Image2 = MakeHiddenImage("rack.png", 374, 81, 378, 482);
+  Image3 = MakeHiddenImage("extinguisher.png", 129, 395, 65, 137);
+  Image4 = MakeHiddenImage("telephone.png", 115, 156, 105, 105);
+  Image5 = MakeHiddenImage("alarm1.png", 324, 9, 121, 65);
+  Image6 = MakeHiddenImage("alarm2.png", 693, 183, 73, 65);
+  Image16 = MakeHiddenImage("trophy10.png", 408, 40, 65, 90);
+  Image18 = MakeHiddenImage("trophy12.png", 480, 16, 65, 114);
+  Image14 = MakeHiddenImage("trophy8.png", 554, 40, 65, 90);
+  Image13 = MakeHiddenImage("trophy7.png", 408, 141, 65, 90);
+  Image15 = MakeHiddenImage("trophy9.png", 480, 141, 65, 90);
+  Image17 = MakeHiddenImage("trophy11.png", 553, 141, 65, 90);
+  Image10 = MakeHiddenImage("trophy4.png", 408, 248, 65, 90);
+  Image11 = MakeHiddenImage("trophy5.png", 480, 248, 65, 90);
+  Image12 = MakeHiddenImage("trophy6.png", 552, 248, 65, 90);
+  Image7 = MakeHiddenImage("trophy1.png", 408, 352, 65, 90);
+  Image8 = MakeHiddenImage("trophy2.png", 480, 352, 65, 90);
+  Image9 = MakeHiddenImage("trophy3.png", 552, 352, 65, 90);
   for (TImage* hidden : {Image2, Image3, Image4, Image5, Image6}) hidden->hide();
   for (int k = 1; k <= 12; ++k) {
     TImage* trophy = TrophyImage(k);
@@ -244,7 +250,21 @@ void TForm1::FormCreate() {
   game_.EventVenue = 0;
   InitColourTable(game_);
   game_.VipNoticeDone = true;
+  // The sound players open in FinishStartUp: the synthesiser takes longer to
+  // start than the room takes to appear.
+}
 
+void TForm1::FinishStartUp() {
+  if (startUpFinished_) return;
+  startUpFinished_ = true;
+  for (const auto& [image, design] : laterPictures_)
+    image->LoadFromFile(AssetPath(game_, std::string("\\design\\") + design));
+  laterPictures_.clear();
+  // Without a usable game folder or display the program is on its way out.
+  if (!closeRequested_) OpenSound();
+}
+
+void TForm1::OpenSound() {
   MediaPlayer1.FileName = AssetPath(game_, "\\sound\\sounds\\s1.wav");
   if (MediaPlayer1.Open()) {
     game_.SoundOn = true;

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/components.h"
@@ -23,6 +24,10 @@ class TForm1 : public QMainWindow {
   // Start-up and its steps.
   void FormCreate();
   void FormShow();
+  // What waits until the room and its splash are on screen: the pictures of
+  // the room's hidden pieces, the two sound players and the first tune.
+  // Runs once; later calls do nothing.
+  void FinishStartUp();
   void Timer2Timer();
   void CheckDisplayMode();
   bool SwitchDisplayMode(int width, int height, int bitsPerPixel);
@@ -141,14 +146,19 @@ class TForm1 : public QMainWindow {
  private:
   void BuildScene();
   void BuildMenus();
+  void OpenSound();
   void SetSpeed(QAction* item, int intervalMs);
   TImage* MakeImage(const char* design, int left, int top, int width, int height);
+  // A piece of the room that is hidden at start: its picture is decoded in FinishStartUp.
+  TImage* MakeHiddenImage(const char* design, int left, int top, int width, int height);
 
   Game& game_;
   Forms& forms_;
   QWidget* scene_;
   int timer2Ticks_ = 0;
   bool shownOnce_ = false;
+  bool startUpFinished_ = false;
+  std::vector<std::pair<TImage*, const char*>> laterPictures_;
   bool closeRequested_ = false;
   bool closed_ = false;
   bool closing_ = false;

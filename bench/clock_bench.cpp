@@ -47,7 +47,10 @@ struct RunningGame {
   QuietPlatform platform;
   Game game{platform};
   FormSet windows{game};
-  RunningGame() { windows.forms().Form1->New1Click(); }
+  RunningGame() {
+    windows.FinishStartUp();
+    windows.forms().Form1->New1Click();
+  }
 };
 
 // An hour in the middle of a day: no plan, no incident, only the clock's labels.

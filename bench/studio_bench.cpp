@@ -94,6 +94,7 @@ void BM_StudioMouseMove(benchmark::State& state) {
   QuietPlatform platform;
   Game game{platform};
   FormSet windows{game};
+  windows.FinishStartUp();
   windows.forms().Form1->New1Click();
   windows.forms().Form1->paint1Click();
   TForm2& studio = *windows.forms().Form2;

@@ -43,6 +43,8 @@ TestApp::~TestApp() {
 
 void TestApp::Start() {
   windows_ = std::make_unique<FormSet>(game);
+  // The program runs this right after the room's first frame.
+  windows_->FinishStartUp();
 }
 
 void TestApp::StartNewGame(const std::string& name) {
