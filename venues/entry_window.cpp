@@ -1,5 +1,6 @@
 #include "venues/entry_window.h"
 
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/main_window.h"  // entering stops the room's clock and plays on its media players
@@ -33,6 +34,8 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, int left, int top,
 }  // namespace
 
 TForm8::TForm8(Game& g, Forms& f) : TFormBase(g, f, "Submit Pictures") {
+  // Opened from the calendar, which stays on top: this window must come above it.
+  setWindowFlag(Qt::WindowStaysOnTopHint);
   setFont(GameFont());
   MainMenu1 = new QMenuBar(this);
   Exit1 = MainMenu1->addAction("Exit");
@@ -158,6 +161,7 @@ void TForm8::FormShow() {
       ShowMemo(texts.refusal);
     }
   }
+  RaiseInfoBar(forms);
   PlayHostSound();
 }
 
