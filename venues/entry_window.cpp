@@ -20,6 +20,7 @@ constexpr int kPanelLeft = 470;
 constexpr int kPanelWidth = 300;
 constexpr int kHostStopFrame = 7;
 constexpr int kHostSide = 120;
+constexpr int kExitLeft = 380;
 
 // Where each venue's host stands: behind the market cart's counter or the
 // galleries' reception desk, feet hidden by it.
@@ -79,8 +80,9 @@ TForm8::TForm8(Game& g, Forms& f) : TFormBase(g, f, "Submit Pictures") {
 
   Button2 = MakeButton(Client, "Accept selection", kPanelLeft, 344, 145);
   Button3 = MakeButton(Client, "Clear selection", kPanelLeft + 155, 344, 145);
-  // Under the host, on the floor, where nothing floats over it.
-  Button4 = MakeButton(Client, "Exit", 20, 520, 120);
+  // On the floor, where nothing floats over it and no hot spot of the room
+  // lies under it (a double click must not open the shop).
+  Button4 = MakeButton(Client, "Exit", kExitLeft, 520, 120);
 
   Image3 = new TImage(Client);
   Image3->hide();

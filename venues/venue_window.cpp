@@ -96,9 +96,10 @@ TForm9::TForm9(Game& g, Forms& f) : TFormBase(g, f, "Event") {
   Button2->hide();
 
   Label6 = PanelLabel(Client, "Hours Left", 346);
-  // On the ground at the left, where the info bar never lies.
+  // On the ground, where the info bar never lies and no hot spot of the room
+  // lies under it (a double click must not open the shop).
   Button3 = new QPushButton("Exit", Client);
-  Button3->setGeometry(20, 528, 120, 30);
+  Button3->setGeometry(380, 528, 120, 30);
 
   Timer1.OnTimer = [this] { Timer1Timer(); };
   QObject::connect(Button1, &QPushButton::clicked, [this] { Button1Click(); });
