@@ -148,10 +148,15 @@ std::vector<QRect> TForm1::HotSpotsOnScreen() const {
 void TForm1::ShowRoom() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen && NeedsWholeScreen(screen->availableSize(), size())) {
+    // Maximised rather than full screen: a window manager keeps the info bar
+    // above a maximised window, but lifts a full-screen one over it.
     setWindowFlag(Qt::FramelessWindowHint);
     move(screen->availableGeometry().topLeft());
+    showMaximized();
+  } else {
+    show();
   }
-  show();
+  FloatAbove(*forms_.Form3, *this);
 }
 
 void TForm1::BuildMenus() {
@@ -419,11 +424,11 @@ void TForm1::Shop1Click() {
   TForm10& shop = *forms_.Form10;
   // The shop covers the room; the clock in here keeps running meanwhile.
   if (shop.Showing()) shop.raise();
-  shop.move(geometry().topLeft());
-  shop.show();
+  ShowOverRoom(shop, *this);
   shop.activateWindow();
-  // The info bar floats above every window; without a window manager to keep
-  // it there, lift it over the shop explicitly.
+  // The info bar floats above the shop; without a window manager to keep it
+  // there, it is lifted over the shop explicitly.
+  FloatAbove(*forms_.Form3, shop);
   if (forms_.Form3->Showing()) forms_.Form3->raise();
   // A missing animation leaves the shopkeeper still; the shop does not complain.
   shop.Animate1->SetFileName(AssetPath(game_, "\\avis\\a1.avi"));
