@@ -156,7 +156,8 @@ void TForm1::ShowRoom() {
   } else {
     show();
   }
-  FloatAbove(*forms_.Form3, *this);
+  // The info bar comes with the other windows right after the first frame.
+  if (forms_.Form3) FloatAbove(*forms_.Form3, *this);
 }
 
 void TForm1::BuildMenus() {
@@ -265,6 +266,7 @@ void TForm1::FinishStartUp() {
   for (const auto& [image, design] : laterPictures_)
     image->LoadFromFile(AssetPath(game_, std::string("\\design\\") + design));
   laterPictures_.clear();
+  if (isVisible()) FloatAbove(*forms_.Form3, *this);
   // Without a usable game folder or display the program is on its way out.
   if (!closeRequested_) OpenSound();
 }
