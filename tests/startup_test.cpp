@@ -101,6 +101,37 @@ TEST(StartUp, StartsARandomTrackOfTheMainTheme) {
   EXPECT_EQ(app.platform.tracks[1], (app.dir / "sound/music/m10.mid").string());
 }
 
+TEST(StartUp, RoomComesFirstThenTheOtherWindowsPicturesAndSound) {
+  TestApp app;
+  app.RemoveAsset("sound/sounds/s1.wav");
+  app.StartRoomOnly();
+  TForm1& main = app.main();
+  // Before the first frame: the room and its splash, nothing that can wait.
+  EXPECT_FALSE(main.Image1->Picture().isNull());
+  EXPECT_FALSE(main.Image19->Picture().isNull());
+  EXPECT_EQ(app.forms().Form2, nullptr);
+  EXPECT_TRUE(app.platform.tracks.empty());
+  EXPECT_TRUE(app.platform.messages.empty());
+
+  app.windows().FinishStartUp();
+  TForm2* studio = app.forms().Form2;
+  ASSERT_NE(studio, nullptr);
+  ASSERT_NE(app.forms().Form13, nullptr);
+  // A trophy won later shows its picture, on the rack and in its notice.
+  for (int k = 1; k <= 12; ++k) EXPECT_FALSE(main.TrophyImage(k)->Picture().isNull()) << k;
+  for (TImage* piece : {main.Image2, main.Image3, main.Image4, main.Image5, main.Image6})
+    EXPECT_FALSE(piece->Picture().isNull());
+  EXPECT_EQ(app.platform.tracks.size(), 1u);
+  EXPECT_EQ(app.platform.MessageTexts(),
+            std::vector<std::string>{"Some sound files may be missing"});
+
+  // A second call neither builds the windows again nor starts a second tune.
+  app.windows().FinishStartUp();
+  EXPECT_EQ(app.forms().Form2, studio);
+  EXPECT_EQ(app.platform.tracks.size(), 1u);
+  EXPECT_EQ(app.platform.messages.size(), 1u);
+}
+
 TEST(StartUp, MissingSoundFileSwitchesEffectsOffButKeepsMusic) {
   TestApp app;
   app.RemoveAsset("sound/sounds/s1.wav");

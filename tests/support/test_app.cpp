@@ -41,6 +41,10 @@ TestApp::~TestApp() {
   fs::remove_all(dir, ignored);
 }
 
+void TestApp::StartRoomOnly() {
+  windows_ = std::make_unique<FormSet>(game);
+}
+
 void TestApp::Start() {
   windows_ = std::make_unique<FormSet>(game);
   // The program runs this right after the room's first frame.

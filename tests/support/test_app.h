@@ -21,6 +21,10 @@ class TestApp {
 
   // Builds the thirteen windows; the main window's start-up runs here.
   void Start();
+  // Builds only the room, as the program does before its first frame; the
+  // rest follows with windows().FinishStartUp().
+  void StartRoomOnly();
+  FormSet& windows() { return *windows_; }
   // Start() and a New game for `name`, answering the questions it asks.
   void StartNewGame(const std::string& name = "Tester");
 
