@@ -22,7 +22,8 @@ constexpr int kHeight = 393;
 
 QPushButton* MakeButton(QWidget* parent, const char* caption, int left, int top) {
   auto* button = new QPushButton(caption, parent);
-  button->setGeometry(left, top, 135, 26);
+  // Tall enough for the game's font, descenders and all.
+  button->setGeometry(left, top, 135, 28);
   return button;
 }
 
@@ -55,6 +56,8 @@ TForm4::TForm4(Game& g, Forms& f) : TFormBase(g, f, "Calendar") {
   Memo1->setReadOnly(true);
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The rules between the days are drawn a little wider than the page: cut, not scrolled.
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   Label4 = MakeLabel(this, "Submit pictures to:", 16, 248, 200);
   Button5 = MakeButton(this, "Flea Market", 16, 270);
