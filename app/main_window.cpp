@@ -11,6 +11,7 @@
 #include "app/saved_games.h"
 #include "core/game.h"
 #include "core/paths.h"
+#include "core/save_files.h"
 #include "core/text_file.h"
 #include "shop/shop_window.h"
 #include "shop/stock_window.h"
@@ -233,6 +234,9 @@ void TForm1::FormCreate() {
     return;
   }
   game_.AssetRoot = root.root;
+  // A save or a picture killed mid-write leaves its temporary file; the old file is intact.
+  RemoveSafeWriteLeftovers(AssetPath(game_, "\\savegames"));
+  RemoveSafeWriteLeftovers(AssetPath(game_, "\\pictures"));
   EnsureSaveIndex(game_);
   CheckDisplayMode();
   if (closeRequested_) return;
