@@ -134,6 +134,8 @@ void TForm9::FormShow() {
   game.FleaResult = 0;
   // Sales show on the info bar; keep it above the stall even without a window manager.
   if (forms.Form3->Showing()) forms.Form3->raise();
+  // A visit after a sell-out leaves the flag set; the next event starts unsold.
+  allEntriesSold = false;
   CheckAllEntriesSold();
   // Kept here rather than in the notice: another notice (a fire) may come first.
   hostPicture_ = LoadPicture(AssetPath(game, sale.hostPicture));
