@@ -9,39 +9,14 @@
 #include "app/form_set.h"
 #include "app/game_flow.h"
 #include "app/main_window.h"
+#include "bench/quiet_platform.h"
 #include "core/game.h"
 #include "simulation/clock.h"
 #include "simulation/week_plan.h"
-#include "ui/platform.h"
 
 namespace {
 
 using namespace pictorio;
-
-// Answers yes to everything and never blocks: the benchmark plays no part in the game.
-class QuietPlatform : public Platform {
- public:
-  ModalResult MessageDlg(const std::string&, MsgType, MsgButtons buttons) override {
-    return buttons == MsgButtons::YesNo ? ModalResult::No : ModalResult::Ok;
-  }
-  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-    return "Bench";
-  }
-  void ShowModal(QDialog& window) override { window.reject(); }
-  int Random(int) override { return 0; }
-  double RandomReal() override { return 0.5; }
-  bool MediaOpen(MediaChannel, const std::string&, std::string*) override { return true; }
-  bool MediaPlay(MediaChannel, std::string*) override { return true; }
-  void MediaStop(MediaChannel) override {}
-  void SetMediaNotify(MediaChannel, std::function<void()>) override {}
-  std::vector<QImage> LoadAnimation(const std::string&, std::string*) override { return {}; }
-  void RegisterCursor(int, const std::string&) override {}
-  void SetScreenCursor(int) override {}
-  DisplayMode CurrentDisplayMode() override { return {800, 600, 16}; }
-  std::vector<DisplayMode> DisplayModes() override { return {{800, 600, 16}}; }
-  void SetDisplayMode(const DisplayMode&) override {}
-  std::string CurrentDirectory() override { return PICTORIO_GAME_DIR; }
-};
 
 struct RunningGame {
   QuietPlatform platform;

@@ -11,41 +11,17 @@
 
 #include "app/form_set.h"
 #include "app/main_window.h"
+#include "bench/quiet_platform.h"
 #include "core/game.h"
 #include "studio/artwork_files.h"
 #include "studio/canvas.h"
 #include "studio/canvas_view.h"
 #include "studio/studio_window.h"
 #include "ui/picture_io.h"
-#include "ui/platform.h"
 
 namespace {
 
 using namespace pictorio;
-
-class QuietPlatform : public Platform {
- public:
-  ModalResult MessageDlg(const std::string&, MsgType, MsgButtons) override {
-    return ModalResult::Ok;
-  }
-  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-    return "Bench";
-  }
-  void ShowModal(QDialog&) override {}
-  int Random(int) override { return 0; }
-  double RandomReal() override { return 0.5; }
-  bool MediaOpen(MediaChannel, const std::string&, std::string*) override { return true; }
-  bool MediaPlay(MediaChannel, std::string*) override { return true; }
-  void MediaStop(MediaChannel) override {}
-  void SetMediaNotify(MediaChannel, std::function<void()>) override {}
-  std::vector<QImage> LoadAnimation(const std::string&, std::string*) override { return {}; }
-  void RegisterCursor(int, const std::string&) override {}
-  void SetScreenCursor(int) override {}
-  DisplayMode CurrentDisplayMode() override { return {800, 600, 16}; }
-  std::vector<DisplayMode> DisplayModes() override { return {{800, 600, 16}}; }
-  void SetDisplayMode(const DisplayMode&) override {}
-  std::string CurrentDirectory() override { return PICTORIO_GAME_DIR; }
-};
 
 struct Studio {
   QuietPlatform platform;
