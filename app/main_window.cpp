@@ -404,12 +404,7 @@ void TForm1::Shop1Click() {
   TForm10& shop = *forms_.Form10;
   // The shop covers the room; the clock in here keeps running meanwhile.
   if (shop.Showing()) shop.raise();
-  ShowOverRoom(shop, *this);
-  shop.activateWindow();
-  // The info bar floats above the shop; without a window manager to keep it
-  // there, it is lifted over the shop explicitly.
-  FloatAbove(*forms_.Form3, shop);
-  if (forms_.Form3->Showing()) forms_.Form3->raise();
+  CoverRoomWith(shop);
   // A missing animation leaves the shopkeeper still; the shop does not complain.
   shop.Animate1->SetFileName(AssetPath(game_, "\\avis\\a1.avi"));
   ShowMoney(*forms_.Form3, game_.GameState.Money);
@@ -417,7 +412,16 @@ void TForm1::Shop1Click() {
 
 void TForm1::paint1Click() {
   Calendar1->setEnabled(false);
-  forms_.Form2->show();
+  CoverRoomWith(*forms_.Form2);
+}
+
+void TForm1::CoverRoomWith(QWidget& window) {
+  ShowOverRoom(window, *this);
+  window.activateWindow();
+  // The info bar floats above a window that covers the room; without a window
+  // manager to keep it there, it is lifted over it explicitly.
+  FloatAbove(*forms_.Form3, window);
+  if (forms_.Form3->Showing()) forms_.Form3->raise();
 }
 
 void TForm1::SubmitPicturesClick(int venue) {

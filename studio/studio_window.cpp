@@ -17,6 +17,7 @@
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
+#include "ui/screen_fit.h"
 #include "venues/free_pictures.h"
 
 namespace pictorio {
@@ -281,6 +282,8 @@ void TForm2::FormClose() {
   // the calendar stays as the game's end left it.
   if (forms.Form1 && game.GameRunning) forms.Form1->Calendar1->setEnabled(true);
   ResetPanels();
+  // The info bar goes back to floating above the room.
+  FloatAbove(*forms.Form3, *forms.Room);
 }
 
 void TForm2::MarkPictureOpen() {
