@@ -143,10 +143,15 @@ std::vector<QRect> TForm1::HotSpotsOnScreen() const {
 void TForm1::ShowRoom() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen && NeedsWholeScreen(screen->availableSize(), size())) {
+    // Maximised rather than full screen: a window manager keeps the info bar
+    // above a maximised window, but lifts a full-screen one over it.
     setWindowFlag(Qt::FramelessWindowHint);
     move(screen->availableGeometry().topLeft());
+    showMaximized();
+  } else {
+    show();
   }
-  show();
+  FloatAbove(*forms_.Form3, *this);
 }
 
 void TForm1::BuildMenus() {
@@ -403,12 +408,7 @@ void TForm1::Shop1Click() {
   TForm10& shop = *forms_.Form10;
   // The shop covers the room; the clock in here keeps running meanwhile.
   if (shop.Showing()) shop.raise();
-  shop.move(geometry().topLeft());
-  shop.show();
-  shop.activateWindow();
-  // The info bar floats above every window; without a window manager to keep
-  // it there, lift it over the shop explicitly.
-  if (forms_.Form3->Showing()) forms_.Form3->raise();
+  CoverRoomWith(shop);
   // A missing animation leaves the shopkeeper still; the shop does not complain.
   shop.Animate1->SetFileName(AssetPath(game_, "\\avis\\a1.avi"));
   ShowMoney(*forms_.Form3, game_.GameState.Money);
@@ -416,7 +416,16 @@ void TForm1::Shop1Click() {
 
 void TForm1::paint1Click() {
   Calendar1->setEnabled(false);
-  forms_.Form2->show();
+  CoverRoomWith(*forms_.Form2);
+}
+
+void TForm1::CoverRoomWith(QWidget& window) {
+  ShowOverRoom(window, *this);
+  window.activateWindow();
+  // The info bar floats above a window that covers the room; without a window
+  // manager to keep it there, it is lifted over it explicitly.
+  FloatAbove(*forms_.Form3, window);
+  if (forms_.Form3->Showing()) forms_.Form3->raise();
 }
 
 void TForm1::SubmitPicturesClick(int venue) {

@@ -15,8 +15,8 @@
 #include "core/game.h"
 #include "studio/artwork_files.h"
 #include "studio/canvas.h"
-#include "studio/canvas_view.h"
 #include "studio/studio_window.h"
+#include "ui/canvas_view.h"
 #include "ui/picture_io.h"
 
 namespace {
@@ -54,7 +54,7 @@ QImage PaintedCanvas() {
 void BM_StampWithRepaint(benchmark::State& state) {
   Studio st;
   st.canvas.UseStamp(BrushStamp::FromPicture(Brush32(), QColor(54, 7, 208)));
-  TCanvasView view(st.canvas);
+  TCanvasView view(st.canvas.Image());
   view.show();
   int x = 40;
   for (auto _ : state) {

@@ -9,6 +9,7 @@
 #include "core/save_text.h"
 #include "simulation/notice_window.h"
 #include "simulation/trophies.h"
+#include "ui/canvas_view.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
@@ -68,9 +69,10 @@ TForm13::TForm13(Game& g, Forms& f)
   Button[1] = Button1;
   connect(Button1, &QPushButton::clicked, [this] { Button1Click(); });
 
-  Image1 = new TImage(this);
-  Image1->setGeometry(kAreaLeft, kAreaTop, kAreaSize, kAreaSize);
-  Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  area_ = QImage(kAreaSize, kAreaSize, QImage::Format_RGB32);
+  area_.fill(Qt::white);
+  Image1 = new TCanvasView(area_, this);
+  Image1->move(kAreaLeft, kAreaTop);
   Image1->setCursor(Qt::CrossCursor);
   Image1->OnMouseDown = [this](Qt::MouseButton b, QPoint at) { Image1MouseDown(b, at); };
   Image1->OnMouseMove = [this](QPoint at) { Image1MouseMove(at); };
@@ -211,7 +213,7 @@ void TForm13::StartChallenge() {
     QPainter painter(&area_);
     painter.drawImage(0, 0, Image2->Picture().convertToFormat(QImage::Format_RGB32));
   }
-  Image1->SetPicture(area_);
+  Image1->update();
   CountTemplate();
 
   Image1->show();
@@ -269,7 +271,9 @@ void TForm13::LoadBrush() {
 }
 
 void TForm13::StampBrush(int x, int y) {
-  if (!stamp.Lay(area_, x, y).isEmpty()) Image1->SetPicture(area_);
+  // Only the stamp's own rectangle is repainted, never the whole area.
+  const QRect touched = stamp.Lay(area_, x, y);
+  if (!touched.isEmpty()) Image1->update(touched);
 }
 
 void TForm13::Image1MouseDown(Qt::MouseButton, QPoint at) {

@@ -15,6 +15,8 @@
 
 namespace pictorio {
 
+class TCanvasView;
+
 // The challenge day: six timed painting tasks over a template, scored by
 // counting pixels. Shown modally from the calendar on a challenge day.
 class TForm13 : public TFormBase {
@@ -75,9 +77,9 @@ class TForm13 : public TFormBase {
   QLabel* Label6;
   OneBased<QPushButton*, 7> Button;  // Button[1] is "Exit", 2..7 the tasks
   QPushButton* Button1;
-  TImage* Image1;    // the drawing area
-  TImage* Image2;    // the template as loaded
-  TImage* Image200;  // the prepared stamp
+  TCanvasView* Image1;  // the drawing area
+  TImage* Image2;       // the template as loaded
+  TImage* Image200;     // the prepared stamp
   QPlainTextEdit* Memo1;
   TTimer Timer1{1000};
   TMediaPlayer MediaPlayer1;

@@ -14,6 +14,7 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
+#include "ui/screen_fit.h"
 #include "ui/theme.h"
 
 namespace pictorio {
@@ -570,6 +571,7 @@ void TForm10::FormClose() {
   game.MusicRestart = true;
   forms.Form1->MediaPlayer2Notify();
   backgroundload(game, forms);
+  FloatAbove(*forms.Form3, *forms.Room);
 }
 
 void TForm10::reject() {

@@ -1,30 +1,20 @@
 #pragma once
 
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
 #include <string>
 
-#include "ui/form_base.h"
+#include "ui/list_choice_dialog.h"
 
 namespace pictorio {
 
 // Chooses an unfinished artwork, among the pictures neither sold nor entered,
 // to paint on again.
-class TForm7 : public TFormBase {
+class TForm7 : public TListChoiceDialog {
   Q_OBJECT
  public:
   TForm7(Game& game, Forms& forms);
 
-  void ComboBox1Change();
-  void Button1Click();
-  void Button2Click();
+  void Button1Click() override;
   std::string ChosenTitle() const;
-
-  QLabel* Label1;
-  QComboBox* ComboBox1;
-  QPushButton* Button1;
-  QPushButton* Button2;
   // True when the dialog was left with Ok.
   bool ArtworkChosen = false;
 

@@ -8,15 +8,16 @@
 #include "core/save_text.h"
 #include "shop/stock_window.h"
 #include "studio/artwork_files.h"
-#include "studio/canvas_view.h"
 #include "studio/colour_picks.h"
 #include "studio/load_artwork_dialog.h"
 #include "studio/stroke_rules.h"
 #include "studio/swatch.h"
+#include "ui/canvas_view.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
+#include "ui/screen_fit.h"
 #include "venues/free_pictures.h"
 
 namespace pictorio {
@@ -70,7 +71,7 @@ TForm2::TForm2(Game& g, Forms& f) : TFormBase(g, f, "Studio"), canvas(g) {
   Label2->setWordWrap(true);
   Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  Image100 = new TCanvasView(canvas, scene);
+  Image100 = new TCanvasView(canvas.Image(), scene);
   Image100->move(800 - Canvas::kWidth - 4, std::max(0, (sceneHeight - Canvas::kHeight) / 2));
   Image100->OnMouseDown = [this](Qt::MouseButton b, QPoint at) { Image100MouseDown(b, at); };
   Image100->OnMouseMove = [this](QPoint at) { Image100MouseMove(at); };
@@ -281,6 +282,8 @@ void TForm2::FormClose() {
   // the calendar stays as the game's end left it.
   if (forms.Form1 && game.GameRunning) forms.Form1->Calendar1->setEnabled(true);
   ResetPanels();
+  // The info bar goes back to floating above the room.
+  FloatAbove(*forms.Form3, *forms.Room);
 }
 
 void TForm2::MarkPictureOpen() {

@@ -15,6 +15,7 @@
 #include "simulation/notice_window.h"
 #include "support/cover_plan.h"
 #include "support/test_app.h"
+#include "ui/canvas_view.h"
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
 

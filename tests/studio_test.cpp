@@ -13,12 +13,12 @@
 #include "app/main_window.h"
 #include "app/saved_games.h"
 #include "core/save_text.h"
-#include "studio/canvas_view.h"
 #include "studio/load_artwork_dialog.h"
 #include "studio/stroke_rules.h"
 #include "studio/studio_window.h"
 #include "studio/swatch.h"
 #include "support/test_app.h"
+#include "ui/canvas_view.h"
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
 

@@ -1,6 +1,8 @@
 #include "ui/info_bar.h"
 
 #include <QEvent>
+#include <QPointer>
+#include <QTimer>
 #include <algorithm>
 
 #include "core/game.h"
@@ -114,6 +116,13 @@ void ShowReputation(TForm3& bar, int reputation) {
 
 void ShowPictureCount(TForm3& bar, int count) {
   bar.Label8->setNum(count);
+}
+
+void RaiseInfoBar(Forms& forms) {
+  QPointer<TForm3> bar = forms.Form3;
+  QTimer::singleShot(0, bar, [bar] {
+    if (bar && bar->Showing()) bar->raise();
+  });
 }
 
 std::string Text(const QLabel* label) {

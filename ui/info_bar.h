@@ -66,4 +66,8 @@ void ShowReputation(TForm3& bar, int reputation);
 void ShowPictureCount(TForm3& bar, int count);
 std::string Text(const QLabel* label);
 
+// Lifts the info bar over a window that is being shown, once that window is up:
+// the figures must stay in sight in the rooms that change them.
+void RaiseInfoBar(Forms& forms);
+
 }  // namespace pictorio

@@ -55,7 +55,6 @@ TForm4::TForm4(Game& g, Forms& f) : TFormBase(g, f, "Calendar") {
   Memo1->setReadOnly(true);
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setStyleSheet("background: #FFFBF0;");
 
   Label4 = MakeLabel(this, "Submit pictures to:", 16, 248, 200);
   Button5 = MakeButton(this, "Flea Market", 16, 270);

@@ -1,5 +1,6 @@
 #include "venues/entry_window.h"
 
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/main_window.h"  // entering stops the room's clock and plays on its media players
@@ -19,6 +20,7 @@ constexpr int kPanelLeft = 470;
 constexpr int kPanelWidth = 300;
 constexpr int kHostStopFrame = 7;
 constexpr int kHostSide = 120;
+constexpr int kExitLeft = 380;
 
 // Where each venue's host stands: behind the market cart's counter or the
 // galleries' reception desk, feet hidden by it.
@@ -33,6 +35,8 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, int left, int top,
 }  // namespace
 
 TForm8::TForm8(Game& g, Forms& f) : TFormBase(g, f, "Submit Pictures") {
+  // Opened from the calendar, which stays on top: this window must come above it.
+  setWindowFlag(Qt::WindowStaysOnTopHint);
   setFont(GameFont());
   MainMenu1 = new QMenuBar(this);
   Exit1 = MainMenu1->addAction("Exit");
@@ -76,8 +80,9 @@ TForm8::TForm8(Game& g, Forms& f) : TFormBase(g, f, "Submit Pictures") {
 
   Button2 = MakeButton(Client, "Accept selection", kPanelLeft, 344, 145);
   Button3 = MakeButton(Client, "Clear selection", kPanelLeft + 155, 344, 145);
-  // Under the host, on the floor, where nothing floats over it.
-  Button4 = MakeButton(Client, "Exit", 20, 520, 120);
+  // On the floor, where nothing floats over it and no hot spot of the room
+  // lies under it (a double click must not open the shop).
+  Button4 = MakeButton(Client, "Exit", kExitLeft, 520, 120);
 
   Image3 = new TImage(Client);
   Image3->hide();
@@ -158,6 +163,7 @@ void TForm8::FormShow() {
       ShowMemo(texts.refusal);
     }
   }
+  RaiseInfoBar(forms);
   PlayHostSound();
 }
 

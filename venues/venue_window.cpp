@@ -1,5 +1,6 @@
 #include "venues/venue_window.h"
 
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/main_window.h"  // the stall holds the room's clock and plays on its media players
@@ -37,6 +38,8 @@ QLabel* PanelLabel(QWidget* parent, const char* text, int top) {
 }  // namespace
 
 TForm9::TForm9(Game& g, Forms& f) : TFormBase(g, f, "Event") {
+  // Opened from the calendar, which stays on top: this window must come above it.
+  setWindowFlag(Qt::WindowStaysOnTopHint);
   setFont(GameFont());
 
   MainMenu1 = new QMenuBar(this);
@@ -93,8 +96,10 @@ TForm9::TForm9(Game& g, Forms& f) : TFormBase(g, f, "Event") {
   Button2->hide();
 
   Label6 = PanelLabel(Client, "Hours Left", 346);
+  // On the ground, where the info bar never lies and no hot spot of the room
+  // lies under it (a double click must not open the shop).
   Button3 = new QPushButton("Exit", Client);
-  Button3->setGeometry(kPanelLeft + 40, 368, 100, 26);
+  Button3->setGeometry(380, 528, 120, 30);
 
   Timer1.OnTimer = [this] { Timer1Timer(); };
   QObject::connect(Button1, &QPushButton::clicked, [this] { Button1Click(); });
@@ -132,8 +137,7 @@ void TForm9::FormShow() {
   }
   Image19->hide();
   game.FleaResult = 0;
-  // Sales show on the info bar; keep it above the stall even without a window manager.
-  if (forms.Form3->Showing()) forms.Form3->raise();
+  RaiseInfoBar(forms);
   // A visit after a sell-out leaves the flag set; the next event starts unsold.
   allEntriesSold = false;
   CheckAllEntriesSold();
@@ -223,6 +227,8 @@ void TForm9::Button1Click() {
   ShowReputation(*forms.Form3, state.Reputation);
   ShowWaitingText();
   ShowFace(kEmptyFace);
+  // A click raises the stall over everything; the new figures must stay in sight.
+  RaiseInfoBar(forms);
 }
 
 void TForm9::Button2Click() {
@@ -234,6 +240,7 @@ void TForm9::Button2Click() {
   forms.Form1->PlaySound("\\sound\\sounds\\s10.wav");
   ShowWaitingText();
   ShowFace(kEmptyFace);
+  RaiseInfoBar(forms);
 }
 
 void TForm9::ShowWellDone(const std::vector<std::string>& lines) {
@@ -297,6 +304,12 @@ std::vector<std::string> TForm9::TextLines() const {
 void TForm9::ShowFace(const std::string& relativePath) {
   // A missing face leaves the place as it was; the stall does not complain.
   Image18->LoadFromFile(AssetPath(game, relativePath));
+}
+
+bool TForm9::event(QEvent* event) {
+  // A window manager stacks the stall when it activates it, after it was shown.
+  if (event->type() == QEvent::WindowActivate) RaiseInfoBar(forms);
+  return TFormBase::event(event);
 }
 
 void TForm9::Button3Click() {

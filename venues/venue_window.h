@@ -90,6 +90,7 @@ class TForm9 : public TFormBase {
   bool OfferShown() const { return offerShown_; }
 
  protected:
+  bool event(QEvent* event) override;
   void FormShow() override;
   void FormClose() override;
 

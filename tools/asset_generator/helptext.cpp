@@ -25,10 +25,9 @@ const char* const kHelp[] = {
     "Choose Game > New and type your name. Your room appears with the info bar beside it: your "
     "name, "
     "reputation, money, the number of pictures you have made and the clock.",
-    "Click the basket by the door to go shopping, the easel to paint, the calendar on the wall to "
-    "see the "
-    "week's events and the open door in the corridor to leave the game. The Go To menu leads to "
-    "the same places.",
+    "Click the basket at the bottom left to go shopping, the easel to paint, the calendar on the "
+    "wall to see the week's events and the open door on the right to leave the game. The Go To "
+    "menu leads to the same places.",
     "Your first purchase should be a few canvases and an HB pencil. In the studio choose Picture > "
     "New Picture "
     "(one canvas is used), pick a style from the Style menu and a tool from its panel, then paint "

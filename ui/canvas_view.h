@@ -1,18 +1,19 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
 namespace pictorio {
 
-class Canvas;
-
-// Shows the canvas model and hands the mouse to the studio as canvas points.
-// A stamp asks for the repaint of its own rectangle only.
+// Shows a picture that painting code draws into (the studio's canvas, the
+// challenge's drawing area) and hands the mouse on as picture points. After a
+// stamp the owner asks for the repaint of the stamp's rectangle only.
 class TCanvasView : public QWidget {
   Q_OBJECT
  public:
-  TCanvasView(const Canvas& canvas, QWidget* parent = nullptr);
+  // `image` must outlive the view; it may be replaced by one of the same size.
+  TCanvasView(const QImage& image, QWidget* parent = nullptr);
 
   std::function<void(Qt::MouseButton, QPoint)> OnMouseDown;
   std::function<void(QPoint)> OnMouseMove;
@@ -25,7 +26,7 @@ class TCanvasView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  const Canvas& canvas_;
+  const QImage& image_;
 };
 
 }  // namespace pictorio

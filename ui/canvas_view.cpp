@@ -1,23 +1,20 @@
-#include "studio/canvas_view.h"
+#include "ui/canvas_view.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "studio/canvas.h"
-
 namespace pictorio {
 
-TCanvasView::TCanvasView(const Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
-  setFixedSize(Canvas::kWidth, Canvas::kHeight);
+TCanvasView::TCanvasView(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {
+  setFixedSize(image.size());
   // Every pixel is painted from the canvas; nothing behind it needs drawing first.
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TCanvasView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  for (const QRect& part : event->region())
-    painter.drawImage(part.topLeft(), canvas_.Image(), part);
+  for (const QRect& part : event->region()) painter.drawImage(part.topLeft(), image_, part);
 }
 
 void TCanvasView::mousePressEvent(QMouseEvent* event) {

@@ -1,0 +1,361 @@
+// One look for every window, and nothing of the game hidden or cut off: the
+// theme reaching windows built later, the info bar's place and texts, the
+// shop's basket and swatches, and finding the game's files from elsewhere.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QFontMetrics>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/delete_game_dialog.h"
+#include "app/load_game_dialog.h"
+#include "app/main_window.h"
+#include "challenges/challenge_window.h"
+#include "core/paths.h"
+#include "shop/shop_window.h"
+#include "shop/stock_window.h"
+#include "simulation/notice_window.h"
+#include "studio/load_artwork_dialog.h"
+#include "studio/studio_window.h"
+#include "support/test_app.h"
+#include "ui/fonts.h"
+#include "ui/info_bar.h"
+#include "ui/picture_io.h"
+#include "ui/screen_fit.h"
+#include "ui/theme.h"
+#include "venues/calendar_window.h"
+#include "venues/entry_window.h"
+#include "venues/venue_window.h"
+
+namespace fs = std::filesystem;
+
+namespace pictorio {
+namespace {
+
+bool Near(QColor a, QColor b, int tolerance = 24) {
+  return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+         std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+void ExpectGameLook(const QWidget& widget, const char* what) {
+  SCOPED_TRACE(what);
+  EXPECT_EQ(widget.font().family(), GameFont().family());
+  EXPECT_TRUE(widget.font().bold());
+  EXPECT_EQ(widget.palette().color(QPalette::Window), theme::kParchment);
+  EXPECT_EQ(widget.palette().color(QPalette::WindowText), theme::kInk);
+  EXPECT_EQ(widget.palette().color(QPalette::Base), theme::kCream);
+}
+
+// A room shown at the screen's corner, with a game running and its info bar open.
+struct ShownRoom {
+  TestApp app;
+  ShownRoom() {
+    app.Start();
+    app.main().move(0, 0);
+    app.main().show();
+    app.StartNewGame("Tester");
+  }
+  TForm3& bar() { return *app.forms().Form3; }
+};
+
+TEST(Theme, ReachesDialogsMessageAndInputBoxesBuiltAfterIt) {
+  // Windows other engineers add later are plain dialogs with no styling of their own.
+  QDialog later;
+  QPushButton button("Go To Event", &later);
+  QLineEdit line(&later);
+  ExpectGameLook(later, "a new window");
+  ExpectGameLook(button, "its button");
+  ExpectGameLook(line, "its input line");
+
+  QMessageBox box(QMessageBox::Warning, "Warning", "Are you sure?", QMessageBox::Yes);
+  ExpectGameLook(box, "message box");
+  QInputDialog input;
+  input.setLabelText("Please enter your name");
+  ExpectGameLook(input, "input box");
+}
+
+TEST(Theme, ButtonsWearTheWoodenRimAndCreamFace) {
+  QDialog window;
+  QPushButton button("Buy", &window);
+  button.resize(90, 32);
+  const QImage face = button.grab().toImage();
+  EXPECT_TRUE(Near(face.pixelColor(45, 16), theme::kButton, 12))
+      << face.pixelColor(45, 16).name().toStdString();
+  // The rim: somewhere along the top edge lies the wood colour.
+  bool rim = false;
+  for (int y = 0; y < 4; ++y) rim = rim || Near(face.pixelColor(45, y), theme::kWood, 30);
+  EXPECT_TRUE(rim);
+}
+
+TEST(Theme, NoWindowCarriesStylingOfItsOwn) {
+  TestApp app;
+  app.Start();
+  Forms& f = app.forms();
+  const QWidget* windows[] = {f.Form1, f.Form2, f.Form3,  f.Form4,  f.Form5,  f.Form6, f.Form7,
+                              f.Form8, f.Form9, f.Form10, f.Form11, f.Form12, f.Form13};
+  for (const QWidget* window : windows) {
+    EXPECT_TRUE(window->styleSheet().isEmpty()) << window->windowTitle().toStdString();
+    for (const QWidget* part : window->findChildren<QWidget*>())
+      EXPECT_TRUE(part->styleSheet().isEmpty())
+          << window->windowTitle().toStdString() << " " << part->metaObject()->className();
+  }
+  ExpectGameLook(*f.Form5, "Load Game");
+  ExpectGameLook(*f.Form6, "Delete Game");
+}
+
+TEST(Theme, NoticeStandsOnItsParchmentInBothLayouts) {
+  TestApp app;
+  app.Start();
+  TForm12& notice = *app.forms().Form12;
+  EXPECT_FALSE(notice.Backdrop->Picture().isNull());
+  EXPECT_EQ(notice.Backdrop->geometry(), notice.rect());
+  notice.SetHelpLayout();
+  EXPECT_EQ(notice.Backdrop->geometry(), notice.rect());
+  notice.RestoreLayout();
+  EXPECT_EQ(notice.Backdrop->geometry(), notice.rect());
+}
+
+TEST(InfoBar, OpensWhereItHidesNoHotSpot) {
+  ShownRoom room;
+  TForm3& bar = room.bar();
+  ASSERT_TRUE(bar.Showing());
+  const QRect placed = bar.frameGeometry();
+  EXPECT_TRUE(room.app.main().geometry().contains(placed));
+  for (const QRect& spot : room.app.main().HotSpotsOnScreen())
+    EXPECT_FALSE(placed.intersects(spot)) << spot.x() << "," << spot.y();
+}
+
+TEST(InfoBar, PlaceStaysClearOfHotSpotsWhateverTheWindowFrame) {
+  ShownRoom room;
+  const QRect area = room.app.main().geometry();
+  const std::vector<QRect> spots = room.app.main().HotSpotsOnScreen();
+  // Bare, a thin window manager's frame, and a heavy one whose title bar
+  // would reach the exit door in the corner.
+  for (const QSize frame : {QSize(250, 144), QSize(252, 165), QSize(258, 200)}) {
+    SCOPED_TRACE(frame.height());
+    const QRect placed(InfoBarPlace(area, frame, spots), frame);
+    EXPECT_TRUE(area.contains(placed));
+    for (const QRect& spot : spots) EXPECT_FALSE(placed.intersects(spot));
+  }
+}
+
+TEST(InfoBar, LongestClockAndLongNameFitTheirLabels) {
+  ShownRoom room;
+  TForm3& bar = room.bar();
+  bar.Label10->setText(kLongestClockText);
+  EXPECT_EQ(bar.Label10->ShownText().toStdString(), kLongestClockText);
+
+  const std::string name(251, 'W');
+  bar.Label1->setText(QString::fromStdString(name));
+  EXPECT_EQ(Text(bar.Label1), name);  // the game still reads the whole name
+  const QString shown = bar.Label1->ShownText();
+  EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+  EXPECT_LE(QFontMetrics(bar.Label1->font()).horizontalAdvance(shown),
+            bar.Label1->contentsRect().width());
+
+  ShowMoney(bar, 1e15);
+  EXPECT_LE(QFontMetrics(bar.Label7->font()).horizontalAdvance(bar.Label7->ShownText()),
+            bar.Label7->contentsRect().width());
+
+  // Every text stays inside the bar's inner border and off its palette drawing.
+  const QRect inner(8, 8, 235, 129);
+  for (const QLabel* label :
+       {static_cast<QLabel*>(bar.Label1), bar.Label2, bar.Label3, bar.Label4, bar.Label5,
+        static_cast<QLabel*>(bar.Label6), static_cast<QLabel*>(bar.Label7),
+        static_cast<QLabel*>(bar.Label8), static_cast<QLabel*>(bar.Label10)}) {
+    SCOPED_TRACE(Text(label));
+    EXPECT_TRUE(inner.contains(label->geometry()));
+    EXPECT_FALSE(label->geometry().intersects(kInfoBarPaletteArea));
+  }
+  // Each caption shows whole before its figure starts.
+  for (const QLabel* caption : {bar.Label2, bar.Label3, bar.Label4, bar.Label5})
+    EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), caption->width());
+}
+
+TEST(InfoBar, PicturePaintsItsPaletteOnlyWhereNoTextRuns) {
+  ShownRoom room;
+  TForm3& bar = room.bar();
+  const QImage& picture = bar.Image1->Picture();
+  ASSERT_EQ(picture.size(), QSize(250, 144));
+  // Ink of the palette's outline is darker than paper; the dotted rules are
+  // the only other marks, on their own rows.
+  auto inked = [&](const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      if (y >= 32 && (y - 32) % 25 == 0) continue;
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (picture.pixelColor(x, y).green() < 205) ++count;
+    }
+    return count;
+  };
+  EXPECT_GT(inked(kInfoBarPaletteArea), 20);
+  for (const QLabel* label : {static_cast<QLabel*>(bar.Label1), static_cast<QLabel*>(bar.Label6),
+                              static_cast<QLabel*>(bar.Label7), static_cast<QLabel*>(bar.Label8),
+                              static_cast<QLabel*>(bar.Label10)})
+    EXPECT_EQ(inked(label->geometry()), 0) << Text(label);
+}
+
+TEST(Room, CoversSmallScreensWholeAndStaysAWindowOnBigOnes) {
+  const QSize room(800, 600);
+  EXPECT_TRUE(NeedsWholeScreen(QSize(800, 600), room));
+  EXPECT_TRUE(NeedsWholeScreen(QSize(1024, 600), room));  // a frame would push the bottom off
+  EXPECT_TRUE(NeedsWholeScreen(QSize(640, 480), room));
+  EXPECT_FALSE(NeedsWholeScreen(QSize(1024, 768), room));
+  EXPECT_FALSE(NeedsWholeScreen(QSize(1920, 1080), room));
+}
+
+// The till in the shop's scene, as the stretched background shows it.
+QRect TillInScene(const TForm10& shop) {
+  const double sx = shop.Image34->width() / 800.0;
+  const double sy = shop.Image34->height() / 600.0;
+  return QRect(QPoint(int(kTillInPicture.left() * sx), int(kTillInPicture.top() * sy)),
+               QPoint(int(kTillInPicture.right() * sx) + 1, int(kTillInPicture.bottom() * sy) + 1));
+}
+
+TEST(ShopLook, BuyAndClearStandClearOfTheTill) {
+  TestApp app;
+  app.StartNewGame();
+  TForm10& shop = *app.forms().Form10;
+  const QRect till = TillInScene(shop);
+  const QRect buttons = shop.Button2->geometry().united(shop.Button3->geometry());
+  EXPECT_FALSE(buttons.intersects(till));
+
+  // The picture agrees: its till's dark display lies in the till's place, and
+  // none of it under or between the buttons.
+  const QImage picture = LoadPicture(std::string(PICTORIO_GAME_DIR) + "/design/shop.png");
+  ASSERT_FALSE(picture.isNull());
+  const QColor display(60, 70, 70);
+  auto displayIn = [&](const QRect& area) {
+    for (int y = std::max(0, area.top()); y <= std::min(picture.height() - 1, area.bottom()); ++y)
+      for (int x = std::max(0, area.left()); x <= std::min(picture.width() - 1, area.right()); ++x)
+        if (Near(picture.pixelColor(x, y), display, 6)) return true;
+    return false;
+  };
+  EXPECT_TRUE(displayIn(kTillInPicture));
+  const double sy = 600.0 / shop.Image34->height();
+  const QRect underButtons(QPoint(buttons.left(), int(buttons.top() * sy)),
+                           QPoint(buttons.right(), int(buttons.bottom() * sy) + 1));
+  EXPECT_FALSE(displayIn(underButtons));
+}
+
+TEST(ShopLook, BasketListIsWrittenInTheGameFontOnThePapersRules) {
+  TestApp app;
+  app.StartNewGame();
+  app.main().Shop1Click();
+  TForm10& shop = *app.forms().Form10;
+  shop.BuyClick(33, 5);
+  ASSERT_TRUE(shop.ListBox1->isVisible());
+  shop.ListBox1->doItemsLayout();
+  EXPECT_EQ(shop.ListBox1->font().family(), GameFont().family());
+  EXPECT_EQ(shop.ListBox1->geometry().top(), kBasketPaper.top() + kBasketFirstRow);
+  EXPECT_EQ(shop.Image33->geometry(), kBasketPaper);
+  ASSERT_GT(shop.ListBox1->count(), 2);
+  for (int i = 0; i < 3; ++i) {
+    const QRect row = shop.ListBox1->visualItemRect(shop.ListBox1->item(i));
+    EXPECT_EQ(row.height(), kBasketRule);
+    EXPECT_EQ(row.top(), i * kBasketRule);
+  }
+  // The paper has a rule just under each row's letters.
+  const QImage paper = shop.Image33->Picture();
+  ASSERT_EQ(paper.size(), kBasketPaper.size());
+  for (int i = 0; i < kBasketRows; ++i) {
+    const QColor rule = paper.pixelColor(100, kBasketFirstRow + (i + 1) * kBasketRule - 3);
+    EXPECT_GT(rule.blue(), rule.red()) << "row " << i;
+  }
+}
+
+TEST(ShopLook, SwatchesHaveAThinFrameOutsideTheirColour) {
+  TestApp app;
+  app.StartNewGame();
+  app.game.GameState.Reputation = 20;
+  TForm10& shop = *app.forms().Form10;
+  shop.BitBtn2Click();  // pastels, whose first colour is white
+  QFrame& panel = *shop.Panel[1];
+  const QImage shot = panel.grab().toImage();
+  const QRect swatch = shop.Image[1]->geometry();
+  const QColor white = app.game.ColourTable[1].Color;
+  // Filled edge to edge...
+  EXPECT_EQ(shot.pixelColor(swatch.topLeft()), white);
+  EXPECT_EQ(shot.pixelColor(swatch.bottomRight()), white);
+  // ...and framed in dark ink just outside.
+  const QPoint outside[] = {swatch.topLeft() - QPoint(1, 1),
+                            QPoint(swatch.center().x(), swatch.top() - 1),
+                            QPoint(swatch.right() + 1, swatch.center().y()),
+                            QPoint(swatch.center().x(), swatch.bottom() + 1)};
+  for (const QPoint& at : outside)
+    EXPECT_TRUE(Near(shot.pixelColor(at), theme::kInk, 40))
+        << at.x() << "," << at.y() << " " << shot.pixelColor(at).name().toStdString();
+}
+
+TEST(ShopLook, InfoBarFloatsWhereItCoversNoControlOfTheShop) {
+  ShownRoom room;
+  TForm10& shop = *room.app.forms().Form10;
+  room.app.game.GameState.Reputation = 40;
+  room.app.main().Shop1Click();
+  ASSERT_TRUE(shop.Showing());
+  const QRect bar = room.bar().frameGeometry();
+  auto onScreen = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+  std::vector<const QWidget*> controls = {shop.Button1, shop.Button2, shop.Button3, shop.ListBox1,
+                                          shop.Image33, shop.Memo1,   shop.Animate1};
+  for (QFrame* panel : shop.Panel) controls.push_back(panel);
+  for (const QWidget* control : controls)
+    EXPECT_FALSE(bar.intersects(onScreen(control))) << control->metaObject()->className();
+  shop.Close();
+}
+
+TEST(AssetRoot, TheCurrentFolderFirstThenTheProgramsOwn) {
+  TestApp app;
+  const fs::path empty = app.dir / "elsewhere";
+  fs::create_directories(empty);
+  const std::string game = app.dir.string();
+
+  EXPECT_EQ(ChooseAssetRoot(game, "/nowhere").root, game);
+  const AssetRootChoice fromElsewhere = ChooseAssetRoot(empty.string(), game);
+  EXPECT_EQ(fromElsewhere.root, game);
+  EXPECT_TRUE(fromElsewhere.error.empty());
+
+  const AssetRootChoice none = ChooseAssetRoot(empty.string(), empty.string());
+  EXPECT_TRUE(none.root.empty());
+  EXPECT_NE(none.error.find("'" + empty.string() + "'"), std::string::npos) << none.error;
+}
+
+TEST(AssetRoot, StartedFromAnotherFolderTheGameUsesTheProgramsFolder) {
+  TestApp app;
+  const fs::path elsewhere = app.dir / "elsewhere";
+  fs::create_directories(elsewhere);
+  app.platform.currentDirectory = elsewhere.string();
+  app.platform.programDirectory = app.dir.string();
+  app.Start();
+  EXPECT_EQ(app.game.AssetRoot, app.dir.string());
+  EXPECT_FALSE(app.main().CloseRequested());
+  EXPECT_TRUE(app.platform.messages.empty()) << app.platform.messages.front().text;
+  // Saving works there too.
+  EXPECT_TRUE(fs::exists(app.dir / "savegames" / "main.txc"));
+}
+
+TEST(AssetRoot, WithoutTheGamesFilesOneClearMessageAndTheEnd) {
+  TestApp app;
+  const fs::path elsewhere = app.dir / "elsewhere";
+  const fs::path program = app.dir / "bin";
+  fs::create_directories(elsewhere);
+  fs::create_directories(program);
+  app.platform.currentDirectory = elsewhere.string();
+  app.platform.programDirectory = program.string();
+  app.Start();
+  EXPECT_TRUE(app.main().CloseRequested());
+  ASSERT_EQ(app.platform.messages.size(), 1u);
+  const ScriptedPlatform::Message& message = app.platform.messages.front();
+  EXPECT_EQ(message.type, MsgType::Error);
+  EXPECT_NE(message.text.find(elsewhere.string()), std::string::npos) << message.text;
+  EXPECT_NE(message.text.find(program.string()), std::string::npos) << message.text;
+  // Nothing was written into a folder that is not the game's.
+  EXPECT_TRUE(fs::is_empty(elsewhere));
+}
+
+}  // namespace
+}  // namespace pictorio
