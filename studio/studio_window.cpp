@@ -1,5 +1,6 @@
 #include "studio/studio_window.h"
 
+#include <QPainter>
 #include <QPalette>
 #include <QVBoxLayout>
 
@@ -37,7 +38,24 @@ constexpr int kIconSide = 20;
 QIcon BrushIcon(Canvas& canvas, const char* brush) {
   const QImage* picture = canvas.BrushPicture(brush);
   if (!picture || picture->isNull()) return QIcon();
-  QImage shown = BrushStamp::FromPicture(*picture, QColor(40, 30, 20)).Image();
+  const QColor ink(40, 30, 20);
+  QImage shown = BrushStamp::FromPicture(*picture, ink).Image();
+  // A brush with nothing dark in it (the eraser's near-white block) would
+  // vanish on the button face: outline what it covers instead.
+  QRect covered;
+  bool anyDark = false;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) {
+      const QRgb p = shown.pixel(x, y);
+      if (qAlpha(p) == 0) continue;
+      covered |= QRect(x, y, 1, 1);
+      anyDark = anyDark || qGray(p) < 200;
+    }
+  if (!anyDark && !covered.isEmpty()) {
+    QPainter painter(&shown);
+    painter.setPen(ink);
+    painter.drawRect(covered.adjusted(0, 0, -1, -1));
+  }
   const int times = std::max(1, kIconSide / std::max(shown.width(), shown.height()));
   if (times > 1)
     shown = shown.scaled(shown.size() * times, Qt::KeepAspectRatio, Qt::FastTransformation);
