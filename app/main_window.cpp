@@ -11,6 +11,7 @@
 #include "app/saved_games.h"
 #include "core/game.h"
 #include "core/paths.h"
+#include "core/save_files.h"
 #include "core/text_file.h"
 #include "shop/shop_window.h"
 #include "shop/stock_window.h"
@@ -245,6 +246,9 @@ void TForm1::FormCreate() {
     return;
   }
   game_.AssetRoot = root.root;
+  // A save or a picture killed mid-write leaves its temporary file; the old file is intact.
+  RemoveSafeWriteLeftovers(AssetPath(game_, "\\savegames"));
+  RemoveSafeWriteLeftovers(AssetPath(game_, "\\pictures"));
   EnsureSaveIndex(game_);
   CheckDisplayMode();
   if (closeRequested_) return;
@@ -426,12 +430,7 @@ void TForm1::Shop1Click() {
   TForm10& shop = *forms_.Form10;
   // The shop covers the room; the clock in here keeps running meanwhile.
   if (shop.Showing()) shop.raise();
-  ShowOverRoom(shop, *this);
-  shop.activateWindow();
-  // The info bar floats above the shop; without a window manager to keep it
-  // there, it is lifted over the shop explicitly.
-  FloatAbove(*forms_.Form3, shop);
-  if (forms_.Form3->Showing()) forms_.Form3->raise();
+  CoverRoomWith(shop);
   // A missing animation leaves the shopkeeper still; the shop does not complain.
   shop.Animate1->SetFileName(AssetPath(game_, "\\avis\\a1.avi"));
   ShowMoney(*forms_.Form3, game_.GameState.Money);
@@ -439,7 +438,16 @@ void TForm1::Shop1Click() {
 
 void TForm1::paint1Click() {
   Calendar1->setEnabled(false);
-  forms_.Form2->show();
+  CoverRoomWith(*forms_.Form2);
+}
+
+void TForm1::CoverRoomWith(QWidget& window) {
+  ShowOverRoom(window, *this);
+  window.activateWindow();
+  // The info bar floats above a window that covers the room; without a window
+  // manager to keep it there, it is lifted over it explicitly.
+  FloatAbove(*forms_.Form3, window);
+  if (forms_.Form3->Showing()) forms_.Form3->raise();
 }
 
 void TForm1::SubmitPicturesClick(int venue) {

@@ -144,6 +144,8 @@ class TForm1 : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Shows a window over the whole room (shop, studio) with the info bar above it.
+  void CoverRoomWith(QWidget& window);
   void BuildScene();
   void BuildMenus();
   void OpenSound();

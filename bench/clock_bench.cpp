@@ -9,11 +9,10 @@
 #include "app/form_set.h"
 #include "app/game_flow.h"
 #include "app/main_window.h"
+#include "bench/quiet_platform.h"
 #include "core/game.h"
-#include "quiet_platform.h"
 #include "simulation/clock.h"
 #include "simulation/week_plan.h"
-#include "ui/platform.h"
 
 namespace {
 

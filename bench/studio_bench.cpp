@@ -11,14 +11,13 @@
 
 #include "app/form_set.h"
 #include "app/main_window.h"
+#include "bench/quiet_platform.h"
 #include "core/game.h"
-#include "quiet_platform.h"
 #include "studio/artwork_files.h"
 #include "studio/canvas.h"
 #include "studio/studio_window.h"
 #include "ui/canvas_view.h"
 #include "ui/picture_io.h"
-#include "ui/platform.h"
 
 namespace {
 

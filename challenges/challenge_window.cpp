@@ -118,7 +118,9 @@ void TForm13::FormClose() {
   // scored later or start the clock in the middle of another one.
   Timer1.SetEnabled(false);
   drawing = false;
-  game.platform.SetScreenCursor(0);
+  // The clock closes this window at the end of every day, also when it is not
+  // open; the studio's tool cursor must survive that.
+  if (Showing()) game.platform.SetScreenCursor(0);
   TForm1& main = *forms.Form1;
   ShowMoney(*forms.Form3, game.GameState.Money);
   backgroundload(game, forms);

@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "core/text_file.h"
 
@@ -68,7 +70,7 @@ bool WriteBytesSafely(const std::string& nativePath, const std::string& bytes, s
     return false;
   };
 
-  std::string temporary = FolderOf(nativePath) + "/.pictorio-save-XXXXXX";
+  std::string temporary = FolderOf(nativePath) + "/" + kSafeWritePrefix + "XXXXXX";
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) return fail(std::strerror(errno));
   const auto abandon = [&](int code) {
@@ -96,6 +98,36 @@ bool WriteBytesSafely(const std::string& nativePath, const std::string& bytes, s
     ::close(folder);
   }
   return true;
+}
+
+bool IsSafeWriteLeftover(const std::string& fileName) {
+  const std::string prefix = kSafeWritePrefix;
+  // mkstemp fills its six X with letters and digits only.
+  if (fileName.size() != prefix.size() + 6 || fileName.compare(0, prefix.size(), prefix) != 0)
+    return false;
+  for (std::size_t i = prefix.size(); i < fileName.size(); ++i)
+    if (!std::isalnum(static_cast<unsigned char>(fileName[i]))) return false;
+  return true;
+}
+
+int RemoveSafeWriteLeftovers(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::directory_iterator entries(folder, error);
+  if (error) return 0;
+  std::vector<fs::path> leftovers;
+  for (const fs::directory_entry& entry : entries) {
+    std::error_code ignored;
+    // A link or a folder of that name is not ours: only plain files are removed.
+    if (!entry.is_regular_file(ignored) || entry.is_symlink(ignored)) continue;
+    if (IsSafeWriteLeftover(entry.path().filename().string())) leftovers.push_back(entry.path());
+  }
+  int removed = 0;
+  for (const fs::path& file : leftovers) {
+    std::error_code ignored;
+    if (fs::remove(file, ignored)) ++removed;
+  }
+  return removed;
 }
 
 }  // namespace pictorio

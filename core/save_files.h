@@ -15,4 +15,12 @@ bool WriteTextLinesSafely(const std::string& nativePath, const std::vector<std::
 // The same for bytes written as they are (a painting's JPEG).
 bool WriteBytesSafely(const std::string& nativePath, const std::string& bytes, std::string* error);
 
+// The safe writes' temporary files are named this prefix plus six letters or
+// digits; a write killed before its rename leaves one behind.
+inline constexpr const char* kSafeWritePrefix = ".pictorio-save-";
+bool IsSafeWriteLeftover(const std::string& fileName);
+// Deletes the leftovers among the plain files of `folder` (not below it) and
+// nothing else; returns how many went. A missing folder has none.
+int RemoveSafeWriteLeftovers(const std::string& folder);
+
 }  // namespace pictorio

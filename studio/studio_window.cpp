@@ -1,5 +1,6 @@
 #include "studio/studio_window.h"
 
+#include <QPainter>
 #include <QPalette>
 #include <QVBoxLayout>
 
@@ -17,6 +18,7 @@
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
+#include "ui/screen_fit.h"
 #include "venues/free_pictures.h"
 
 namespace pictorio {
@@ -36,7 +38,24 @@ constexpr int kIconSide = 20;
 QIcon BrushIcon(Canvas& canvas, const char* brush) {
   const QImage* picture = canvas.BrushPicture(brush);
   if (!picture || picture->isNull()) return QIcon();
-  QImage shown = BrushStamp::FromPicture(*picture, QColor(40, 30, 20)).Image();
+  const QColor ink(40, 30, 20);
+  QImage shown = BrushStamp::FromPicture(*picture, ink).Image();
+  // A brush with nothing dark in it (the eraser's near-white block) would
+  // vanish on the button face: outline what it covers instead.
+  QRect covered;
+  bool anyDark = false;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) {
+      const QRgb p = shown.pixel(x, y);
+      if (qAlpha(p) == 0) continue;
+      covered |= QRect(x, y, 1, 1);
+      anyDark = anyDark || qGray(p) < 200;
+    }
+  if (!anyDark && !covered.isEmpty()) {
+    QPainter painter(&shown);
+    painter.setPen(ink);
+    painter.drawRect(covered.adjusted(0, 0, -1, -1));
+  }
   const int times = std::max(1, kIconSide / std::max(shown.width(), shown.height()));
   if (times > 1)
     shown = shown.scaled(shown.size() * times, Qt::KeepAspectRatio, Qt::FastTransformation);
@@ -281,6 +300,8 @@ void TForm2::FormClose() {
   // the calendar stays as the game's end left it.
   if (forms.Form1 && game.GameRunning) forms.Form1->Calendar1->setEnabled(true);
   ResetPanels();
+  // The info bar goes back to floating above the room.
+  FloatAbove(*forms.Form3, *forms.Room);
 }
 
 void TForm2::MarkPictureOpen() {

@@ -369,6 +369,14 @@ TEST_F(ChallengeTest, ATemplateWithNothingToCoverScoresZeroAndNoTrophy) {
   EXPECT_NE(app.platform.messages.back().text.find("Nice try."), std::string::npos);
 }
 
+TEST_F(ChallengeTest, TheEndOfADayLeavesTheStudiosToolCursorAlone) {
+  // The clock closes the hidden challenge window at hours 22 and 23; a player
+  // painting in the studio then keeps the pencil cursor.
+  app.platform.SetScreenCursor(1);
+  window().Close();
+  EXPECT_EQ(app.platform.screenCursor, 1);
+}
+
 TEST_F(ChallengeTest, LeavingDuringATaskLosesTheFeeAndNothingIsScoredLater) {
   state().Money = 100;
   Open();

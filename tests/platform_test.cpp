@@ -262,5 +262,13 @@ TEST(Components, TransparentImagesDropTheirBottomLeftColour) {
   EXPECT_EQ(image.toolTip(), "Go to Shop");
 }
 
+TEST(QtPlatform, DialogsShowEachLineBreakOnce) {
+  // The challenge's score text separates its lines with LF CR; "Nice try." ends with one.
+  EXPECT_EQ(DialogText("Cover = 10.00%\n\rFinal score = 5.00%\n\rNice try.\n\r"),
+            "Cover = 10.00%\nFinal score = 5.00%\nNice try.\n");
+  EXPECT_EQ(DialogText("a\r\nb\rc\n\nd"), "a\nb\nc\n\nd");
+  EXPECT_EQ(DialogText("Trailing blanks stay  "), "Trailing blanks stay  ");
+}
+
 }  // namespace
 }  // namespace pictorio

@@ -17,6 +17,7 @@ clang++ "${FLAGS[@]}" -I"$ROOT" \
 # shellcheck disable=SC2046
 clang++ "${FLAGS[@]}" -fPIC -I"$ROOT" $(pkg-config --cflags Qt6Gui) \
   "$ROOT/tests/fuzz/picture_reader_fuzz.cpp" "$ROOT/ui/picture_io.cpp" \
+  "$ROOT/core/save_files.cpp" "$ROOT/core/text_file.cpp" \
   $(pkg-config --libs Qt6Gui) -ljpeg -o "$OUT/picture_reader_fuzz"
 
 # The picture seeds are drawn afresh; new inputs go to the build folder and

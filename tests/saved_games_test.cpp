@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -54,17 +57,6 @@ Lines IndexNames(const TestApp& app) {
 
 fs::path GameFile(const TestApp& app, const std::string& name) {
   return app.dir / "savegames" / (name + ".sgm");
-}
-
-// The next modal window: choose `name` in the Load Game dialog and press Ok.
-void ChooseInLoadDialog(TestApp& app, const std::string& name) {
-  app.platform.modalScripts.push_back([name](QDialog& window) {
-    auto& dialog = dynamic_cast<TForm5&>(window);
-    const int item = dialog.ComboBox1->findText(QString::fromStdString(name));
-    ASSERT_GE(item, 0) << name << " is not offered";
-    dialog.ComboBox1->setCurrentIndex(item);
-    dialog.Button1Click();
-  });
 }
 
 // A game with something in every part of the file, on Monday at hour 8.
@@ -228,6 +220,77 @@ TEST(SavedGames, AFailedWriteLeavesThePreviousSaveAsItWas) {
   EXPECT_FALSE(app.game.HasSaveFile);
   EXPECT_FALSE(fs::exists(GameFile(app, "Unlucky")));
   EXPECT_EQ(IndexNames(app), Lines{"Careful"});
+}
+
+// Runs a safe write in a child process that the kernel kills once the file
+// passes `bytes`: a save killed mid-write, as a crash or a power cut leaves it.
+void KillWriteMidway(const fs::path& file, const std::string& bytes, rlim_t killAt) {
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    rlimit none{0, 0};
+    setrlimit(RLIMIT_CORE, &none);
+    std::signal(SIGXFSZ, SIG_DFL);
+    rlimit limit{killAt, killAt};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::string error;
+    WriteBytesSafely(file.string(), bytes, &error);
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+}
+
+std::vector<std::string> Names(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(SavedGames, StartUpClearsKilledWritesLeftoversAndNothingElse) {
+  TestApp app;
+  const fs::path saves = app.dir / "savegames";
+  const fs::path pictures = app.dir / "pictures";
+  WriteBytes(saves / "Kept.sgm", "old game");
+  WriteBytes(pictures / "Kept.jpg", "old picture");
+  KillWriteMidway(saves / "Kept.sgm", std::string(5000, 'g'), 1000);
+  KillWriteMidway(pictures / "Kept.jpg", std::string(5000, 'p'), 1000);
+  KillWriteMidway(pictures / "Other.jpg", std::string(5000, 'p'), 10);
+  EXPECT_EQ(Bytes(saves / "Kept.sgm"), "old game");
+  EXPECT_EQ(Names(saves).size(), 2u);
+  EXPECT_EQ(Names(pictures).size(), 3u);
+
+  // What looks alike but is not a leftover of ours stays.
+  const std::vector<std::string> others = {"notes.txt",
+                                           ".pictorio-save-",
+                                           ".pictorio-save-abc12",
+                                           ".pictorio-save-abc1234",
+                                           ".pictorio-save-ab-12",
+                                           "x.pictorio-save-abc123",
+                                           "Kept.sgm.pictorio-save-abc123"};
+  for (const std::string& name : others) WriteBytes(saves / name, "mine");
+  fs::create_directory(pictures / ".pictorio-save-Folder");
+  WriteBytes(pictures / ".pictorio-save-Folder" / ".pictorio-save-Inside", "mine");
+  WriteBytes(app.dir / "outside.txt", "mine");
+  fs::create_symlink(app.dir / "outside.txt", pictures / ".pictorio-save-Linked");
+  // Only the game's two folders are swept.
+  WriteBytes(app.dir / ".pictorio-save-RootXy", "mine");
+
+  app.Start();
+  std::vector<std::string> expected = others;
+  expected.push_back("Kept.sgm");
+  expected.push_back("main.txc");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Names(saves), expected);
+  EXPECT_EQ(Names(pictures), (std::vector<std::string>{".pictorio-save-Folder",
+                                                       ".pictorio-save-Linked", "Kept.jpg"}));
+  EXPECT_EQ(Bytes(pictures / "Kept.jpg"), "old picture");
+  EXPECT_TRUE(fs::exists(pictures / ".pictorio-save-Folder" / ".pictorio-save-Inside"));
+  EXPECT_EQ(Bytes(app.dir / "outside.txt"), "mine");
+  EXPECT_TRUE(fs::exists(app.dir / ".pictorio-save-RootXy"));
 }
 
 TEST(SavedGames, AFirstSaveWithoutAnIndexWritesNothing) {

@@ -130,6 +130,19 @@ TEST(StudioWindow, OpensFromTheEaselWithoutBlockingAndHoldsTheCalendar) {
   EXPECT_TRUE(st.app.platform.messages.empty());
 }
 
+TEST(StudioWindow, EveryToolButtonShowsItsBrushInInk) {
+  // A brush with nothing dark in it (the eraser) must not vanish on its button.
+  Studio st(0);
+  for (int k = 1; k <= 20; ++k) {
+    const QImage icon = st.s().BitBtn[static_cast<std::size_t>(k)]->icon().pixmap(40, 40).toImage();
+    bool inked = false;
+    for (int y = 0; y < icon.height() && !inked; ++y)
+      for (int x = 0; x < icon.width() && !inked; ++x)
+        inked = qAlpha(icon.pixel(x, y)) > 0 && qGray(icon.pixel(x, y)) < 200;
+    EXPECT_TRUE(inked) << "BitBtn" << k;
+  }
+}
+
 TEST(StudioWindow, NewPictureTakesOneWholeCanvas) {
   Studio st(1999);
   TForm2& s = st.s();

@@ -39,7 +39,7 @@ ModalResult QtPlatform::MessageDlg(const std::string& text, MsgType type, MsgBut
       box.setWindowTitle("Error");
       break;
   }
-  box.setText(QString::fromStdString(text));
+  box.setText(QString::fromStdString(DialogText(text)));
   switch (buttons) {
     case MsgButtons::Ok:
       box.setStandardButtons(QMessageBox::Ok);
@@ -106,6 +106,23 @@ void QtPlatform::SetMediaNotify(MediaChannel channel, std::function<void()> onEn
 
 std::vector<QImage> QtPlatform::LoadAnimation(const std::string& nativePath, std::string* error) {
   return DecodeAllFrames(nativePath, error);
+}
+
+std::string DialogText(const std::string& text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && i + 1 < text.size() && text[i + 1] == '\r') {
+      shown += '\n';
+      ++i;
+    } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      shown += '\n';
+      ++i;
+    } else {
+      shown += text[i] == '\r' ? '\n' : text[i];
+    }
+  }
+  return shown;
 }
 
 QCursor MakeCursor(const QImage& picture, int hotX, int hotY) {

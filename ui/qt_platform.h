@@ -43,6 +43,11 @@ class QtPlatform : public Platform {
   bool overrideCursor_ = false;
 };
 
+// A message as a dialog shows it: the game separates lines with line feed then
+// carriage return, which a message box would show as two breaks; each pair,
+// and any lone carriage return, becomes one line feed.
+std::string DialogText(const std::string& text);
+
 // Builds a cursor from its picture: black and white pixels, the rest see-through.
 QCursor MakeCursor(const QImage& picture, int hotX, int hotY);
 

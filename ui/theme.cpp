@@ -95,7 +95,7 @@ QString GameStyleSheet() {
   return QString(
              // Buttons: cream with a wooden rim, lighter under the mouse.
              "QPushButton { background: %4; border: 2px solid %2; border-radius: 6px;"
-             " padding: 3px 8px; color: %1; }"
+             " padding: 1px 8px; color: %1; }"
              "QPushButton:hover { background: #fff6e2; }"
              "QPushButton:pressed { background: #e6d2ac; }"
              "QPushButton:default { border-width: 3px; }"

@@ -56,7 +56,7 @@ TForm4::TForm4(Game& g, Forms& f) : TFormBase(g, f, "Calendar") {
   Memo1->setReadOnly(true);
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  // The rules between the days are drawn a little wider than the page: cut, not scrolled.
+  // The day rules are a little wider than the page; they are cut, not scrolled.
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   Label4 = MakeLabel(this, "Submit pictures to:", 16, 248, 200);

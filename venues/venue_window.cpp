@@ -138,6 +138,8 @@ void TForm9::FormShow() {
   Image19->hide();
   game.FleaResult = 0;
   RaiseInfoBar(forms);
+  // A visit after a sell-out leaves the flag set; the next event starts unsold.
+  allEntriesSold = false;
   CheckAllEntriesSold();
   // Kept here rather than in the notice: another notice (a fire) may come first.
   hostPicture_ = LoadPicture(AssetPath(game, sale.hostPicture));

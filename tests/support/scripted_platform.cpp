@@ -58,6 +58,8 @@ int ScriptedPlatform::Random(int n) {
   if (!randoms.empty()) {
     value = randoms.front();
     randoms.pop_front();
+  } else if (drawRandom) {
+    value = n > 0 ? drawRandom(n) : 0;
   }
   EXPECT_TRUE(n <= 0 || (value >= 0 && value < n)) << "Random(" << n << ") scripted " << value;
   return value;

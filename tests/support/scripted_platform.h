@@ -29,6 +29,9 @@ class ScriptedPlatform : public Platform {
   // if the script left it open.
   std::deque<std::function<void(QDialog&)>> modalScripts;
   std::deque<int> randoms;
+  // Draws Random(n) when no value is queued (a seeded generator for long runs);
+  // unset, every unqueued draw is defaultRandom.
+  std::function<int(int n)> drawRandom;
   std::deque<double> reals;
   // Runs while each message box is open, for what goes on beneath it (timers).
   std::function<void(const Message&)> whileMessageOpen;

@@ -5,6 +5,7 @@
 
 #include <atomic>
 
+#include "app/load_game_dialog.h"
 #include "app/main_window.h"
 
 namespace fs = std::filesystem;
@@ -76,6 +77,16 @@ void TestApp::RemoveAsset(const std::string& relative) {
   }
   ASSERT_TRUE(fs::exists(fs::symlink_status(at))) << relative;
   fs::remove(at);
+}
+
+void ChooseInLoadDialog(TestApp& app, const std::string& name) {
+  app.platform.modalScripts.push_back([name](QDialog& window) {
+    auto& dialog = dynamic_cast<TForm5&>(window);
+    const int item = dialog.ComboBox1->findText(QString::fromStdString(name));
+    ASSERT_GE(item, 0) << name << " is not offered";
+    dialog.ComboBox1->setCurrentIndex(item);
+    dialog.Button1Click();
+  });
 }
 
 }  // namespace pictorio

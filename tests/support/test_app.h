@@ -42,4 +42,7 @@ class TestApp {
   std::unique_ptr<FormSet> windows_;
 };
 
+// Scripts the next modal window: choose `name` in the Load Game dialog and press Ok.
+void ChooseInLoadDialog(TestApp& app, const std::string& name);
+
 }  // namespace pictorio

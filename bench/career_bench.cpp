@@ -1,0 +1,104 @@
+// A long career's bookkeeping: the saved-game text rebuilt (every sale, fire
+// and event end does it), a save and a load, with a thousand pictures painted.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/form_set.h"
+#include "app/load_game_dialog.h"
+#include "app/main_window.h"
+#include "app/saved_games.h"
+#include "bench/quiet_platform.h"
+#include "core/game.h"
+#include "ui/forms.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using namespace pictorio;
+
+constexpr int kPictures = 1000;
+
+// A game folder of its own: the generated assets linked, savegames and pictures empty.
+struct CareerFolder {
+  fs::path dir = fs::temp_directory_path() / ("pictorio-bench-" + std::to_string(::getpid()));
+  CareerFolder() {
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const auto& entry : fs::directory_iterator(PICTORIO_GAME_DIR)) {
+      const std::string name = entry.path().filename().string();
+      if (name == "savegames" || name == "pictures" || name[0] == '.') continue;
+      fs::create_symlink(entry.path(), dir / name);
+    }
+    fs::create_directories(dir / "savegames");
+    fs::create_directories(dir / "pictures");
+  }
+  ~CareerFolder() {
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+  }
+};
+
+// Ten years in: a thousand pictures, most sold, stock and trophies held, saved once.
+struct Career {
+  CareerFolder folder;
+  QuietPlatform platform;
+  Game game{platform};
+  std::unique_ptr<FormSet> windows;
+  Career() {
+    platform.folder = folder.dir.string();
+    windows = std::make_unique<FormSet>(game);
+    windows->forms().Form1->New1Click();
+    who& state = game.GameState;
+    for (int k = 1; k <= kPictures; ++k)
+      state.Pictures.push_back({"Study " + std::to_string(k), k % 3 ? "p" : "w", 1.0 + k * 0.01,
+                                false, k < kPictures - 20});
+    state.PictureCount = kPictures;
+    state.PicturesSold = kPictures - 21;
+    state.Money = 123456.78;
+    state.Reputation = 980;
+    for (int slot = 33; slot <= 57; ++slot) state.Stock[slot].Owned = true;
+    for (int slot = 33; slot <= 57; ++slot) state.Stock[slot].Units = 1000;
+    game.ElapsedHours = state.SavedHours = 10 * 8736 - 500;
+    SaveGame(game, windows->forms());
+  }
+  Forms& forms() { return windows->forms(); }
+};
+
+void BM_SnapshotCareer(benchmark::State& state) {
+  Career career;
+  for (auto _ : state) SnapshotGame(career.game, career.forms());
+  state.SetItemsProcessed(state.iterations() * kPictures);
+}
+BENCHMARK(BM_SnapshotCareer)->Unit(benchmark::kMillisecond);
+
+// Game > Save: the snapshot, then the safe write flushed to disk.
+void BM_SaveCareer(benchmark::State& state) {
+  Career career;
+  for (auto _ : state) SaveGame(career.game, career.forms());
+}
+BENCHMARK(BM_SaveCareer)->Unit(benchmark::kMillisecond);
+
+// Game > Load, as the player does it: the running game ends unsaved, the file
+// is read and checked, and the loaded game starts with one clock tick.
+void BM_LoadCareer(benchmark::State& state) {
+  Career career;
+  career.platform.whileModal = [](QDialog& window) {
+    if (auto* dialog = dynamic_cast<TForm5*>(&window)) {
+      dialog->ComboBox1->setCurrentIndex(dialog->ComboBox1->findText("Bench"));
+      dialog->Button1Click();
+    }
+  };
+  for (auto _ : state) {
+    career.forms().Form1->LoadGame1Click();
+    if (career.game.GameState.PictureCount != kPictures) {
+      state.SkipWithError(("load failed: " + career.platform.lastMessage).c_str());
+      break;
+    }
+  }
+}
+BENCHMARK(BM_LoadCareer)->Unit(benchmark::kMillisecond);
+
+}  // namespace
