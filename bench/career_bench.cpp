@@ -50,6 +50,7 @@ struct Career {
   Career() {
     platform.folder = folder.dir.string();
     windows = std::make_unique<FormSet>(game);
+    windows->FinishStartUp();
     windows->forms().Form1->New1Click();
     who& state = game.GameState;
     for (int k = 1; k <= kPictures; ++k)

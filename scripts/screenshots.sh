@@ -259,6 +259,13 @@ inner() {
   look wednesday
   menu 92 177 2 # Go To > Go to Event
   look challenge
+  click 100 104 1 # Paint Wall
+  look challenge-intro
+  xdotool key y # pay the fee
+  sleep 4.5     # "Ready in" three seconds
+  look challenge-started
+  for y in 120 140 160 180 200 220 240; do drag 240 $y 560 $y; done
+  sleep 0.5
   shot challenge
 
   kill "$pid"
