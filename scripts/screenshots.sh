@@ -171,9 +171,9 @@ inner() {
   colour 72 201 # its light green crown
   disc 302 350 42
   colour 46 175 313 # an orange house
-  for y in 440 448 456 464 472 480 488 496 504; do drag 520 $y 640 $y; done
-  colour 98 149 313 # and its red roof
-  for y in 430 422 414 406 398 390 382; do drag $((516 + (440 - y))) $y $((644 - (440 - y))) $y; done
+  for y in 440 448 456 464 472 480 488 496 504; do drag 400 $y 520 $y; done
+  colour 98 149 313 # and its red roof (clear of the info bar, which floats over the studio)
+  for y in 430 422 414 406 398 390 382; do drag $((396 + (440 - y))) $y $((524 - (440 - y))) $y; done
   save_picture "Summer Hills"
   shot studio
   # Three quicker ones: the flea market takes four pictures.
