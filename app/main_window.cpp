@@ -88,7 +88,9 @@ TImage* TForm1::MakeHiddenImage(const char* design, int left, int top, int width
 }
 
 void TForm1::BuildScene() {
-  Image1 = MakeImage("room.png", 0, 0, 801, 601);
+  // The splash covers the room at its first frame, so the room's own picture
+  // can wait until right after it like the hidden pieces.
+  Image1 = MakeHiddenImage("room.png", 0, 0, 801, 601);
   Image1->SetHint("Use dropdown-menu to start new game or load a previous one");
   Image2 = MakeHiddenImage("rack.png", 374, 81, 378, 482);
   Image3 = MakeHiddenImage("extinguisher.png", 129, 395, 65, 137);
@@ -129,7 +131,7 @@ void TForm1::BuildScene() {
   Image22->OnClick = [this] { Image22Click(); };
   Image23->OnClick = [this] { Image23Click(); };
 
-  Image19 = MakeImage("splash.png", 0, 0, 801, 601);
+  Image19 = MakeImage("splash.bmp", 0, 0, 801, 601);
   Image19->hide();
 }
 

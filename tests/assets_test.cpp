@@ -53,7 +53,7 @@ std::map<std::string, QSize> ExpectedPictures() {
   files["items/na.bmp"] = QSize(20, 20);
   files["items/none.bmp"] = QSize(24, 24);
   files["design/room.png"] = screen;
-  files["design/splash.png"] = screen;
+  files["design/splash.bmp"] = screen;
   files["design/shop.png"] = screen;
   files["design/challenge.png"] = screen;
   files["design/rack.png"] = QSize(378, 482);

@@ -106,9 +106,10 @@ TEST(StartUp, RoomComesFirstThenTheOtherWindowsPicturesAndSound) {
   app.RemoveAsset("sound/sounds/s1.wav");
   app.StartRoomOnly();
   TForm1& main = app.main();
-  // Before the first frame: the room and its splash, nothing that can wait.
-  EXPECT_FALSE(main.Image1->Picture().isNull());
+  // Before the first frame: the room with its splash over it, nothing that can
+  // wait, not even the room's own picture hidden under the splash.
   EXPECT_FALSE(main.Image19->Picture().isNull());
+  EXPECT_TRUE(main.Image1->Picture().isNull());
   EXPECT_EQ(app.forms().Form2, nullptr);
   EXPECT_TRUE(app.platform.tracks.empty());
   EXPECT_TRUE(app.platform.messages.empty());
@@ -119,7 +120,8 @@ TEST(StartUp, RoomComesFirstThenTheOtherWindowsPicturesAndSound) {
   ASSERT_NE(app.forms().Form13, nullptr);
   // A trophy won later shows its picture, on the rack and in its notice.
   for (int k = 1; k <= 12; ++k) EXPECT_FALSE(main.TrophyImage(k)->Picture().isNull()) << k;
-  for (TImage* piece : {main.Image2, main.Image3, main.Image4, main.Image5, main.Image6})
+  for (TImage* piece :
+       {main.Image1, main.Image2, main.Image3, main.Image4, main.Image5, main.Image6})
     EXPECT_FALSE(piece->Picture().isNull());
   EXPECT_EQ(app.platform.tracks.size(), 1u);
   EXPECT_EQ(app.platform.MessageTexts(),

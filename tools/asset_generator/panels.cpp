@@ -279,7 +279,8 @@ QImage NoticeBackdrop() {
 }  // namespace
 
 void MakePanels(Output& out) {
-  out.png("design/splash.png", Splash());
+  // Uncompressed: it is the one picture decoded before the first frame.
+  out.bmp("design/splash.bmp", Splash());
   out.png("design/infobar.png", InfoBar());
   out.png("design/calendar.png", CalendarPage());
   out.png("design/basket.png", BasketPaper());
