@@ -15,7 +15,8 @@ TForm6::TForm6(Game& g, Forms& f)
 void TForm6::Button1Click() {
   if (ComboBox1->currentIndex() < 0) return;
   const std::string name = ComboBox1->currentText().toStdString();
-  if (name == game.GameState.PlayerName) return;
+  // The running game's file is refused, also when it is a copy named otherwise.
+  if (name == game.GameState.PlayerName || name == game.SaveName) return;
   if (game.platform.MessageDlg("Are you sure you want to delete the game : '" + name + "'",
                                MsgType::Warning, MsgButtons::YesNo) != ModalResult::Yes)
     return;

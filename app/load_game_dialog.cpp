@@ -25,6 +25,7 @@ void TForm5::Button1Click() {
   bar.ListBox2.Clear();
   bar.ListBox3.Clear();
   bar.ListBox1.Items = std::move(lines);
+  ChosenGame = name;
   Close();
   game.HasSaveFile = true;
 }

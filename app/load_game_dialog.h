@@ -11,6 +11,10 @@ class TForm5 : public TSaveListDialog {
   TForm5(Game& game, Forms& forms);
 
   void Button1Click() override;
+
+  // The file the last Ok read, by its name in the index; empty until then.
+  // A copy's first line may name another player, so saves go back here.
+  std::string ChosenGame;
 };
 
 }  // namespace pictorio

@@ -1,6 +1,7 @@
 #include "app/saved_games.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "app/delete_game_dialog.h"
 #include "app/game_flow.h"
@@ -80,7 +81,7 @@ bool SaveNewGame(Game& game, Forms& forms) {
 }
 
 // Steps 7 to 15 of a load, over the saved-game text now held by the info bar.
-bool StartLoadedGame(Game& game, Forms& forms) {
+bool StartLoadedGame(Game& game, Forms& forms, const std::string& chosenGame) {
   TForm3& bar = *forms.Form3;
   LoadedGame loaded;
   std::string error;
@@ -94,6 +95,9 @@ bool StartLoadedGame(Game& game, Forms& forms) {
 
   who& state = game.GameState;
   state = std::move(loaded.state);
+  // Saves go back to the file the game came from, not to the one its first
+  // line names; a reload after a cancelled dialog keeps the file it had.
+  if (!chosenGame.empty()) game.SaveName = chosenGame;
   game.ElapsedHours = state.SavedHours;
   bar.Label1->setText(QString::fromStdString(state.PlayerName));
   ShowReputation(bar, state.Reputation);
@@ -200,8 +204,8 @@ bool SaveGame(Game& game, Forms& forms) {
   if (!game.HasSaveFile) return SaveNewGame(game, forms);
   SnapshotGame(game, forms);
   std::string error;
-  if (!WriteTextLinesSafely(SavedGamePath(game, game.GameState.PlayerName),
-                            forms.Form3->ListBox1.Items, &error)) {
+  if (!WriteTextLinesSafely(SavedGamePath(game, game.SaveName), forms.Form3->ListBox1.Items,
+                            &error)) {
     ReportError(game, error);
     return false;
   }
@@ -216,9 +220,11 @@ void LoadGame(Game& game, Forms& forms) {
   EndVenueEvent(game, forms);
   if (!ReadSaveIndex(game, forms)) return;
   main.Timer1.SetEnabled(false);
+  forms.Form5->ChosenGame.clear();
   game.platform.ShowModal(*forms.Form5);
+  const std::string chosen = std::exchange(forms.Form5->ChosenGame, {});
   // A game that was not saved (declined or failed) and is still running goes on.
-  if (!game.HasSaveFile || !StartLoadedGame(game, forms)) {
+  if (!game.HasSaveFile || !StartLoadedGame(game, forms, chosen)) {
     if (game.GameRunning) main.Timer1.SetEnabled(true);
   }
 }

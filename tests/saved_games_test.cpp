@@ -455,6 +455,41 @@ TEST(SavedGames, CancellingTheLoadDialog) {
   EXPECT_TRUE(app.platform.modalsShown.empty()) << "no Load Game dialog";
 }
 
+// A copy whose first line names another game's player saves back into
+// itself, never over that game; the running copy cannot be deleted.
+TEST(SavedGames, ALoadedCopySavesIntoItsOwnFile) {
+  TestApp app;
+  app.StartNewGame("Alice");
+  app.game.GameState.Money = 480.0;
+  SaveFirstTime(app);
+  const std::string alice = Bytes(GameFile(app, "Alice"));
+  Lines copy = FileLines(GameFile(app, "Alice"));
+  copy[3] = "25";
+  std::string error;
+  ASSERT_TRUE(WriteTextLinesSafely(GameFile(app, "Alice before the market").string(), copy, &error));
+  ASSERT_TRUE(WriteTextLinesSafely((app.dir / "savegames" / "main.txc").string(),
+                                   {"r", "r", "Alice", "Alice before the market"}, &error));
+
+  app.platform.answers.push_back(ModalResult::No);
+  ChooseInLoadDialog(app, "Alice before the market");
+  app.main().LoadGame1Click();
+  ASSERT_EQ(app.game.GameState.Money, 25.0);
+  app.platform.messages.clear();
+  app.game.GameState.Money = 30.0;
+  app.main().Save1Click();
+  EXPECT_EQ(Bytes(GameFile(app, "Alice")), alice);
+  EXPECT_EQ(FileLines(GameFile(app, "Alice before the market"))[3], "30");
+  EXPECT_TRUE(app.platform.messages.empty());
+
+  app.platform.modalScripts.push_back([&](QDialog&) {
+    app.forms().Form6->ComboBox1->setCurrentIndex(1);
+    app.forms().Form6->Button1Click();
+  });
+  app.main().Delete1Click();
+  EXPECT_TRUE(app.platform.messages.empty());
+  EXPECT_TRUE(fs::exists(GameFile(app, "Alice before the market")));
+}
+
 // A save that fails when a game ends must not lose it: the player is asked,
 // and No goes back to the running game exactly as it was.
 TEST(SavedGames, AFailedSaveAtTheEndOfAGameAsksBeforeLosingIt) {
