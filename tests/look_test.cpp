@@ -6,8 +6,10 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <cstdlib>
 #include <filesystem>
@@ -92,20 +94,36 @@ TEST(Theme, ButtonsWearTheWoodenRimAndCreamFace) {
   EXPECT_TRUE(rim);
 }
 
-TEST(Theme, NoWindowCarriesStylingOfItsOwn) {
+// Titles and names are shown as typed, never read as markup, and no game
+// text can be selected or dragged; message boxes included.
+void ExpectPlainText(QWidget& window, const std::string& what) {
+  window.ensurePolished();
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << what;
+    EXPECT_EQ(label->textInteractionFlags(), Qt::NoTextInteraction) << what;
+  }
+  for (const QPlainTextEdit* memo : window.findChildren<QPlainTextEdit*>()) {
+    if (memo->isReadOnly()) EXPECT_EQ(memo->textInteractionFlags(), Qt::NoTextInteraction) << what;
+  }
+}
+
+TEST(Theme, NoWindowCarriesStylingOfItsOwnAndAllTextIsPlain) {
   TestApp app;
   app.Start();
   Forms& f = app.forms();
-  const QWidget* windows[] = {f.Form1, f.Form2, f.Form3,  f.Form4,  f.Form5,  f.Form6, f.Form7,
-                              f.Form8, f.Form9, f.Form10, f.Form11, f.Form12, f.Form13};
-  for (const QWidget* window : windows) {
-    EXPECT_TRUE(window->styleSheet().isEmpty()) << window->windowTitle().toStdString();
+  QWidget* windows[] = {f.Form1, f.Form2, f.Form3,  f.Form4,  f.Form5,  f.Form6, f.Form7,
+                        f.Form8, f.Form9, f.Form10, f.Form11, f.Form12, f.Form13};
+  for (QWidget* window : windows) {
+    const std::string title = window->windowTitle().toStdString();
+    EXPECT_TRUE(window->styleSheet().isEmpty()) << title;
     for (const QWidget* part : window->findChildren<QWidget*>())
-      EXPECT_TRUE(part->styleSheet().isEmpty())
-          << window->windowTitle().toStdString() << " " << part->metaObject()->className();
+      EXPECT_TRUE(part->styleSheet().isEmpty()) << title << " " << part->metaObject()->className();
+    ExpectPlainText(*window, title);
   }
   ExpectGameLook(*f.Form5, "Load Game");
   ExpectGameLook(*f.Form6, "Delete Game");
+  QMessageBox box(QMessageBox::Warning, "Warning", "<i>Sunset</i>", QMessageBox::Ok);
+  ExpectPlainText(box, "message box");
 }
 
 TEST(Theme, NoticeStandsOnItsParchmentInBothLayouts) {

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -48,6 +51,25 @@ class SwatchFrameKeeper : public QObject {
   }
   QWidget& swatch_;
   QFrame& frame_;
+};
+
+// Fusion, with the game's rules for text: titles and names are shown exactly
+// as typed (Qt would guess at markup and even load images an <img> names),
+// and no text can be selected or dragged, so a drag that runs on from the
+// canvas into a window that just opened takes nothing with it.
+class GameStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  void polish(QWidget* widget) override {
+    QProxyStyle::polish(widget);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      label->setTextFormat(Qt::PlainText);
+      label->setTextInteractionFlags(Qt::NoTextInteraction);
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget); memo && memo->isReadOnly()) {
+      memo->setTextInteractionFlags(Qt::NoTextInteraction);
+    }
+  }
+  using QProxyStyle::polish;
 };
 
 }  // namespace
@@ -126,7 +148,7 @@ void ApplyGameTheme(QApplication& app) {
   InstallFontSubstitutes();
   // Fusion draws everything from the palette, so the parchment reaches the
   // parts the style sheet leaves alone (combo boxes, input lines, scroll bars).
-  if (QStyle* fusion = QStyleFactory::create("Fusion")) app.setStyle(fusion);
+  app.setStyle(new GameStyle(QStyleFactory::create("Fusion")));
   app.setPalette(GamePalette());
   app.setFont(GameFont());
   app.setStyleSheet(GameStyleSheet());
