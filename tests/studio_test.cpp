@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <csignal>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/saved_games.h"
 #include "core/save_text.h"
+#include "simulation/notice_window.h"
 #include "studio/load_artwork_dialog.h"
 #include "studio/stroke_rules.h"
 #include "studio/studio_window.h"
@@ -256,6 +258,38 @@ TEST(StudioWindow, AStrokeWithoutAToolCostsAndEarnsNothing) {
   st.Stroke(50, 50, 40);
   EXPECT_EQ(st.Units(4), 1000);
   EXPECT_EQ(s.session.PictureStyle, "z");
+}
+
+// A notice that opens during a drag ends the stroke there: its stamps are
+// paid and earn once, and the rest of the drag paints nothing.
+TEST(StudioWindow, AWindowOpeningOverAStrokeEndsIt) {
+  Studio st;
+  st.Own(kSlotCharcoal);
+  TForm2& s = st.s();
+  s.New1Click();
+  s.Charcoal1Click();
+  s.BitBtnClick(12);
+  const auto mouse = [&](QEvent::Type type, int x, Qt::MouseButtons held) {
+    const QPointF at(x, 100);
+    QMouseEvent event(type, at, s.Image100->mapToGlobal(at), Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(s.Image100, &event);
+  };
+  mouse(QEvent::MouseButtonPress, 100, Qt::LeftButton);
+  for (int x = 101; x < 106; ++x) mouse(QEvent::MouseMove, x, Qt::LeftButton);
+  TForm12& notice = *st.app.forms().Form12;
+  notice.setWindowModality(Qt::ApplicationModal);
+  notice.show();
+  EXPECT_FALSE(s.session.Drawing);
+  EXPECT_EQ(st.Units(kSlotCharcoal), 996);  // Round(6 / 1.5)
+  const double worth = s.session.PictureValue;
+  EXPECT_GT(worth, 0.0);
+  notice.hide();
+  mouse(QEvent::MouseMove, 300, Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, 300, Qt::NoButton);
+  EXPECT_EQ(st.Pixel(300, 100), kFresh);
+  EXPECT_EQ(st.Units(kSlotCharcoal), 996);
+  EXPECT_EQ(s.session.PictureValue, worth);
 }
 
 TEST(StudioWindow, OnlyOwnedColoursCanBePicked) {

@@ -18,15 +18,42 @@ void TCanvasView::paintEvent(QPaintEvent* event) {
 }
 
 void TCanvasView::mousePressEvent(QMouseEvent* event) {
-  if (OnMouseDown) OnMouseDown(event->button(), event->position().toPoint());
+  stroke_ = true;
+  strokeButton_ = event->button();
+  last_ = event->position().toPoint();
+  // Installing again only moves the filter to the front.
+  window()->installEventFilter(this);
+  if (OnMouseDown) OnMouseDown(strokeButton_, last_);
 }
 
 void TCanvasView::mouseMoveEvent(QMouseEvent* event) {
-  if (OnMouseMove) OnMouseMove(event->position().toPoint());
+  if (!stroke_) return;
+  last_ = event->position().toPoint();
+  if (OnMouseMove) OnMouseMove(last_);
 }
 
 void TCanvasView::mouseReleaseEvent(QMouseEvent* event) {
-  if (OnMouseUp) OnMouseUp(event->button(), event->position().toPoint());
+  // The first release ends the stroke; another button's release after it
+  // would charge the stroke's fixed costs twice.
+  if (!stroke_) return;
+  strokeButton_ = event->button();
+  last_ = event->position().toPoint();
+  EndStroke();
+}
+
+bool TCanvasView::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == QEvent::WindowBlocked) EndStroke();
+  return false;
+}
+
+void TCanvasView::hideEvent(QHideEvent*) {
+  EndStroke();
+}
+
+void TCanvasView::EndStroke() {
+  if (!stroke_) return;
+  stroke_ = false;
+  if (OnMouseUp) OnMouseUp(strokeButton_, last_);
 }
 
 }  // namespace pictorio

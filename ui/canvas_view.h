@@ -20,13 +20,23 @@ class TCanvasView : public QWidget {
   std::function<void(Qt::MouseButton, QPoint)> OnMouseUp;
 
  protected:
+  // A window that opens over a stroke (a notice, a question) or the view
+  // going away ends the stroke as a release would; the moves and the real
+  // release that follow belong to no stroke.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void EndStroke();
+
   const QImage& image_;
+  bool stroke_ = false;
+  Qt::MouseButton strokeButton_ = Qt::NoButton;
+  QPoint last_;
 };
 
 }  // namespace pictorio
