@@ -103,7 +103,8 @@ void ExpectPlainText(QWidget& window, const std::string& what) {
     EXPECT_EQ(label->textInteractionFlags(), Qt::NoTextInteraction) << what;
   }
   for (const QPlainTextEdit* memo : window.findChildren<QPlainTextEdit*>()) {
-    if (memo->isReadOnly()) EXPECT_EQ(memo->textInteractionFlags(), Qt::NoTextInteraction) << what;
+    if (!memo->isReadOnly()) continue;
+    EXPECT_EQ(memo->textInteractionFlags(), Qt::NoTextInteraction) << what;
   }
 }
 
