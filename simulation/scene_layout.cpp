@@ -9,8 +9,10 @@ namespace {
 
 void LoadOrReport(Game& game, TImage& image, const std::string& relativePath) {
   std::string error;
-  if (!image.LoadFromFile(AssetPath(game, relativePath), &error))
-    game.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
+  if (image.LoadFromFile(AssetPath(game, relativePath), &error)) return;
+  // Left as it was, the place would show what hung there at an earlier event.
+  image.SetPicture(QImage());
+  game.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
 }
 
 void HideAll(TForm9& venue) {
