@@ -170,17 +170,27 @@ TEST(Calendar, AfterTheMarketClosesItsButtonAsksThePlayerToComeBack) {
   Game& g = app.game;
   ASSERT_EQ(g.EventVenue, kVenueFlea) << "nothing was entered, so the venue is still set";
   ASSERT_FALSE(g.EventOpen);
-  Lines memo;
-  app.platform.modalScripts.push_back([&](QDialog& window) {
-    auto& entry = dynamic_cast<TForm8&>(window);
-    memo = entry.MemoText();
-    EXPECT_FALSE(entry.Button1->isEnabled());
-  });
-  app.forms().Form4->Button5Click();
-  EXPECT_EQ(memo, (Lines{"This is a Flea Market. Please come back to submit your pictures when "
-                         "there are other vendors. You need 4 pictures on that day."}));
-  EXPECT_EQ(app.platform.modalsShown.back(), "Submit Pictures");
-  for (const picrec& picture : g.GameState.Pictures) EXPECT_FALSE(picture.AtVenue);
+  // Right after the close, then at 23:00 with the calendar opened again.
+  for (bool calendarOpened : {false, true}) {
+    SCOPED_TRACE(calendarOpened);
+    if (calendarOpened) {
+      TickTo(app, kTuesday + 23);
+      app.main().Calendar1Click();
+      EXPECT_FALSE(app.forms().Form4->Button2->isEnabled());
+      EXPECT_FALSE(app.main().nowEvent1->isEnabled());
+    }
+    Lines memo;
+    app.platform.modalScripts.push_back([&](QDialog& window) {
+      auto& entry = dynamic_cast<TForm8&>(window);
+      memo = entry.MemoText();
+      EXPECT_FALSE(entry.Button1->isEnabled());
+    });
+    app.forms().Form4->Button5Click();
+    EXPECT_EQ(memo, (Lines{"This is a Flea Market. Please come back to submit your pictures when "
+                           "there are other vendors. You need 4 pictures on that day."}));
+    EXPECT_EQ(app.platform.modalsShown.back(), "Submit Pictures");
+    for (const picrec& picture : g.GameState.Pictures) EXPECT_FALSE(picture.AtVenue);
+  }
 }
 
 TEST(Calendar, MenuItemsForwardToTheCalendarsButtons) {
