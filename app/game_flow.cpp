@@ -125,6 +125,9 @@ void gameon(Game& game, Forms& forms) {
   main.SubmitPictures1->setEnabled(true);
   game.VenueAllowed = false;
   game.SellOutRewarded = false;
+  // The stall is laid out for the game that left it; this one lays out its own.
+  game.EventVisitPrepared = false;
+  game.EntriesSold = 0;
   for (int d = 1; d <= 7; ++d) game.WeekPlan[d].Active = false;
   forms.Form4->Button2->setEnabled(false);
   forms.Form11->RefreshStockList();

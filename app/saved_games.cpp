@@ -12,6 +12,7 @@
 #include "core/save_text.h"
 #include "core/text_file.h"
 #include "simulation/clock.h"
+#include "simulation/scene_layout.h"
 #include "simulation/trophies.h"
 #include "simulation/week_plan.h"
 #include "studio/studio_window.h"
@@ -119,6 +120,11 @@ bool StartLoadedGame(Game& game, Forms& forms, const std::string& chosenGame) {
   game.EventNoticeEnabled = false;
   BuildWeekPlan(game, forms);
   game.EventNoticeEnabled = true;
+  // The venue window is modal: no save falls between a sell-out and its bonus,
+  // so today's event found sold out was rewarded before it was saved.
+  const int v = game.EventVenue;
+  game.SellOutRewarded =
+      v != 0 && game.Venues[v].Submitted && SoldEntries(game, v) == game.Venues[v].Slots;
   bar.show();
   return true;
 }

@@ -15,7 +15,6 @@
 namespace pictorio {
 namespace {
 
-constexpr int kEventDayEnds = 22;
 constexpr int kFireHour = 6;
 constexpr int kBurglaryHour = 3;
 constexpr double kIncidentChance = 0.1;
@@ -27,20 +26,6 @@ constexpr int kBurglaryReputation = 15;
 void SetText(QLabel& label, const std::string& text) {
   const QString value = QString::fromStdString(text);
   if (label.text() != value) label.setText(value);
-}
-
-void CloseEventDay(Game& game, Forms& forms) {
-  if (game.EventOpen) {
-    TForm9& venue = *forms.Form9;
-    if (venue.Showing()) venue.Close();
-    venue.Timer1.SetEnabled(false);
-    EndVenueEvent(game, forms);
-    game.EventOpen = false;
-    game.EventVisitPrepared = false;
-  }
-  forms.Form13->Close();
-  forms.Form4->Button2->setEnabled(false);
-  forms.Form1->nowEvent1->setEnabled(false);
 }
 
 void RollFire(Game& game, Forms& forms) {
@@ -123,6 +108,20 @@ int PictureToSteal(const who& state) {
     if (!picture.AtVenue && !picture.Gone) return p;
   }
   return -1;
+}
+
+void CloseEventDay(Game& game, Forms& forms) {
+  if (game.EventOpen) {
+    TForm9& venue = *forms.Form9;
+    if (venue.Showing()) venue.Close();
+    venue.Timer1.SetEnabled(false);
+    EndVenueEvent(game, forms);
+    game.EventOpen = false;
+    game.EventVisitPrepared = false;
+  }
+  forms.Form13->Close();
+  forms.Form4->Button2->setEnabled(false);
+  forms.Form1->nowEvent1->setEnabled(false);
 }
 
 void EndVenueEvent(Game& game, Forms& forms) {

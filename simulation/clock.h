@@ -18,6 +18,8 @@ struct GameDate {
 inline constexpr int kHoursPerDay = 24;
 inline constexpr int kHoursPerWeek = 168;
 inline constexpr int kHoursPerYear = 8736;
+// The hour an event day closes; nothing opens again until the next day.
+inline constexpr int kEventDayEnds = 22;
 
 // Year, week, day and hour of an hour count (all 0-based).
 GameDate DateOfHour(int elapsedHours);
@@ -34,5 +36,9 @@ int PictureToSteal(const who& state);
 
 // Closes the current venue's event: unsold entries become free pictures again.
 void EndVenueEvent(Game& game, Forms& forms);
+
+// The end of the event day: the venue and the challenge close, the day's event
+// ends and "Go To Event" is disabled.
+void CloseEventDay(Game& game, Forms& forms);
 
 }  // namespace pictorio

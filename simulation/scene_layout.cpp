@@ -9,8 +9,10 @@ namespace {
 
 void LoadOrReport(Game& game, TImage& image, const std::string& relativePath) {
   std::string error;
-  if (!image.LoadFromFile(AssetPath(game, relativePath), &error))
-    game.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
+  if (image.LoadFromFile(AssetPath(game, relativePath), &error)) return;
+  // Left as it was, the place would show what hung there at an earlier event.
+  image.SetPicture(QImage());
+  game.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
 }
 
 void HideAll(TForm9& venue) {
@@ -38,22 +40,33 @@ void HangPictures(Game& game, TForm9& venue, int v) {
   }
 }
 
+// Pictures of entry k (1..n) of venue v that are sold.
+int SoldPicturesOfEntry(const Game& game, int v, int k) {
+  const std::string& title = game.Venues[v].Entries[static_cast<std::size_t>(k - 1)];
+  if (title.empty()) return 0;
+  int sold = 0;
+  for (const picrec& picture : game.GameState.Pictures)
+    if (picture.Title == title && picture.Gone) ++sold;
+  return sold;
+}
+
 void MarkSoldEntries(Game& game, TForm9& venue, int v) {
   game.EntriesSold = 0;
-  const std::vector<std::string>& entries = game.Venues[v].Entries;
   for (int k = 1; k <= SceneLayout[v - 1].Frames; ++k) {
-    const std::string& title = entries[static_cast<std::size_t>(k - 1)];
-    if (title.empty()) continue;
-    for (const picrec& picture : game.GameState.Pictures) {
-      if (picture.Title == title && picture.Gone) {
-        venue.SoldMark(k)->show();
-        ++game.EntriesSold;
-      }
-    }
+    const int sold = SoldPicturesOfEntry(game, v, k);
+    if (sold > 0) venue.SoldMark(k)->show();
+    game.EntriesSold += sold;
   }
 }
 
 }  // namespace
+
+int SoldEntries(const Game& game, int v) {
+  if (v < kVenueFlea || v > kVenueInternational) return 0;
+  int sold = 0;
+  for (int k = 1; k <= SceneLayout[v - 1].Frames; ++k) sold += SoldPicturesOfEntry(game, v, k);
+  return sold;
+}
 
 void ArrangeExhibitionScene(Game& game, Forms& forms, int v) {
   if (v < kVenueLocal || v > kVenueInternational) return;

@@ -43,4 +43,7 @@ void ArrangeExhibitionScene(Game& game, Forms& forms, int venue);
 // The same for the flea market stall; the gallery picture size is left alone.
 void ArrangeFleaScene(Game& game, Forms& forms);
 
+// The entries of venue v already sold, as the scene counts them into EntriesSold.
+int SoldEntries(const Game& game, int venue);
+
 }  // namespace pictorio

@@ -1,6 +1,7 @@
 #include "simulation/week_plan.h"
 
 #include "app/main_window.h"  // the plan rings the room's telephone and sets its event menu
+#include "simulation/clock.h"
 #include "simulation/notice_window.h"
 #include "simulation/scene_layout.h"
 #include "ui/forms.h"
@@ -151,6 +152,9 @@ void BuildWeekPlan(Game& game, Forms& forms) {
     main.nowEvent1->setEnabled(false);
   }
   game.TodayVenue = game.EventVenue;
+  // Built again after the day's close (the calendar at night, a game loaded
+  // late), the plan closes the day again: nothing reopens until tomorrow.
+  if (game.ClockHour >= kEventDayEnds) CloseEventDay(game, forms);
 
   calendar.SetDayList(CalendarDayList(game.WeekPlan, today, week));
   for (schedule& day : game.WeekPlan) day.Active = false;

@@ -85,6 +85,7 @@ TEST(Calendar, TheFleaMarketDayPathPlaysItsMusicAndOpensTheStallOnlyAfterEntries
   app.StartNewGame();
   for (int k = 1; k <= 4; ++k) AddPicture(app, "Pic " + std::to_string(k), 5.0);
   TickTo(app, kTuesday);
+  app.main().Save1Click();  // the morning's game, before anything is entered
   Game& g = app.game;
   TForm4& calendar = *app.forms().Form4;
   ASSERT_TRUE(calendar.Button2->isEnabled());
@@ -101,7 +102,7 @@ TEST(Calendar, TheFleaMarketDayPathPlaysItsMusicAndOpensTheStallOnlyAfterEntries
   EXPECT_FALSE(g.EventVisitPrepared);
 
   // Entering the four pictures lays out the stall once and opens it.
-  app.platform.modalScripts.push_back([&](QDialog& window) {
+  const auto enterFour = [&](QDialog& window) {
     auto& entry = dynamic_cast<TForm8&>(window);
     for (int k = 1; k <= 4; ++k) {
       entry.ComboBox1->setCurrentIndex(
@@ -109,7 +110,8 @@ TEST(Calendar, TheFleaMarketDayPathPlaysItsMusicAndOpensTheStallOnlyAfterEntries
       entry.Button1Click();
     }
     entry.Button2Click();
-  });
+  };
+  app.platform.modalScripts.push_back(enterFour);
   app.platform.modalsShown.clear();
   calendar.Button2Click();
   EXPECT_EQ(app.platform.modalsShown, (Lines{"Submit Pictures", "Event"}));
@@ -124,6 +126,16 @@ TEST(Calendar, TheFleaMarketDayPathPlaysItsMusicAndOpensTheStallOnlyAfterEntries
   calendar.Button2Click();
   EXPECT_EQ(app.platform.modalsShown, (Lines{"Submit Pictures", "Event"}));
   EXPECT_TRUE(venue.SoldMark(2)->Visible()) << "not laid out again";
+
+  // The morning's game, loaded again, lays out a stall of its own.
+  const qint64 hung = venue.Frame(1)->Picture().cacheKey();
+  app.platform.answers.push_back(ModalResult::No);  // do not save
+  ChooseInLoadDialog(app, "Tester");
+  app.main().LoadGame1Click();
+  app.platform.modalScripts.push_back(enterFour);
+  calendar.Button2Click();
+  EXPECT_NE(venue.Frame(1)->Picture().cacheKey(), hung);
+  EXPECT_FALSE(venue.SoldMark(2)->Visible());
 }
 
 TEST(Calendar, ANationalSubmissionOnTuesdayKeepsTheMarketAsTodaysEvent) {
@@ -170,17 +182,27 @@ TEST(Calendar, AfterTheMarketClosesItsButtonAsksThePlayerToComeBack) {
   Game& g = app.game;
   ASSERT_EQ(g.EventVenue, kVenueFlea) << "nothing was entered, so the venue is still set";
   ASSERT_FALSE(g.EventOpen);
-  Lines memo;
-  app.platform.modalScripts.push_back([&](QDialog& window) {
-    auto& entry = dynamic_cast<TForm8&>(window);
-    memo = entry.MemoText();
-    EXPECT_FALSE(entry.Button1->isEnabled());
-  });
-  app.forms().Form4->Button5Click();
-  EXPECT_EQ(memo, (Lines{"This is a Flea Market. Please come back to submit your pictures when "
-                         "there are other vendors. You need 4 pictures on that day."}));
-  EXPECT_EQ(app.platform.modalsShown.back(), "Submit Pictures");
-  for (const picrec& picture : g.GameState.Pictures) EXPECT_FALSE(picture.AtVenue);
+  // Right after the close, then at 23:00 with the calendar opened again.
+  for (bool calendarOpened : {false, true}) {
+    SCOPED_TRACE(calendarOpened);
+    if (calendarOpened) {
+      TickTo(app, kTuesday + 23);
+      app.main().Calendar1Click();
+      EXPECT_FALSE(app.forms().Form4->Button2->isEnabled());
+      EXPECT_FALSE(app.main().nowEvent1->isEnabled());
+    }
+    Lines memo;
+    app.platform.modalScripts.push_back([&](QDialog& window) {
+      auto& entry = dynamic_cast<TForm8&>(window);
+      memo = entry.MemoText();
+      EXPECT_FALSE(entry.Button1->isEnabled());
+    });
+    app.forms().Form4->Button5Click();
+    EXPECT_EQ(memo, (Lines{"This is a Flea Market. Please come back to submit your pictures when "
+                           "there are other vendors. You need 4 pictures on that day."}));
+    EXPECT_EQ(app.platform.modalsShown.back(), "Submit Pictures");
+    for (const picrec& picture : g.GameState.Pictures) EXPECT_FALSE(picture.AtVenue);
+  }
 }
 
 TEST(Calendar, MenuItemsForwardToTheCalendarsButtons) {

@@ -401,11 +401,15 @@ TEST_F(ChallengeTest, LeavingDuringATaskLosesTheFeeAndNothingIsScoredLater) {
   EXPECT_FALSE(app.main().Timer1.Enabled());
 }
 
-TEST_F(ChallengeTest, ClosedWhileTheQuestionIsOpenChargesNothing) {
-  // The clock may end the day while the intro question waits.
+TEST_F(ChallengeTest, TheDaysEndWhileTheQuestionIsOpenChargesNothing) {
+  // The clock ticks on under the intro question, into 22:00 of the challenge day.
+  app.game.ElapsedHours = 2 * 24 + 21;
   Open();
-  window().Close();
+  app.platform.whileMessageOpen = [this](const ScriptedPlatform::Message&) {
+    app.main().Timer1.Fire();
+  };
   Enter(2);
+  EXPECT_FALSE(window().Showing()) << "closed by the clock";
   EXPECT_EQ(state().Money, 25.0);
   EXPECT_TRUE(app.main().Timer1.Enabled());
   EXPECT_FALSE(window().Timer1.Enabled());

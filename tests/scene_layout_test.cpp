@@ -125,18 +125,25 @@ TEST(SceneLayout, TheFleaStallSizesOnlyItsOwnFourFrames) {
   EXPECT_FALSE(venue.Image17->Picture().isNull()) << "\\screens\\s6.jpg";
 }
 
-TEST(SceneLayout, AMissingPictureIsReportedAndTheRestStillHang) {
+TEST(SceneLayout, AMissingPictureIsReportedAndLeavesItsFrameEmpty) {
   TestApp app;
   app.StartNewGame();
+  Game& g = app.game;
+  // Tuesday's stall hung other pictures in the same frames.
+  EnterPictures(app, kVenueFlea, 4);
+  ArrangeFleaScene(g, app.forms());
+  g.GameState.Pictures.clear();
   EnterPictures(app, kVenueLocal, 5);
-  std::filesystem::remove(app.dir / "pictures" / "Picture 3.jpg");
-  ArrangeExhibitionScene(app.game, app.forms(), kVenueLocal);
+  std::filesystem::remove(app.dir / "pictures" / "Picture 1.jpg");
+  g.ElapsedHours = 3 * 24 - 1;  // the tick brings Thursday, the local show
+  app.main().Timer1Timer();
   const Lines messages = app.platform.MessageTexts();
   ASSERT_EQ(messages.size(), 2u);
-  EXPECT_NE(messages[1].find("Picture 3.jpg"), std::string::npos) << messages[1];
+  EXPECT_NE(messages[1].find("Picture 1.jpg"), std::string::npos) << messages[1];
   TForm9& venue = *app.forms().Form9;
   EXPECT_NEAR(FrameHue(venue.Frame(5)), 160, 6);
-  EXPECT_TRUE(venue.Frame(3)->Visible());
+  EXPECT_TRUE(venue.Frame(1)->Visible());
+  EXPECT_EQ(FrameHue(venue.Frame(1)), -2) << "empty, not the stall's picture";
 }
 
 TEST(SceneLayout, ATickOfTheSameDayReloadsNothing) {

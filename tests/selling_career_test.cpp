@@ -117,6 +117,11 @@ TEST(SellingCareer, FourPicturesSoldAtTheFleaMarketSurviveASaveAndALoad) {
   EXPECT_EQ(state.PicturesSold, 4);
   EXPECT_EQ(Text(bar.Label7), "88.72");
   for (const picrec& picture : state.Pictures) EXPECT_TRUE(picture.Gone);
+  // Back at the stall: it is sold out, and its "Well done" came before the save.
+  app.platform.modalsShown.clear();
+  calendar.Button2Click();
+  EXPECT_EQ(app.platform.modalsShown, (Lines{"Submit Pictures", "Event"}));
+  EXPECT_EQ(state.Reputation, 4);
   g.ElapsedHours = 24 + 21;
   app.main().Timer1Timer();
   EXPECT_FALSE(g.Venues[kVenueFlea].Submitted);

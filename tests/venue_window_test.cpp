@@ -219,6 +219,22 @@ TEST(VenueWindow, ANationalSellOutEarnsItsBonusAndTheMilestoneNotice) {
   venue.Close();
   EXPECT_EQ(g.GameState.Reputation, 61);
   EXPECT_TRUE(app.platform.modalsShown.empty());
+
+  // Nor after a save and a load, each time: the stall is modal, so the show
+  // was rewarded before it could be saved.
+  g.ElapsedHours = 168 + 5 * 24 + 7;  // the tick brings Saturday of week 2, the show's day
+  app.main().Timer1Timer();
+  app.main().Save1Click();
+  for (int load = 0; load < 2; ++load) {
+    app.platform.answers.push_back(ModalResult::No);  // saved already
+    ChooseInLoadDialog(app, "Tester");
+    app.main().LoadGame1Click();
+    ASSERT_EQ(g.EventVenue, kVenueNational);
+    app.platform.modalsShown.clear();
+    app.main().nowEvent1Click();
+    EXPECT_EQ(app.platform.modalsShown, Lines{"Event"});
+    EXPECT_EQ(g.GameState.Reputation, 61);
+  }
 }
 
 TEST(VenueWindow, LeavingWithoutASellOutShowsNoNotice) {
