@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -504,17 +505,23 @@ TEST(SavedGames, AFailedSaveAtTheEndOfAGameAsksBeforeLosingIt) {
 TEST(SavedGames, LoadDialogNamesTheMissingFile) {
   TestApp app;
   app.Start();
-  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nGhost\r\n");
+  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nGhost\r\nPipe\r\n");
+  // A pipe is no saved game, and is never waited on.
+  ASSERT_EQ(mkfifo(GameFile(app, "Pipe").c_str(), 0600), 0);
   bool stayedOpen = false;
   app.platform.modalScripts.push_back([&](QDialog& window) {
     auto& dialog = dynamic_cast<TForm5&>(window);
-    dialog.ComboBox1->setCurrentIndex(0);
-    dialog.Button1Click();
+    for (int chosen : {0, 1}) {
+      dialog.ComboBox1->setCurrentIndex(chosen);
+      dialog.Button1Click();
+    }
     stayedOpen = dialog.Showing();
   });
   app.main().LoadGame1Click();
-  const std::string file = (app.dir / "savegames" / "Ghost.sgm").string();
-  EXPECT_EQ(app.platform.MessageTexts(), Lines{"The file '" + file + "' could not be found."});
+  const auto notFound = [&](const char* name) {
+    return "The file '" + GameFile(app, name).string() + "' could not be found.";
+  };
+  EXPECT_EQ(app.platform.MessageTexts(), (Lines{notFound("Ghost"), notFound("Pipe")}));
   EXPECT_TRUE(stayedOpen);
   EXPECT_FALSE(app.game.GameRunning);
   EXPECT_FALSE(app.game.HasSaveFile);

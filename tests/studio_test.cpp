@@ -2,6 +2,7 @@
 // mouse, tools and colours taken from stock, and artworks saved and loaded.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QPaintEvent>
@@ -586,16 +587,21 @@ TEST(Artwork, AMissingFileIsReportedAndTheOpenPictureKept) {
   TForm2& s = st.s();
   s.New1Click();
   st.app.game.GameState.Pictures.push_back({"Lost", "p", 2, false, false});
-  st.app.platform.modalScripts.push_back([](QDialog& window) {
-    auto& dialog = dynamic_cast<TForm7&>(window);
-    dialog.ComboBox1->setCurrentIndex(0);
-    dialog.Button1Click();
-  });
-  s.Load1Click();
-  ASSERT_EQ(st.app.platform.messages.size(), 1u);
-  EXPECT_EQ(
-      st.app.platform.messages[0].text,
-      "The file '" + (st.app.dir / "pictures" / "Lost.jpg").string() + "' could not be found.");
+  // A pipe is no picture either, and is never waited on.
+  ASSERT_EQ(mkfifo(st.PictureFile("Pipe").c_str(), 0600), 0);
+  st.app.game.GameState.Pictures.push_back({"Pipe", "p", 2, false, false});
+  for (const int chosen : {0, 1}) {
+    st.app.platform.modalScripts.push_back([chosen](QDialog& window) {
+      auto& dialog = dynamic_cast<TForm7&>(window);
+      dialog.ComboBox1->setCurrentIndex(chosen);
+      dialog.Button1Click();
+    });
+    s.Load1Click();
+  }
+  const auto notFound = [&](const char* title) {
+    return "The file '" + st.PictureFile(title).string() + "' could not be found.";
+  };
+  ASSERT_EQ(st.app.platform.MessageTexts(), (Lines{notFound("Lost"), notFound("Pipe")}));
   EXPECT_EQ(st.app.platform.messages[0].type, MsgType::Error);
   EXPECT_FALSE(s.session.PictureTitled);
   EXPECT_EQ(s.Label2->text().toStdString(), "(Not yet saved)");
@@ -608,7 +614,7 @@ TEST(Artwork, AMissingFileIsReportedAndTheOpenPictureKept) {
     EXPECT_FALSE(dialog.ArtworkChosen);
   });
   s.Load1Click();
-  EXPECT_EQ(st.app.platform.messages.size(), 1u);
+  EXPECT_EQ(st.app.platform.messages.size(), 2u);
 }
 
 }  // namespace
