@@ -74,18 +74,10 @@ void SetPictureCountLine(std::vector<std::string>& text, int count) {
   text[1] = std::to_string(count);
 }
 
-std::optional<StoredPicture> FindPictureEntry(const std::vector<std::string>& text,
-                                              const std::string& title) {
-  std::optional<StoredPicture> found;
-  // From the second line on; an entry cut off at the end of the text is not one.
-  for (std::size_t i = 1; i + 3 < text.size(); ++i) {
-    if (text[i] != kPictureMarker || text[i + 1] != title) continue;
-    StoredPicture stored;
-    stored.style = text[i + 2];
-    stored.value = ParseSaveFloat(text[i + 3]).value_or(0.0);
-    found = stored;
-  }
-  return found;
+picrec* StudioRecord(who& state, const std::string& title) {
+  for (auto record = state.Pictures.rbegin(); record != state.Pictures.rend(); ++record)
+    if (record->Title == title) return &*record;
+  return nullptr;
 }
 
 }  // namespace pictorio

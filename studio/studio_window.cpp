@@ -350,11 +350,9 @@ void TForm2::SaveArtwork() {
       platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
       return;
     }
-    for (picrec& picture : game.GameState.Pictures) {
-      if (picture.Title != session.PictureTitle) continue;
-      picture.Value = session.PictureValue;
-      picture.Kind = session.PictureStyle;
-      break;
+    if (picrec* record = StudioRecord(game.GameState, session.PictureTitle)) {
+      record->Value = session.PictureValue;
+      record->Kind = session.PictureStyle;
     }
     return;
   }
@@ -413,9 +411,9 @@ void TForm2::Load1Click() {
       session.PictureTitle = title;
       session.PictureTitled = true;
       session.PictureValue = 0;
-      if (const auto stored = FindPictureEntry(forms.Form3->ListBox1.Items, title)) {
-        session.PictureStyle = stored->style;
-        session.PictureValue = stored->value;
+      if (const picrec* record = StudioRecord(game.GameState, title)) {
+        session.PictureStyle = record->Kind;
+        session.PictureValue = record->Value;
       }
       MarkPictureOpen();
       ResetPanels();

@@ -551,6 +551,12 @@ TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
   s.session.PictureStyle = "o";
   s.session.PictureValue = 1.25;
   st.SaveAs("Harbour");
+  // Saved again after another style was taken up: the text keeps the first
+  // save's entry until the next snapshot, the record has the second.
+  s.session.PictureStyle = "x";
+  s.session.PictureValue = 0.01;
+  st.app.platform.answers.push_back(ModalResult::Yes);
+  s.Save1Click();
   // A new picture over it; its save question answered No.
   st.app.platform.answers.push_back(ModalResult::No);
   s.New1Click();
@@ -573,8 +579,8 @@ TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
   s.Load1Click();
   EXPECT_EQ(offered, Lines{"Harbour"});
   EXPECT_EQ(s.session.PictureTitle, "Harbour");
-  EXPECT_EQ(s.session.PictureStyle, "o");
-  EXPECT_DOUBLE_EQ(s.session.PictureValue, 1.25);
+  EXPECT_EQ(s.session.PictureStyle, "x");
+  EXPECT_DOUBLE_EQ(s.session.PictureValue, 0.01);
   EXPECT_EQ(s.Label2->text().toStdString(), "Harbour");
   const QRgb p = st.Pixel(300, 300);
   EXPECT_NEAR(qRed(p), 10, 3);
