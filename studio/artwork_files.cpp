@@ -41,6 +41,10 @@ std::optional<std::string> ArtworkTitleProblem(const std::string& title) {
 }
 
 bool ArtworkTitleTaken(const Game& game, const std::string& title) {
+  // A sold picture whose file was deleted keeps its title: a new picture of
+  // that name would be taken for it by every search by title.
+  for (const picrec& picture : game.GameState.Pictures)
+    if (picture.Title == title) return true;
   // lstat: a dangling link or a folder of that name takes the title too.
   struct stat info {};
   return ::lstat(PicturePath(game, title).c_str(), &info) == 0;

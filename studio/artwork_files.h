@@ -19,7 +19,8 @@ std::string PicturePath(const Game& game, const std::string& title);
 // "PIC" is refused without a word elsewhere.
 std::optional<std::string> ArtworkTitleProblem(const std::string& title);
 
-// Any file of that name takes the title, readable as a picture or not.
+// Any picture of the game, file or no file, and any file of that name take
+// the title, readable as a picture or not.
 bool ArtworkTitleTaken(const Game& game, const std::string& title);
 
 // The "was used for a previous artwork" warning.

@@ -494,16 +494,20 @@ TEST(Artwork, TitlesThatWouldLeaveThePicturesFolderAreAskedAgain) {
   EXPECT_EQ(s.session.PictureTitle, "Safe");
 }
 
-TEST(Artwork, AnyFileOfThatNameTakesTheTitle) {
+TEST(Artwork, AnyFileOrPictureOfThatNameTakesTheTitle) {
   Studio st;
   TForm2& s = st.s();
   s.New1Click();
   std::ofstream(st.PictureFile("Dawn"), std::ios::binary) << "not a picture";
+  // Sold, and its file deleted since.
+  st.app.game.GameState.Pictures.push_back({"Sunset", "p", 5, false, true});
   st.app.platform.inputs.push_back("Dawn");
+  st.app.platform.inputs.push_back("Sunset");
   st.SaveAs("Dawn 2");
   EXPECT_EQ(
       st.app.platform.MessageTexts(),
-      Lines{"The name \"Dawn\" was used for a previous artwork. Please choose another name."});
+      (Lines{"The name \"Dawn\" was used for a previous artwork. Please choose another name.",
+             "The name \"Sunset\" was used for a previous artwork. Please choose another name."}));
   EXPECT_EQ(Bytes(st.PictureFile("Dawn")), "not a picture");
   EXPECT_TRUE(fs::exists(st.PictureFile("Dawn 2")));
 }
