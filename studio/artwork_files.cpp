@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QImage>
+#include <QString>
 #include <filesystem>
 #include <system_error>
 
@@ -20,6 +21,10 @@ std::optional<std::string> ArtworkTitleProblem(const std::string& title) {
   const std::string again = " Please choose another name.";
   switch (FileNameFault(title)) {
     case NameFault::None:
+      // Spaces alone make a file no one can tell apart and a blank line in every list.
+      if (QString::fromStdString(title).trimmed().isEmpty())
+        return "The name cannot be made of spaces only." + again;
+      return std::nullopt;
     case NameFault::Empty:
       return std::nullopt;
     case NameFault::Separator:

@@ -473,21 +473,22 @@ TEST(Artwork, CancelledTitleSavesNothing) {
   EXPECT_TRUE(fs::is_empty(st.app.dir / "pictures"));
 }
 
-TEST(Artwork, TitlesThatWouldLeaveThePicturesFolderAreAskedAgain) {
+TEST(Artwork, TitlesThatCannotNameAPictureAreAskedAgain) {
   Studio st;
   TForm2& s = st.s();
   s.New1Click();
-  for (const char* hostile : {"../escape", "a/b", "..", "PIC", "stuffx", "tab\there"})
+  for (const char* hostile : {"../escape", "a/b", "..", "PIC", "stuffx", "tab\there", "   "})
     st.app.platform.inputs.push_back(hostile);
   st.SaveAs("Safe");
   const Lines messages = st.app.platform.MessageTexts();
   // Every refusal but "PIC" says why and asks again.
-  ASSERT_EQ(messages.size(), 5u);
+  ASSERT_EQ(messages.size(), 6u);
   EXPECT_NE(messages[0].find("cannot contain \"/\""), std::string::npos);
   EXPECT_NE(messages[2].find("cannot be \"..\""), std::string::npos);
   EXPECT_NE(messages[3].find("uses for itself"), std::string::npos);
+  EXPECT_EQ(messages[5], "The name cannot be made of spaces only. Please choose another name.");
   for (const auto& m : st.app.platform.messages) EXPECT_EQ(m.type, MsgType::Warning);
-  EXPECT_EQ(st.app.platform.inputCaptions.size(), 7u);
+  EXPECT_EQ(st.app.platform.inputCaptions.size(), 8u);
   EXPECT_FALSE(fs::exists(st.app.dir / "escape.jpg"));
   EXPECT_FALSE(fs::exists(st.app.dir / "pictures" / "a"));
   EXPECT_TRUE(fs::exists(st.PictureFile("Safe")));
