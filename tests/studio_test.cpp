@@ -545,6 +545,29 @@ TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
   EXPECT_EQ(st.app.platform.messages.back().type, MsgType::Error);
   EXPECT_EQ(Bytes(st.PictureFile("Storm")), good);
   EXPECT_EQ(std::distance(fs::directory_iterator(st.app.dir / "pictures"), {}), 1);
+
+  // With a plain file where the folder was, leaving the painting is asked first.
+  fs::remove_all(st.app.dir / "pictures");
+  std::ofstream(st.app.dir / "pictures") << "not a folder";
+  const Lines failedThenAsked = {
+      "Do you want to save the current artwork? (Storm)", "?",
+      "The picture was not saved. Do you want to leave it without saving?"};
+  const int canvases = st.Units(kSlotCanvas);
+  for (const auto leave : {&TForm2::Exit1Click, &TForm2::New1Click}) {
+    st.app.platform.messages.clear();
+    st.app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::No};
+    (s.*leave)();
+    Lines shown = st.app.platform.MessageTexts();
+    ASSERT_EQ(shown.size(), 3u);
+    shown[1] = "?";  // the system's reason
+    EXPECT_EQ(shown, failedThenAsked);
+    EXPECT_TRUE(s.Showing());
+    EXPECT_EQ(s.Label2->text().toStdString(), "Storm");
+    EXPECT_EQ(st.Units(kSlotCanvas), canvases);
+  }
+  st.app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::Yes};
+  s.Exit1Click();
+  EXPECT_FALSE(s.Showing());
 }
 
 TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
