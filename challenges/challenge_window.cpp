@@ -86,6 +86,9 @@ TForm13::TForm13(Game& g, Forms& f)
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setReadOnly(true);
+  // Ten lines a task: the last few tasks tell all a look at it needs, and a
+  // long career must not pile up every line it ever wrote.
+  Memo1->setMaximumBlockCount(50);
   Memo1->hide();
 
   Timer1.OnTimer = [this] { Timer1Timer(); };

@@ -50,6 +50,25 @@ std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
 }
 
+// A picture's title becomes a path in the pictures folder. The studio has
+// always refused these faults, so only an edited file holds them, and they
+// would lead the path elsewhere. The other faults stay readable, so no save
+// the game ever wrote is refused: an empty or blank title still names a file
+// inside the folder, a marker word is read as a title since groups are read in
+// order, a too-long title only fails to open like a missing file, and a
+// Windows-1252 file cannot hold a character Windows-1252 lacks. FileNameFault
+// names these three before any of the others.
+bool LeadsOutOfPictures(const std::string& title) {
+  switch (FileNameFault(title)) {
+    case NameFault::Separator:
+    case NameFault::DotName:
+    case NameFault::ControlCharacter:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // What is written never lies beyond what is read back.
 double Bounded(double value, double most) {
   if (std::isnan(value)) return 0.0;
@@ -88,6 +107,11 @@ class Reader {
       return true;
     }
     return Fail(i, Quoted(lines_[i]) + " is not a number.");
+  }
+
+  bool Title(std::size_t i) {
+    if (!LeadsOutOfPictures(lines_[i])) return true;
+    return Fail(i, "the picture's title " + Quoted(lines_[i]) + " cannot name a picture file.");
   }
 
   bool Bool(std::size_t i, bool* value) {
@@ -325,7 +349,7 @@ bool ReadSavedGame(const std::vector<std::string>& lines, const OneBased<submitt
         picrec read;
         read.Title = lines[i + 1];
         read.Kind = lines[i + 2];
-        if (!in.Float(i + 3, &read.Value) || !in.Bool(i + 4, &read.Gone) ||
+        if (!in.Title(i + 1) || !in.Float(i + 3, &read.Value) || !in.Bool(i + 4, &read.Gone) ||
             !in.Bool(i + 5, &read.AtVenue))
           return false;
         if (!(std::fabs(read.Value) <= kMostMoney))
@@ -341,7 +365,7 @@ bool ReadSavedGame(const std::vector<std::string>& lines, const OneBased<submitt
         ++i;
         continue;
       }
-      if (!in.Whole(i, 2)) return false;
+      if (!in.Whole(i, 2) || !in.Title(i + 1)) return false;
       // Only the places the venue has; the spare last one is never written.
       if (placed[venue] < venues[venue].Slots)
         loaded.entries[venue][static_cast<std::size_t>(placed[venue])] = lines[i + 1];

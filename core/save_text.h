@@ -64,7 +64,8 @@ struct LoadedGame {
 // Reads a saved-game text. `venues` gives the codes and places of the four
 // venues. Groups are taken in file order, so a title that reads like a marker
 // stays a title; groups beyond the tables are ignored. False with the reason
-// (naming the line) when the text is damaged; `out` is then unspecified.
+// (naming the line) when the text is damaged, a picture title or venue entry
+// that would lead out of the pictures folder included; `out` is then unspecified.
 bool ReadSavedGame(const std::vector<std::string>& lines, const OneBased<submittedpic, 4>& venues,
                    LoadedGame* out, std::string* error);
 

@@ -2,10 +2,7 @@
 
 #include <iconv.h>
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
+#include "core/read_file.h"
 
 namespace pictorio {
 namespace {
@@ -64,18 +61,9 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 bool ReadTextLines(const std::string& nativePath, std::vector<std::string>* lines,
                    std::string* error) {
-  std::ifstream in(nativePath, std::ios::binary);
-  if (!in) {
-    if (error) *error = "Cannot open file \"" + nativePath + "\". " + std::strerror(errno);
-    return false;
-  }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) {
-    if (error) *error = "Cannot read file \"" + nativePath + "\".";
-    return false;
-  }
-  *lines = SplitLines(FromWindows1252(bytes.str()));
+  std::string bytes;
+  if (!ReadRegularFile(nativePath, &bytes, error)) return false;
+  *lines = SplitLines(FromWindows1252(bytes));
   return true;
 }
 

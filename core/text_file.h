@@ -11,7 +11,8 @@ std::string FromWindows1252(const std::string& bytes);
 // Nothing when the text holds a character Windows-1252 has no place for.
 std::optional<std::string> ToWindows1252(const std::string& utf8);
 
-// Reads a whole text file as lines (CR LF, LF or CR ends a line); false with the reason.
+// Reads a whole text file as lines (CR LF, LF or CR ends a line); false with
+// the reason. Only a regular file is read (ReadRegularFile).
 bool ReadTextLines(const std::string& nativePath, std::vector<std::string>* lines,
                    std::string* error);
 

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QImage>
+#include <QString>
 #include <filesystem>
 #include <system_error>
 
@@ -20,6 +21,10 @@ std::optional<std::string> ArtworkTitleProblem(const std::string& title) {
   const std::string again = " Please choose another name.";
   switch (FileNameFault(title)) {
     case NameFault::None:
+      // Spaces alone make a file no one can tell apart and a blank line in every list.
+      if (QString::fromStdString(title).trimmed().isEmpty())
+        return "The name cannot be made of spaces only." + again;
+      return std::nullopt;
     case NameFault::Empty:
       return std::nullopt;
     case NameFault::Separator:
@@ -41,6 +46,10 @@ std::optional<std::string> ArtworkTitleProblem(const std::string& title) {
 }
 
 bool ArtworkTitleTaken(const Game& game, const std::string& title) {
+  // A sold picture whose file was deleted keeps its title: a new picture of
+  // that name would be taken for it by every search by title.
+  for (const picrec& picture : game.GameState.Pictures)
+    if (picture.Title == title) return true;
   // lstat: a dangling link or a folder of that name takes the title too.
   struct stat info {};
   return ::lstat(PicturePath(game, title).c_str(), &info) == 0;
@@ -74,18 +83,10 @@ void SetPictureCountLine(std::vector<std::string>& text, int count) {
   text[1] = std::to_string(count);
 }
 
-std::optional<StoredPicture> FindPictureEntry(const std::vector<std::string>& text,
-                                              const std::string& title) {
-  std::optional<StoredPicture> found;
-  // From the second line on; an entry cut off at the end of the text is not one.
-  for (std::size_t i = 1; i + 3 < text.size(); ++i) {
-    if (text[i] != kPictureMarker || text[i + 1] != title) continue;
-    StoredPicture stored;
-    stored.style = text[i + 2];
-    stored.value = ParseSaveFloat(text[i + 3]).value_or(0.0);
-    found = stored;
-  }
-  return found;
+picrec* StudioRecord(who& state, const std::string& title) {
+  for (auto record = state.Pictures.rbegin(); record != state.Pictures.rend(); ++record)
+    if (record->Title == title) return &*record;
+  return nullptr;
 }
 
 }  // namespace pictorio

@@ -8,6 +8,8 @@
 namespace pictorio {
 
 struct Game;
+struct picrec;
+struct who;
 
 // The painting of `title`: AssetRoot + "\pictures\" + title + ".jpg", native.
 std::string PicturePath(const Game& game, const std::string& title);
@@ -17,7 +19,8 @@ std::string PicturePath(const Game& game, const std::string& title);
 // "PIC" is refused without a word elsewhere.
 std::optional<std::string> ArtworkTitleProblem(const std::string& title);
 
-// Any file of that name takes the title, readable as a picture or not.
+// Any picture of the game, file or no file, and any file of that name take
+// the title, readable as a picture or not.
 bool ArtworkTitleTaken(const Game& game, const std::string& title);
 
 // The "was used for a previous artwork" warning.
@@ -29,16 +32,15 @@ std::string TitleTakenWarning(const std::string& title);
 bool WriteArtwork(const Game& game, const std::string& title, const QImage& canvas,
                   std::string* error);
 
-// The saved-game text: a new picture's six lines, the count on line 2, and
-// the style and worth stored for a title (the last entry wins).
+// The saved-game text: a new picture's six lines and the count on line 2.
 void AppendPictureEntry(std::vector<std::string>& text, const std::string& title,
                         const std::string& style, double value);
 void SetPictureCountLine(std::vector<std::string>& text, int count);
-struct StoredPicture {
-  std::string style;
-  double value = 0.0;
-};
-std::optional<StoredPicture> FindPictureEntry(const std::vector<std::string>& text,
-                                              const std::string& title);
+
+// The record that holds a title's style and worth for the studio: every save
+// writes them there and Load Picture reads them back, so a loaded picture is
+// its last save even before the saved-game text is rebuilt. A game may hold an
+// old sold picture and a later one of the same title; the later one is painted.
+picrec* StudioRecord(who& state, const std::string& title);
 
 }  // namespace pictorio

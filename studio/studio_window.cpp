@@ -315,7 +315,7 @@ void TForm2::MarkPictureOpen() {
 void TForm2::New1Click() {
   // The item is disabled without a whole canvas; a stray call takes none either.
   if (game.GameState.Stock[kSlotCanvas].Units < 1000) return;
-  if (session.PictureOpen) SaveArtwork();
+  if (!SaveBeforeLeaving()) return;
   MarkPictureOpen();
   canvas.Fill(QColor(250, 250, 250));
   Image100->update();
@@ -338,31 +338,38 @@ void TForm2::Save1Click() {
   SaveArtwork();
 }
 
-void TForm2::SaveArtwork() {
+bool TForm2::SaveBeforeLeaving() {
+  if (!session.PictureOpen || SaveArtwork()) return true;
+  // The painting exists only on the canvas now, as a game that could not be
+  // saved exists only in memory: leaving it is asked, not done.
+  return game.platform.MessageDlg(
+             "The picture was not saved. Do you want to leave it without saving?", MsgType::Warning,
+             MsgButtons::YesNo) == ModalResult::Yes;
+}
+
+bool TForm2::SaveArtwork() {
   Platform& platform = game.platform;
   if (session.PictureTitled) {
     if (platform.MessageDlg(
             "Do you want to save the current artwork? (" + session.PictureTitle + ")",
             MsgType::Confirmation, MsgButtons::YesNo) != ModalResult::Yes)
-      return;
+      return true;
     std::string error;
     if (!WriteArtwork(game, session.PictureTitle, canvas.Image(), &error)) {
       platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
-      return;
+      return false;
     }
-    for (picrec& picture : game.GameState.Pictures) {
-      if (picture.Title != session.PictureTitle) continue;
-      picture.Value = session.PictureValue;
-      picture.Kind = session.PictureStyle;
-      break;
+    if (picrec* record = StudioRecord(game.GameState, session.PictureTitle)) {
+      record->Value = session.PictureValue;
+      record->Kind = session.PictureStyle;
     }
-    return;
+    return true;
   }
 
   std::string title;
   for (;;) {
     title = platform.InputBox("Save Artwork", "Please enter the name of the artwork", "");
-    if (title.empty()) return;
+    if (title.empty()) return true;
     // "PIC" would read as the start of a picture in the saved game.
     if (title == kPictureMarker) continue;
     if (const auto problem = ArtworkTitleProblem(title)) {
@@ -378,7 +385,7 @@ void TForm2::SaveArtwork() {
   std::string error;
   if (!WriteArtwork(game, title, canvas.Image(), &error)) {
     platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
-    return;
+    return false;
   }
   session.PictureTitle = title;
   TForm3& bar = *forms.Form3;
@@ -392,6 +399,7 @@ void TForm2::SaveArtwork() {
   session.PictureTitled = true;
   Label2->setText(QString::fromStdString(title));
   state.Pictures.back() = picrec{title, session.PictureStyle, session.PictureValue, false, false};
+  return true;
 }
 
 void TForm2::Load1Click() {
@@ -413,9 +421,9 @@ void TForm2::Load1Click() {
       session.PictureTitle = title;
       session.PictureTitled = true;
       session.PictureValue = 0;
-      if (const auto stored = FindPictureEntry(forms.Form3->ListBox1.Items, title)) {
-        session.PictureStyle = stored->style;
-        session.PictureValue = stored->value;
+      if (const picrec* record = StudioRecord(game.GameState, title)) {
+        session.PictureStyle = record->Kind;
+        session.PictureValue = record->Value;
       }
       MarkPictureOpen();
       ResetPanels();
@@ -427,7 +435,7 @@ void TForm2::Load1Click() {
 
 void TForm2::Exit1Click() {
   game.platform.SetScreenCursor(0);
-  if (session.PictureOpen) SaveArtwork();
+  if (!SaveBeforeLeaving()) return;
   Close();
 }
 

@@ -50,7 +50,12 @@ class TForm2 : public TFormBase {
   void Image100MouseMove(QPoint at);
   void Image100MouseUp(Qt::MouseButton button, QPoint at);
 
-  void SaveArtwork();
+  // False only when the picture could not be written: a No or a cancelled
+  // title is the player's choice and leaves nothing to keep.
+  bool SaveArtwork();
+  // Offers to save the open picture before Exit or New Picture leave it;
+  // false when it could not be saved and the player stays with it.
+  bool SaveBeforeLeaving();
   void MarkPictureOpen();
   void ResetPanels();
   void SetToolAvailability(int slot);

@@ -280,6 +280,15 @@ TEST_F(ChallengeTest, PaintingNothingIsANiceTryAndRestartsTheClock) {
   ASSERT_GE(memo.size(), 10u);
   EXPECT_EQ(memo[8], "%cover 0");
   EXPECT_EQ(memo[9], "%over 0");
+  // Ten lines a task; the memo keeps the last five tasks' however long the game.
+  state().Money = 100.0;
+  for (int task = 0; task < 5; ++task) {
+    Enter(2);
+    RunOut();
+  }
+  const std::vector<std::string> kept = window().MemoLines();
+  EXPECT_EQ(kept.size(), 50u);
+  EXPECT_EQ(kept.back(), "%over 0");
   // The picture stays and the tasks stay hidden until the window is shown again.
   EXPECT_FALSE(window().Image1->isHidden());
   EXPECT_TRUE(window().Button[2]->isHidden());

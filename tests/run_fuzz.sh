@@ -11,13 +11,14 @@ FLAGS=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recov
 
 clang++ "${FLAGS[@]}" -I"$ROOT" \
   "$ROOT/tests/fuzz/save_reader_fuzz.cpp" "$ROOT/core/save_text.cpp" "$ROOT/core/text_file.cpp" \
+  "$ROOT/core/read_file.cpp" \
   -o "$OUT/save_reader_fuzz"
 
 # Qt is built for position-independent code; the loader takes its BMP and PNG readers.
 # shellcheck disable=SC2046
 clang++ "${FLAGS[@]}" -fPIC -I"$ROOT" $(pkg-config --cflags Qt6Gui) \
   "$ROOT/tests/fuzz/picture_reader_fuzz.cpp" "$ROOT/ui/picture_io.cpp" \
-  "$ROOT/core/save_files.cpp" "$ROOT/core/text_file.cpp" \
+  "$ROOT/core/save_files.cpp" "$ROOT/core/text_file.cpp" "$ROOT/core/read_file.cpp" \
   $(pkg-config --libs Qt6Gui) -ljpeg -o "$OUT/picture_reader_fuzz"
 
 # The picture seeds are drawn afresh; new inputs go to the build folder and

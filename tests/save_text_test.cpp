@@ -253,6 +253,13 @@ TEST(SaveText, DamagedTextIsRefusedNamingTheLine) {
        "Line 11: \"1e999\" is not a number."},
       {"bad trophy", Header("0") + Lines{"trophiex", ""},
        "Line 9: \"\" is neither true nor false."},
+      {"title out of the pictures folder",
+       Header("1") + Lines{"PIC", "a\\..\\b", "o", "1", "0", "0"},
+       "Line 9: the picture's title \"a\\..\\b\" cannot name a picture file."},
+      {"title of dots", Header("1") + Lines{"PIC", "..", "o", "1", "0", "0"}, "Line 9:"},
+      {"title with a tab", Header("1") + Lines{"PIC", "a\tb", "o", "1", "0", "0"}, "Line 9:"},
+      {"entry out of the pictures folder", Header("0") + Lines{"FLEAXXB", "../b"},
+       "Line 9: the picture's title \"../b\""},
   };
   for (const Case& c : cases) {
     const std::string error = ReadError(c.lines);

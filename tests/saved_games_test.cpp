@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -539,17 +540,23 @@ TEST(SavedGames, AFailedSaveAtTheEndOfAGameAsksBeforeLosingIt) {
 TEST(SavedGames, LoadDialogNamesTheMissingFile) {
   TestApp app;
   app.Start();
-  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nGhost\r\n");
+  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nGhost\r\nPipe\r\n");
+  // A pipe is no saved game, and is never waited on.
+  ASSERT_EQ(mkfifo(GameFile(app, "Pipe").c_str(), 0600), 0);
   bool stayedOpen = false;
   app.platform.modalScripts.push_back([&](QDialog& window) {
     auto& dialog = dynamic_cast<TForm5&>(window);
-    dialog.ComboBox1->setCurrentIndex(0);
-    dialog.Button1Click();
+    for (int chosen : {0, 1}) {
+      dialog.ComboBox1->setCurrentIndex(chosen);
+      dialog.Button1Click();
+    }
     stayedOpen = dialog.Showing();
   });
   app.main().LoadGame1Click();
-  const std::string file = (app.dir / "savegames" / "Ghost.sgm").string();
-  EXPECT_EQ(app.platform.MessageTexts(), Lines{"The file '" + file + "' could not be found."});
+  const auto notFound = [&](const char* name) {
+    return "The file '" + GameFile(app, name).string() + "' could not be found.";
+  };
+  EXPECT_EQ(app.platform.MessageTexts(), (Lines{notFound("Ghost"), notFound("Pipe")}));
   EXPECT_TRUE(stayedOpen);
   EXPECT_FALSE(app.game.GameRunning);
   EXPECT_FALSE(app.game.HasSaveFile);
@@ -559,26 +566,38 @@ TEST(SavedGames, ADamagedFileIsRefusedAndNothingStarts) {
   TestApp app;
   app.StartNewGame("Whole");
   SaveFirstTime(app);
-  Lines damaged = FileLines(GameFile(app, "Whole"));
+  const Lines whole = FileLines(GameFile(app, "Whole"));
+  Lines damaged = whole;
   damaged[1] = "-4";
   std::string error;
   ASSERT_TRUE(WriteTextLinesSafely(GameFile(app, "Broken").string(), damaged, &error));
-  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nWhole\r\nBroken\r\n");
+  // A picture whose title would lead its file out of the pictures folder.
+  Lines astray = whole;
+  astray[1] = "1";
+  astray.insert(astray.end(), {"PIC", "../keepsake", "p", "0.1", "0", "0"});
+  ASSERT_TRUE(WriteTextLinesSafely(GameFile(app, "Astray").string(), astray, &error));
+  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nWhole\r\nBroken\r\nAstray\r\n");
 
   app.platform.messages.clear();
   app.platform.answers.push_back(ModalResult::No);  // end Whole without saving
   bool stayedOpen = false;
   app.platform.modalScripts.push_back([&](QDialog& window) {
     auto& dialog = dynamic_cast<TForm5&>(window);
-    dialog.ComboBox1->setCurrentIndex(1);
-    dialog.Button1Click();
+    for (int chosen : {1, 2}) {
+      dialog.ComboBox1->setCurrentIndex(chosen);
+      dialog.Button1Click();
+    }
     stayedOpen = dialog.Showing();
   });
   app.main().LoadGame1Click();
-  ASSERT_EQ(app.platform.messages.size(), 2u);
+  ASSERT_EQ(app.platform.messages.size(), 3u);
   EXPECT_EQ(app.platform.messages[1].text,
             "The saved game 'Broken' is damaged and cannot be loaded.\n"
             "Line 2: the number of pictures cannot be negative.");
+  EXPECT_EQ(app.platform.messages[2].text,
+            "The saved game 'Astray' is damaged and cannot be loaded.\nLine " +
+                std::to_string(whole.size() + 2) +
+                ": the picture's title \"../keepsake\" cannot name a picture file.");
   EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
   EXPECT_TRUE(stayedOpen);
   EXPECT_FALSE(app.game.GameRunning);

@@ -256,25 +256,6 @@ TEST(OilMix, ColourFormedBeforeUnusableTubesAreZeroed) {
   EXPECT_EQ(st.session.ActiveSlots[4], 0);
 }
 
-TEST(ArtworkText, EntriesCountAndTheLastEntryOfATitleWins) {
-  std::vector<std::string> text = {"Ann", "2", "0"};
-  AppendPictureEntry(text, "Sunset", "p", 0.35);
-  EXPECT_EQ(std::vector<std::string>(text.begin() + 3, text.end()),
-            (std::vector<std::string>{"PIC", "Sunset", "p", "0.35", "FALSE", "FALSE"}));
-  SetPictureCountLine(text, 3);
-  EXPECT_EQ(text[1], "3");
-  AppendPictureEntry(text, "Sunset", "x", 0.01);
-  const auto found = FindPictureEntry(text, "Sunset");
-  ASSERT_TRUE(found.has_value());
-  EXPECT_EQ(found->style, "x");
-  EXPECT_DOUBLE_EQ(found->value, 0.01);
-  EXPECT_FALSE(FindPictureEntry(text, "Dawn").has_value());
-  // An entry cut off at the end of the text is not read past it.
-  text.push_back("PIC");
-  text.push_back("Dawn");
-  EXPECT_FALSE(FindPictureEntry(text, "Dawn").has_value());
-}
-
 TEST(ArtworkTitle, TitlesThatCannotNameAFileAreRefusedWithTheReason) {
   for (const char* fine : {"Sunset", "Zoë", "a.b", "...", "Pics at dawn"})
     EXPECT_FALSE(ArtworkTitleProblem(fine).has_value()) << fine;

@@ -2,6 +2,7 @@
 // mouse, tools and colours taken from stock, and artworks saved and loaded.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -506,37 +507,42 @@ TEST(Artwork, CancelledTitleSavesNothing) {
   EXPECT_TRUE(fs::is_empty(st.app.dir / "pictures"));
 }
 
-TEST(Artwork, TitlesThatWouldLeaveThePicturesFolderAreAskedAgain) {
+TEST(Artwork, TitlesThatCannotNameAPictureAreAskedAgain) {
   Studio st;
   TForm2& s = st.s();
   s.New1Click();
-  for (const char* hostile : {"../escape", "a/b", "..", "PIC", "stuffx", "tab\there"})
+  for (const char* hostile : {"../escape", "a/b", "..", "PIC", "stuffx", "tab\there", "   "})
     st.app.platform.inputs.push_back(hostile);
   st.SaveAs("Safe");
   const Lines messages = st.app.platform.MessageTexts();
   // Every refusal but "PIC" says why and asks again.
-  ASSERT_EQ(messages.size(), 5u);
+  ASSERT_EQ(messages.size(), 6u);
   EXPECT_NE(messages[0].find("cannot contain \"/\""), std::string::npos);
   EXPECT_NE(messages[2].find("cannot be \"..\""), std::string::npos);
   EXPECT_NE(messages[3].find("uses for itself"), std::string::npos);
+  EXPECT_EQ(messages[5], "The name cannot be made of spaces only. Please choose another name.");
   for (const auto& m : st.app.platform.messages) EXPECT_EQ(m.type, MsgType::Warning);
-  EXPECT_EQ(st.app.platform.inputCaptions.size(), 7u);
+  EXPECT_EQ(st.app.platform.inputCaptions.size(), 8u);
   EXPECT_FALSE(fs::exists(st.app.dir / "escape.jpg"));
   EXPECT_FALSE(fs::exists(st.app.dir / "pictures" / "a"));
   EXPECT_TRUE(fs::exists(st.PictureFile("Safe")));
   EXPECT_EQ(s.session.PictureTitle, "Safe");
 }
 
-TEST(Artwork, AnyFileOfThatNameTakesTheTitle) {
+TEST(Artwork, AnyFileOrPictureOfThatNameTakesTheTitle) {
   Studio st;
   TForm2& s = st.s();
   s.New1Click();
   std::ofstream(st.PictureFile("Dawn"), std::ios::binary) << "not a picture";
+  // Sold, and its file deleted since.
+  st.app.game.GameState.Pictures.push_back({"Sunset", "p", 5, false, true});
   st.app.platform.inputs.push_back("Dawn");
+  st.app.platform.inputs.push_back("Sunset");
   st.SaveAs("Dawn 2");
   EXPECT_EQ(
       st.app.platform.MessageTexts(),
-      Lines{"The name \"Dawn\" was used for a previous artwork. Please choose another name."});
+      (Lines{"The name \"Dawn\" was used for a previous artwork. Please choose another name.",
+             "The name \"Sunset\" was used for a previous artwork. Please choose another name."}));
   EXPECT_EQ(Bytes(st.PictureFile("Dawn")), "not a picture");
   EXPECT_TRUE(fs::exists(st.PictureFile("Dawn 2")));
 }
@@ -573,6 +579,29 @@ TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
   EXPECT_EQ(st.app.platform.messages.back().type, MsgType::Error);
   EXPECT_EQ(Bytes(st.PictureFile("Storm")), good);
   EXPECT_EQ(std::distance(fs::directory_iterator(st.app.dir / "pictures"), {}), 1);
+
+  // With a plain file where the folder was, leaving the painting is asked first.
+  fs::remove_all(st.app.dir / "pictures");
+  std::ofstream(st.app.dir / "pictures") << "not a folder";
+  const Lines failedThenAsked = {
+      "Do you want to save the current artwork? (Storm)", "?",
+      "The picture was not saved. Do you want to leave it without saving?"};
+  const int canvases = st.Units(kSlotCanvas);
+  for (const auto leave : {&TForm2::Exit1Click, &TForm2::New1Click}) {
+    st.app.platform.messages.clear();
+    st.app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::No};
+    (s.*leave)();
+    Lines shown = st.app.platform.MessageTexts();
+    ASSERT_EQ(shown.size(), 3u);
+    shown[1] = "?";  // the system's reason
+    EXPECT_EQ(shown, failedThenAsked);
+    EXPECT_TRUE(s.Showing());
+    EXPECT_EQ(s.Label2->text().toStdString(), "Storm");
+    EXPECT_EQ(st.Units(kSlotCanvas), canvases);
+  }
+  st.app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::Yes};
+  s.Exit1Click();
+  EXPECT_FALSE(s.Showing());
 }
 
 TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
@@ -584,6 +613,12 @@ TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
   s.session.PictureStyle = "o";
   s.session.PictureValue = 1.25;
   st.SaveAs("Harbour");
+  // Saved again after another style was taken up: the text keeps the first
+  // save's entry until the next snapshot, the record has the second.
+  s.session.PictureStyle = "x";
+  s.session.PictureValue = 0.01;
+  st.app.platform.answers.push_back(ModalResult::Yes);
+  s.Save1Click();
   // A new picture over it; its save question answered No.
   st.app.platform.answers.push_back(ModalResult::No);
   s.New1Click();
@@ -606,8 +641,8 @@ TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
   s.Load1Click();
   EXPECT_EQ(offered, Lines{"Harbour"});
   EXPECT_EQ(s.session.PictureTitle, "Harbour");
-  EXPECT_EQ(s.session.PictureStyle, "o");
-  EXPECT_DOUBLE_EQ(s.session.PictureValue, 1.25);
+  EXPECT_EQ(s.session.PictureStyle, "x");
+  EXPECT_DOUBLE_EQ(s.session.PictureValue, 0.01);
   EXPECT_EQ(s.Label2->text().toStdString(), "Harbour");
   const QRgb p = st.Pixel(300, 300);
   EXPECT_NEAR(qRed(p), 10, 3);
@@ -620,16 +655,21 @@ TEST(Artwork, AMissingFileIsReportedAndTheOpenPictureKept) {
   TForm2& s = st.s();
   s.New1Click();
   st.app.game.GameState.Pictures.push_back({"Lost", "p", 2, false, false});
-  st.app.platform.modalScripts.push_back([](QDialog& window) {
-    auto& dialog = dynamic_cast<TForm7&>(window);
-    dialog.ComboBox1->setCurrentIndex(0);
-    dialog.Button1Click();
-  });
-  s.Load1Click();
-  ASSERT_EQ(st.app.platform.messages.size(), 1u);
-  EXPECT_EQ(
-      st.app.platform.messages[0].text,
-      "The file '" + (st.app.dir / "pictures" / "Lost.jpg").string() + "' could not be found.");
+  // A pipe is no picture either, and is never waited on.
+  ASSERT_EQ(mkfifo(st.PictureFile("Pipe").c_str(), 0600), 0);
+  st.app.game.GameState.Pictures.push_back({"Pipe", "p", 2, false, false});
+  for (const int chosen : {0, 1}) {
+    st.app.platform.modalScripts.push_back([chosen](QDialog& window) {
+      auto& dialog = dynamic_cast<TForm7&>(window);
+      dialog.ComboBox1->setCurrentIndex(chosen);
+      dialog.Button1Click();
+    });
+    s.Load1Click();
+  }
+  const auto notFound = [&](const char* title) {
+    return "The file '" + st.PictureFile(title).string() + "' could not be found.";
+  };
+  ASSERT_EQ(st.app.platform.MessageTexts(), (Lines{notFound("Lost"), notFound("Pipe")}));
   EXPECT_EQ(st.app.platform.messages[0].type, MsgType::Error);
   EXPECT_FALSE(s.session.PictureTitled);
   EXPECT_EQ(s.Label2->text().toStdString(), "(Not yet saved)");
@@ -642,7 +682,7 @@ TEST(Artwork, AMissingFileIsReportedAndTheOpenPictureKept) {
     EXPECT_FALSE(dialog.ArtworkChosen);
   });
   s.Load1Click();
-  EXPECT_EQ(st.app.platform.messages.size(), 1u);
+  EXPECT_EQ(st.app.platform.messages.size(), 2u);
 }
 
 }  // namespace

@@ -10,6 +10,8 @@ extern "C" {
 
 #include <memory>
 
+#include "core/read_file.h"
+
 namespace pictorio {
 namespace {
 
@@ -45,6 +47,7 @@ std::vector<QImage> DecodeAllFrames(const std::string& nativePath, std::string* 
     return std::vector<QImage>();
   };
 
+  if (!IsReadableRegularFile(nativePath, error)) return frames;
   AVFormatContext* rawFormat = nullptr;
   int rc = avformat_open_input(&rawFormat, nativePath.c_str(), nullptr, nullptr);
   if (rc < 0) return fail(AvError(rc));

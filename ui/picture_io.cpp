@@ -13,6 +13,7 @@
 #include <memory>
 #include <string_view>
 
+#include "core/read_file.h"
 #include "core/save_files.h"
 
 namespace pictorio {
@@ -226,25 +227,8 @@ bool SaveJpegSafely(const QImage& image, const std::string& nativePath, int qual
 }
 
 QImage LoadPicture(const std::string& nativePath, std::string* error) {
-  File f(std::fopen(nativePath.c_str(), "rb"));
-  if (!f) {
-    SetError(error, "Cannot open file \"" + nativePath + "\". " + std::strerror(errno));
-    return QImage();
-  }
   std::string bytes;
-  char chunk[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) {
-    bytes.append(chunk, got);
-    if (static_cast<long long>(bytes.size()) > kLargestPictureFile) {
-      SetError(error, "Cannot read picture \"" + nativePath + "\": the file is too large.");
-      return QImage();
-    }
-  }
-  if (std::ferror(f.get())) {
-    SetError(error, "Cannot read picture \"" + nativePath + "\". " + std::strerror(errno));
-    return QImage();
-  }
+  if (!ReadRegularFile(nativePath, &bytes, error, kLargestPictureFile)) return QImage();
   std::string reason;
   QImage image = DecodePicture(bytes, &reason);
   if (image.isNull()) SetError(error, "Cannot read picture \"" + nativePath + "\": " + reason);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <cstddef>
 #include <string>
 
 namespace pictorio {
@@ -9,7 +10,7 @@ namespace pictorio {
 // that claims more is damaged or hostile, and must not cost the memory it asks.
 inline constexpr int kLargestPictureSide = 8192;
 inline constexpr long long kLargestPictureArea = 4096LL * 4096;
-inline constexpr long long kLargestPictureFile = 64LL * 1024 * 1024;
+inline constexpr std::size_t kLargestPictureFile = 64 * 1024 * 1024;
 
 // Reads a picture file: JPEG through libjpeg, BMP and PNG through Qt.
 // A null image comes back with the reason when the file is missing or broken.

@@ -7,7 +7,8 @@
 #include <QMetaObject>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+
+#include "core/read_file.h"
 
 namespace pictorio {
 namespace {
@@ -19,13 +20,6 @@ constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 int Index(MediaChannel channel) {
   return static_cast<int>(channel);
-}
-
-bool Readable(const std::string& path, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (in) return true;
-  if (error) *error = "Cannot open file \"" + path + "\".";
-  return false;
 }
 
 }  // namespace
@@ -63,7 +57,7 @@ SdlAudio::~SdlAudio() {
 }
 
 bool SdlAudio::Open(MediaChannel channel, const std::string& path, std::string* error) {
-  if (!Readable(path, error)) return false;
+  if (!IsReadableRegularFile(path, error)) return false;
   if (!available_) return true;
   Stop(channel);
   if (channel == MediaChannel::Effects) {
