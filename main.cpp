@@ -5,14 +5,18 @@
 #include "app/form_set.h"
 #include "app/main_window.h"
 #include "core/game.h"
+#include "ui/display_settings.h"
 #include "ui/qt_platform.h"
 #include "ui/theme.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Pictorio");
-  // Before any window exists, so every one of them is born in the game's look.
+  QApplication::setOrganizationName("Pictorio");
+  // Before any window exists, so every one of them is born in the game's look
+  // and at the game's scale.
   pictorio::ApplyGameTheme(app);
+  pictorio::ApplySceneScale(pictorio::ReadDisplayChoice());
   // The one generator of chance, seeded from the clock once.
   const auto seed =
       static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count());

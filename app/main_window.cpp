@@ -24,6 +24,7 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
+#include "ui/display_settings.h"
 #include "ui/picture_io.h"
 #include "ui/screen_fit.h"
 #include "venues/calendar_window.h"
@@ -150,17 +151,52 @@ std::vector<QRect> TForm1::HotSpotsOnScreen() const {
 
 void TForm1::ShowRoom() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen && NeedsWholeScreen(screen->availableSize(), size())) {
-    // Maximised rather than full screen: a window manager keeps the info bar
-    // above a maximised window, but lifts a full-screen one over it.
-    setWindowFlag(Qt::FramelessWindowHint);
-    move(screen->availableGeometry().topLeft());
-    showMaximized();
-  } else {
+  if (!screen) {
     show();
+    return;
   }
+  const QRect whole = screen->geometry();
+  const QRect free = screen->availableGeometry();
+  if (ReadDisplayChoice() == DisplayChoice::FullScreen || NeedsWholeScreen(free.size(), size())) {
+    setWindowFlag(Qt::FramelessWindowHint);
+    if (!backdrop_) backdrop_.reset(MakeBackdrop());
+    backdrop_->setGeometry(whole);
+    backdrop_->show();
+    // Not maximised or full screen: the room keeps its size, and a window
+    // manager keeps the info bar above it.
+    move(whole.topLeft() + QPoint((whole.width() - width()) / 2, (whole.height() - height()) / 2));
+  } else {
+    move(free.topLeft() + QPoint((free.width() - width()) / 2, (free.height() - height()) / 2));
+  }
+  show();
   // The info bar comes with the other windows right after the first frame.
   if (forms_.Form3) FloatAbove(*forms_.Form3, *this);
+}
+
+void TForm1::ChooseDisplay(DisplayChoice choice) {
+  FullScreen1->setChecked(choice == DisplayChoice::FullScreen);
+  Window1->setChecked(choice == DisplayChoice::Window);
+  if (choice == ReadDisplayChoice()) return;
+  WriteDisplayChoice(choice);
+  // Qt takes its scale once, before the first window.
+  game_.platform.MessageDlg(
+      choice == DisplayChoice::Window
+          ? "The game will open in a window the next time it starts."
+          : "The game will fill the screen the next time it starts.",
+      MsgType::Information, MsgButtons::Ok);
+}
+
+void TForm1::FullScreen1Click() {
+  ChooseDisplay(DisplayChoice::FullScreen);
+}
+
+void TForm1::Window1Click() {
+  ChooseDisplay(DisplayChoice::Window);
+}
+
+void TForm1::SwitchDisplayClick() {
+  ChooseDisplay(ReadDisplayChoice() == DisplayChoice::Window ? DisplayChoice::FullScreen
+                                                             : DisplayChoice::Window);
 }
 
 void TForm1::BuildMenus() {
@@ -203,6 +239,19 @@ void TForm1::BuildMenus() {
   Normal1 = speed->addAction("Normal");
   speed->addSeparator();
   Pause1 = speed->addAction("Pause");
+  QMenu* display = options->addMenu("Display");
+  Display1 = display->menuAction();
+  FullScreen1 = display->addAction("Full screen");
+  Window1 = display->addAction("Window");
+  display->addSeparator();
+  SwitchDisplay1 = display->addAction("Switch");
+  SwitchDisplay1->setShortcut(Qt::Key_F11);
+  // The key works while the menus are hidden (the splash) too.
+  addAction(SwitchDisplay1);
+  for (QAction* item : {FullScreen1, Window1}) item->setCheckable(true);
+  const bool windowed = ReadDisplayChoice() == DisplayChoice::Window;
+  FullScreen1->setChecked(!windowed);
+  Window1->setChecked(windowed);
 
   Help1 = bar->addAction("Help");
 
@@ -233,6 +282,9 @@ void TForm1::BuildMenus() {
   OnManualCheck(fast1, [this] { fast1Click(); });
   OnManualCheck(Normal1, [this] { Normal1Click(); });
   connect(Pause1, &QAction::triggered, [this] { Pause1Click(); });
+  OnManualCheck(FullScreen1, [this] { FullScreen1Click(); });
+  OnManualCheck(Window1, [this] { Window1Click(); });
+  connect(SwitchDisplay1, &QAction::triggered, [this] { SwitchDisplayClick(); });
   connect(Help1, &QAction::triggered, [this] { Help1Click(); });
 }
 

@@ -4,11 +4,13 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <array>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "ui/components.h"
+#include "ui/screen_fit.h"
 
 namespace pictorio {
 
@@ -99,9 +101,15 @@ class TForm1 : public QMainWindow {
   // The four hot spots where they are on screen.
   std::vector<QRect> HotSpotsOnScreen() const;
 
-  // Shows the room: on a screen too small for it and a window frame, it
-  // covers the whole screen undecorated, so nothing of it is pushed off.
+  // Shows the room as the player chose: filling the screen, the scene in the
+  // middle with black around it, or framed in the middle of the desktop. On a
+  // screen too small for a frame it always fills the screen.
   void ShowRoom();
+  // Options > Display: remembered for the next start, when the game takes
+  // the scale it gives; F11 switches to the other one.
+  void FullScreen1Click();
+  void Window1Click();
+  void SwitchDisplayClick();
 
   TTimer Timer1{5000};
   TTimer Timer2{5000};
@@ -135,6 +143,10 @@ class TForm1 : public QMainWindow {
   QAction* fast1;
   QAction* Normal1;
   QAction* Pause1;
+  QAction* Display1;
+  QAction* FullScreen1;
+  QAction* Window1;
+  QAction* SwitchDisplay1;
   QAction* Help1;
 
   int Timer2Ticks() const { return timer2Ticks_; }
@@ -150,6 +162,7 @@ class TForm1 : public QMainWindow {
   void BuildMenus();
   void OpenSound();
   void SetSpeed(QAction* item, int intervalMs);
+  void ChooseDisplay(DisplayChoice choice);
   TImage* MakeImage(const char* design, int left, int top, int width, int height);
   // A piece of the room that is hidden at start: its picture is decoded in FinishStartUp.
   TImage* MakeHiddenImage(const char* design, int left, int top, int width, int height);
@@ -157,6 +170,7 @@ class TForm1 : public QMainWindow {
   Game& game_;
   Forms& forms_;
   QWidget* scene_;
+  std::unique_ptr<QWidget> backdrop_;
   int timer2Ticks_ = 0;
   bool shownOnce_ = false;
   bool startUpFinished_ = false;

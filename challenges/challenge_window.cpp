@@ -38,7 +38,7 @@ QLabel* MakeLabel(QWidget* parent, const char* text, int top, int width, int hei
 TForm13::TForm13(Game& g, Forms& f)
     : TFormBase(g, f, "Challenge"), MediaPlayer1(g.platform, MediaChannel::Music) {
   // Borderless over the whole 800 x 600 screen.
-  setWindowFlag(Qt::FramelessWindowHint);
+  SetRoomPlace(RoomPlace::Covering);
   setFixedSize(kWidth, kHeight);
   setFont(GameFont());
 
@@ -100,7 +100,6 @@ TForm13::TForm13(Game& g, Forms& f)
 }
 
 void TForm13::FormShow() {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().topLeft());
   drawing = false;
   challengeMusicPlaying = false;
   Image1->hide();

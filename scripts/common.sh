@@ -1,5 +1,6 @@
 # Shared by play.sh and test.sh: the Debian packages the game needs, and the build.
 PICTORIO_PACKAGES="build-essential cmake ninja-build pkg-config libgtest-dev libbenchmark-dev \
+qt6-base-private-dev \
 libjpeg62-turbo-dev qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont \
 libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libsndfile1-dev libsmf-dev \
 clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick fonts-urw-base35"

@@ -66,7 +66,7 @@ QIcon BrushIcon(Canvas& canvas, const char* brush) {
 
 TForm2::TForm2(Game& g, Forms& f) : TFormBase(g, f, "Studio"), canvas(g) {
   // A full-screen room of its own, like the shop.
-  setWindowFlag(Qt::FramelessWindowHint);
+  SetRoomPlace(RoomPlace::Covering);
   setFont(GameFont(10, true));
 
   auto* layout = new QVBoxLayout(this);
@@ -264,7 +264,6 @@ bool TForm2::Build() {
 // ----- the studio's life -----
 
 void TForm2::FormShow() {
-  if (forms.Room) move(forms.Room->geometry().topLeft());
   Save1->setEnabled(false);
   session.PictureOpen = false;
   Style1->setEnabled(false);

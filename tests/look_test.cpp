@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <cstdlib>
 #include <filesystem>
 
@@ -25,6 +26,7 @@
 #include "studio/load_artwork_dialog.h"
 #include "studio/studio_window.h"
 #include "support/test_app.h"
+#include "ui/display_settings.h"
 #include "ui/fonts.h"
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
@@ -226,6 +228,76 @@ TEST(Room, CoversSmallScreensWholeAndStaysAWindowOnBigOnes) {
   EXPECT_TRUE(NeedsWholeScreen(QSize(640, 480), room));
   EXPECT_FALSE(NeedsWholeScreen(QSize(1024, 768), room));
   EXPECT_FALSE(NeedsWholeScreen(QSize(1920, 1080), room));
+}
+
+TEST(Room, ScaleIsTheLargestThatFitsTheScreenOrTheFramedWindow) {
+  struct Row {
+    DisplayChoice choice;
+    QSize screen;
+    QSize free;
+    double scale;
+  };
+  const auto full = DisplayChoice::FullScreen;
+  const auto window = DisplayChoice::Window;
+  const Row rows[] = {
+      {full, {800, 600}, {800, 600}, 1.0},        {full, {1366, 768}, {1366, 740}, 1.28},
+      {full, {1920, 1080}, {1920, 1040}, 1.8},    {full, {2560, 1440}, {2560, 1400}, 2.4},
+      {full, {3840, 2160}, {3840, 2160}, 3.6},    {full, {640, 480}, {640, 480}, 1.0},
+      {full, {1280, 1024}, {1280, 1024}, 1.6},    // a square screen: the width decides
+      {window, {1920, 1080}, {1920, 1040}, 1.65},  // a task bar and a title bar
+      {window, {1920, 1080}, {1920, 1080}, 1.72}, {window, {1024, 768}, {1024, 738}, 1.15},
+      {window, {800, 600}, {800, 600}, 1.0},
+  };
+  for (const Row& row : rows)
+    EXPECT_DOUBLE_EQ(SceneScale(row.choice, row.screen, row.free), row.scale)
+        << row.screen.width() << "x" << row.screen.height();
+}
+
+// Options > Display and F11: remembered for the next start, which takes the
+// scale; a settings value the game never wrote reads as the whole screen.
+TEST(Room, DisplayChoiceIsRememberedAndSaysWhenItApplies) {
+  TestApp app;
+  app.Start();
+  TForm1& room = app.main();
+  ASSERT_EQ(ReadDisplayChoice(), DisplayChoice::FullScreen);
+  EXPECT_TRUE(room.FullScreen1->isChecked());
+  room.Window1->trigger();
+  EXPECT_EQ(ReadDisplayChoice(), DisplayChoice::Window);
+  EXPECT_TRUE(room.Window1->isChecked());
+  EXPECT_FALSE(room.FullScreen1->isChecked());
+  room.Window1->trigger();  // already the choice: nothing to say
+  room.SwitchDisplay1->trigger();
+  EXPECT_EQ(ReadDisplayChoice(), DisplayChoice::FullScreen);
+  EXPECT_TRUE(room.FullScreen1->isChecked());
+  EXPECT_EQ(app.platform.MessageTexts(),
+            (std::vector<std::string>{"The game will open in a window the next time it starts.",
+                                      "The game will fill the screen the next time it starts."}));
+  QSettings().setValue("display", "\x01<huge>");
+  EXPECT_EQ(ReadDisplayChoice(), DisplayChoice::FullScreen);
+  QSettings().remove("display");
+}
+
+// Wherever the room stands, the game's windows stand on it: the scenes as
+// big as the room over it, the dialogs in its middle.
+TEST(Room, WindowsStandOnTheRoom) {
+  TestApp app;
+  app.StartNewGame("Tester");
+  Forms& f = app.forms();
+  f.Form1->move(120, 40);
+  const QRect room = f.Form1->geometry();
+  for (TFormBase* scene : std::initializer_list<TFormBase*>{f.Form2, f.Form8, f.Form9, f.Form13}) {
+    scene->show();
+    EXPECT_EQ(scene->geometry(), room) << scene->Caption();
+    EXPECT_TRUE(scene->windowFlags() & Qt::FramelessWindowHint) << scene->Caption();
+    scene->hide();
+  }
+  for (TFormBase* dialog : std::initializer_list<TFormBase*>{f.Form4, f.Form5, f.Form6, f.Form7}) {
+    dialog->show();
+    // Placed by its frame, so its inside stands lower by a title bar at most.
+    EXPECT_LE((dialog->geometry().center() - room.center()).manhattanLength(), 30)
+        << dialog->Caption();
+    dialog->hide();
+  }
 }
 
 // The till in the shop's scene, as the stretched background shows it.

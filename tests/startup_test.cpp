@@ -78,8 +78,10 @@ TEST(StartUp, MenuTreeHasTheCaptionsSeparatorsAndSubItems) {
             (V{"Flea Market", "Local Gallery", "National Gallery", "International Gallery"}));
   EXPECT_EQ(main.Options1->text(), "Options");
   EXPECT_EQ(captions(main.Options1->menu()),
-            (V{"Info Bar", "Stock Window", "-", "Sound", "Music", "Speed"}));
+            (V{"Info Bar", "Stock Window", "-", "Sound", "Music", "Speed", "Display"}));
   EXPECT_EQ(captions(main.Speed1->menu()), (V{"Very fast", "Fast", "Normal", "-", "Pause"}));
+  EXPECT_EQ(captions(main.Display1->menu()), (V{"Full screen", "Window", "-", "Switch"}));
+  EXPECT_EQ(main.SwitchDisplay1->shortcut(), QKeySequence(Qt::Key_F11));
   EXPECT_EQ(main.Help1->text(), "Help");
   EXPECT_EQ(main.Help1->menu(), nullptr);
 }

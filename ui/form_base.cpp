@@ -2,6 +2,8 @@
 
 #include <QShowEvent>
 
+#include "ui/forms.h"
+
 namespace pictorio {
 
 TFormBase::TFormBase(Game& g, Forms& f, const std::string& caption, QWidget* parent)
@@ -24,7 +26,18 @@ void TFormBase::Close() {
   closing_ = false;
 }
 
+void TFormBase::SetRoomPlace(RoomPlace place) {
+  place_ = place;
+  if (place == RoomPlace::Covering) setWindowFlag(Qt::FramelessWindowHint);
+}
+
 void TFormBase::showEvent(QShowEvent* event) {
+  // Before the window reaches the screen, so it appears where it belongs.
+  if (forms.Room && !event->spontaneous()) {
+    const QRect room = forms.Room->geometry();
+    if (place_ == RoomPlace::Centred) move(room.center() - rect().center());
+    if (place_ == RoomPlace::Covering) move(room.topLeft());
+  }
   QDialog::showEvent(event);
   if (!event->spontaneous()) FormShow();
 }

@@ -16,6 +16,13 @@ class TFormBase : public QDialog {
  public:
   TFormBase(Game& game, Forms& forms, const std::string& caption, QWidget* parent = nullptr);
 
+  // Where the window stands each time it is shown: where the window manager
+  // puts it, centred on the room, or over the whole room without a frame (a
+  // scene of its own, as big as the room). The room may have moved, or the
+  // game may fill the screen, so it is placed anew at every showing.
+  enum class RoomPlace { Free, Centred, Covering };
+  void SetRoomPlace(RoomPlace place);
+
   void Close();
   bool Showing() const { return !isHidden(); }
   void SetCaption(const std::string& caption);
@@ -32,6 +39,7 @@ class TFormBase : public QDialog {
 
  private:
   bool closing_ = false;
+  RoomPlace place_ = RoomPlace::Free;
 };
 
 }  // namespace pictorio

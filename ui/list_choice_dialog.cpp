@@ -11,8 +11,7 @@ TListChoiceDialog::TListChoiceDialog(Game& g, Forms& f, const std::string& capti
                                      const char* prompt)
     : TFormBase(g, f, caption) {
   setFixedSize(260, 150);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->geometry().center() - rect().center());
+  SetRoomPlace(RoomPlace::Centred);
   Label1 = new QLabel(prompt, this);
   Label1->setGeometry(16, 12, 228, 20);
   ComboBox1 = new QComboBox(this);

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 
 namespace pictorio {
 
@@ -10,7 +12,19 @@ namespace {
 // once the window is shown.
 constexpr int kFrameWidth = 16;
 constexpr int kFrameHeight = 48;
+double FloorToHundredths(double factor) {
+  return std::floor(factor * 100.0 + 1e-9) / 100.0;
+}
+
 }  // namespace
+
+double SceneScale(DisplayChoice choice, const QSize& screen, const QSize& available) {
+  QSize room = choice == DisplayChoice::FullScreen ? screen : available;
+  if (choice == DisplayChoice::Window) room -= QSize(kFrameWidth, kFrameHeight);
+  const double factor = std::min(static_cast<double>(room.width()) / kSceneWidth,
+                                 static_cast<double>(room.height()) / kSceneHeight);
+  return std::max(1.0, FloorToHundredths(factor));
+}
 
 bool NeedsWholeScreen(const QSize& available, const QSize& window) {
   return available.width() < window.width() + kFrameWidth ||

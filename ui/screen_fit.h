@@ -6,6 +6,20 @@ class QWidget;
 
 namespace pictorio {
 
+// The room is an 800 x 600 scene; every window of the game is laid out on it.
+inline constexpr int kSceneWidth = 800;
+inline constexpr int kSceneHeight = 600;
+
+// How the player wants the game shown: the whole screen (black around the
+// scene) or a window on the desktop.
+enum class DisplayChoice { FullScreen, Window };
+
+// The factor the whole game is drawn at: for the whole screen the largest
+// that fits `screen`; for a window the largest whose framed window fits the
+// desktop's free area. Rounded down to hundredths, never below 1: on a
+// screen too small for the scene the room covers it as it always did.
+double SceneScale(DisplayChoice choice, const QSize& screen, const QSize& available);
+
 // True when a window of `window` size plus a window manager's frame does not
 // fit on a screen offering `available`: then the window must cover the
 // screen undecorated, or its bottom would be pushed off screen.

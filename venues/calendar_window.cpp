@@ -39,8 +39,7 @@ TForm4::TForm4(Game& g, Forms& f) : TFormBase(g, f, "Calendar") {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setFont(GameFont());
   setFixedSize(kWidth, kHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->geometry().center() - rect().center());
+  SetRoomPlace(RoomPlace::Centred);
 
   Image1 = new TImage(this);
   Image1->setGeometry(0, 0, kWidth, kHeight);

@@ -37,6 +37,7 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, int left, int top,
 TForm8::TForm8(Game& g, Forms& f) : TFormBase(g, f, "Submit Pictures") {
   // Opened from the calendar, which stays on top: this window must come above it.
   setWindowFlag(Qt::WindowStaysOnTopHint);
+  SetRoomPlace(RoomPlace::Covering);
   setFont(GameFont());
   MainMenu1 = new QMenuBar(this);
   Exit1 = MainMenu1->addAction("Exit");

@@ -10,6 +10,7 @@
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
+#include "ui/screen_fit.h"
 #include "venues/buyers.h"
 
 namespace pictorio {
@@ -19,8 +20,6 @@ namespace {
 // window places and a light panel on the right for the buyer and the texts.
 // Everything the player uses sits in the panel's upper part: the info bar
 // floats over the lower right corner.
-constexpr int kSceneWidth = 800;
-constexpr int kSceneHeight = 600;
 constexpr int kPanelLeft = 588;
 constexpr int kPanelWidth = 180;
 constexpr int kPasserTop = 144;
@@ -40,6 +39,7 @@ QLabel* PanelLabel(QWidget* parent, const char* text, int top) {
 TForm9::TForm9(Game& g, Forms& f) : TFormBase(g, f, "Event") {
   // Opened from the calendar, which stays on top: this window must come above it.
   setWindowFlag(Qt::WindowStaysOnTopHint);
+  SetRoomPlace(RoomPlace::Covering);
   setFont(GameFont());
 
   MainMenu1 = new QMenuBar(this);
