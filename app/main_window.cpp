@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 #include "app/game_flow.h"
 #include "app/saved_games.h"
@@ -159,12 +160,17 @@ void TForm1::ShowRoom() {
   const QRect free = screen->availableGeometry();
   if (ReadDisplayChoice() == DisplayChoice::FullScreen || NeedsWholeScreen(free.size(), size())) {
     setWindowFlag(Qt::FramelessWindowHint);
-    if (!backdrop_) backdrop_.reset(MakeBackdrop());
-    backdrop_->setGeometry(whole);
-    backdrop_->show();
     // Not maximised or full screen: the room keeps its size, and a window
     // manager keeps the info bar above it.
     move(whole.topLeft() + QPoint((whole.width() - width()) / 2, (whole.height() - height()) / 2));
+    // The black around the scene comes right after the room's first frame.
+    if (whole.size() != size())
+      QTimer::singleShot(0, this, [this, whole] {
+        if (!backdrop_) backdrop_.reset(MakeBackdrop());
+        backdrop_->setGeometry(whole);
+        backdrop_->show();
+        raise();
+      });
   } else {
     move(free.topLeft() + QPoint((free.width() - width()) / 2, (free.height() - height()) / 2));
   }

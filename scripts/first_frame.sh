@@ -2,6 +2,7 @@
 # Times launch-to-mapped-window for the game and for a bare 800 x 600 Qt window,
 # alternating, in one Xvfb session, and prints the medians and their ratio.
 # Usage: scripts/first_frame.sh [build dir] [runs]   (default: build, 7)
+# SCREEN=1920x1080 times it on a bigger screen, where the game is scaled.
 set -euo pipefail
 BUILD="$(cd "${1:-build}" && pwd)"
 RUNS="${2:-7}"
@@ -55,9 +56,10 @@ inner() {
     echo "game $(time_to_map "$WORK/pictorio" "Pictorio")"
   done
 }
-export WORK RUNS BARE="$BUILD/bare_window" SDL_AUDIODRIVER=dummy
+# Settings of its own: the game fills the screen, as a new player's does.
+export WORK RUNS BARE="$BUILD/bare_window" SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME="$WORK/config"
 # xvfb-run goes through sh, which drops exported functions: pass the body along.
-xvfb-run -a -s '-screen 0 800x600x16' bash -c "$(declare -f inner); inner" >"$WORK/times"
+xvfb-run -a -s "-screen 0 ${SCREEN:-800x600}x16" bash -c "$(declare -f inner); inner" >"$WORK/times"
 
 median() { grep "^$1 " "$WORK/times" | cut -d' ' -f2 | sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 bare=$(median bare)

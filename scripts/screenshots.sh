@@ -6,6 +6,9 @@
 # and pictures are never touched.
 # Usage: scripts/screenshots.sh [build dir]   (default: build)
 # SHOTS_DEBUG=dir keeps a picture of every step there.
+# SCREEN=1920x1080 plays on a bigger screen, where the game fills the screen
+# at its scale; the pictures then carry the screen's size in their names.
+# WM=openbox plays under that window manager.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="$(cd "${1:-$ROOT/build}" && pwd)"
@@ -15,6 +18,16 @@ for tool in xvfb-run xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
 done
 mkdir -p "$OUT"
+SCREEN="${SCREEN:-800x600}"
+SCREEN_W="${SCREEN%x*}"
+SCREEN_H="${SCREEN#*x}"
+# The scene's scale in hundredths, and where the room's corner lands.
+SCALE=$(((SCREEN_W * 100 / 800) < (SCREEN_H * 100 / 600) ? (SCREEN_W * 100 / 800) : (SCREEN_H * 100 / 600)))
+[ "$SCALE" -ge 100 ] || SCALE=100
+ORIGIN_X=$(((SCREEN_W - 800 * SCALE / 100) / 2))
+ORIGIN_Y=$(((SCREEN_H - 600 * SCALE / 100) / 2))
+SUFFIX=""
+[ "$SCREEN" = 800x600 ] || SUFFIX="-$SCREEN"
 
 WORK="$(mktemp -d)"
 trap 'rm -rf "$WORK"' EXIT
@@ -54,7 +67,30 @@ inner() {
     step=$((step + 1))
     if [ -n "${SHOTS_DEBUG:-}" ]; then import -window root "$SHOTS_DEBUG/$(printf %02d $step)-$1.png"; fi
   }
-  click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
+  # xdotool with every "mousemove x y" given in the 800 x 600 scene's points
+  xdo() {
+    local args=()
+    while [ $# -gt 0 ]; do
+      if [ "$1" = mousemove ]; then
+        args+=(mousemove $((ORIGIN_X + $2 * SCALE / 100)) $((ORIGIN_Y + $3 * SCALE / 100)))
+        shift 3
+      else
+        args+=("$1")
+        shift
+      fi
+    done
+    xdotool "${args[@]}"
+  }
+  # crop WxH+X+Y of the scene, as a region of the screen
+  crop() {
+    local w=${1%%x*} rest=${1#*x} h x y
+    h=${rest%%+*}
+    rest=${rest#*+}
+    x=${rest%%+*}
+    y=${rest#*+}
+    echo "$((w * SCALE / 100))x$((h * SCALE / 100))+$((ORIGIN_X + x * SCALE / 100))+$((ORIGIN_Y + y * SCALE / 100))"
+  }
+  click() { xdo mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
   menu() { # the menu bar item at x, then the item at y in its drop-down
     click "$1" 14 0.4
     click "$(($1 + 30))" "$2" "${3:-1}"
@@ -68,7 +104,7 @@ inner() {
     for i in $(seq 1 "$n"); do
       moves+=(mousemove $((x1 + dx * i / n)) $((y1 + dy * i / n)) sleep 0.004)
     done
-    xdotool mousemove "$x1" "$y1" mousedown 1 "${moves[@]}" mouseup 1
+    xdo mousemove "$x1" "$y1" mousedown 1 "${moves[@]}" mouseup 1
   }
   # wave y amplitude period phase [x1 x2]: a stroke along a sine
   wave() {
@@ -77,7 +113,7 @@ inner() {
       moves+=(mousemove "$x" "$(awk -v x="$x" -v y="$y0" -v a="$amp" -v p="$period" -v f="$phase" \
         'BEGIN { printf "%d", y + a * sin(6.2832 * (x + f) / p) }')" sleep 0.004)
     done
-    xdotool mousemove "$x1" "$y0" mousedown 1 "${moves[@]}" mouseup 1
+    xdo mousemove "$x1" "$y0" mousedown 1 "${moves[@]}" mouseup 1
   }
   # disc cx cy r: a round patch
   disc() {
@@ -116,7 +152,12 @@ inner() {
   }
 
   cd "$WORK"
-  SDL_AUDIODRIVER=dummy ./pictorio >"$WORK/game.log" 2>&1 &
+  if [ -n "${WM:-}" ]; then
+    "$WM" >/dev/null 2>&1 &
+    sleep 1
+  fi
+  # Settings of its own: the game fills the screen, as a new player's does.
+  XDG_CONFIG_HOME="$WORK/config" SDL_AUDIODRIVER=dummy ./pictorio >"$WORK/game.log" 2>&1 &
   pid=$!
   xdotool search --sync --onlyvisible --name '^Pictorio$' >/dev/null
   # The splash stays fifteen seconds, then a word of welcome.
@@ -240,10 +281,10 @@ inner() {
   menu 92 177 2 # Go To > Go to Event
   look venue
   # An offer shows the stall's yes and no buttons: wait for that corner to change.
-  import -window root -crop 160x30+598+340 "$WORK/stall.png"
+  import -window root -crop "$(crop 160x30+598+340)" "$WORK/stall.png"
   for _ in $(seq 1 90); do
     sleep 1
-    import -window root -crop 160x30+598+340 "$WORK/now.png"
+    import -window root -crop "$(crop 160x30+598+340)" "$WORK/now.png"
     changed=$(compare -metric AE -fuzz 10% "$WORK/stall.png" "$WORK/now.png" null: 2>&1 || true)
     [ "${changed%%.*}" -gt 300 ] 2>/dev/null && break
   done
@@ -271,17 +312,18 @@ inner() {
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 }
-export WORK SHOTS_DEBUG="${SHOTS_DEBUG:-}"
+export WORK SHOTS_DEBUG="${SHOTS_DEBUG:-}" SCALE ORIGIN_X ORIGIN_Y WM="${WM:-}"
 [ -z "$SHOTS_DEBUG" ] || mkdir -p "$SHOTS_DEBUG"
 # xvfb-run goes through sh, which drops exported functions: pass the body along.
-xvfb-run -a -s '-screen 0 800x600x24' bash -c "$(declare -f inner); inner"
+xvfb-run -a -s "-screen 0 ${SCREEN}x24" bash -c "$(declare -f inner); inner"
 
 for name in room shop studio calendar venue challenge; do
   [ -f "$WORK/$name.png" ] || continue
   # Full colour where it fits in 300 KB, else 256 colours.
-  convert "$WORK/$name.png" -strip "$OUT/$name.png"
-  if [ "$(stat -c %s "$OUT/$name.png")" -gt 300000 ]; then
-    convert "$WORK/$name.png" -strip -colors 256 "PNG8:$OUT/$name.png"
+  shown="$OUT/$name$SUFFIX.png"
+  convert "$WORK/$name.png" -strip "$shown"
+  if [ "$(stat -c %s "$shown")" -gt 300000 ]; then
+    convert "$WORK/$name.png" -strip -colors 256 "PNG8:$shown"
   fi
-  echo "screenshots: $OUT/$name.png ($(($(stat -c %s "$OUT/$name.png") / 1024)) KB)"
+  echo "screenshots: $shown ($(($(stat -c %s "$shown") / 1024)) KB)"
 done

@@ -14,6 +14,8 @@ TCanvasView::TCanvasView(const QImage& image, QWidget* parent) : QWidget(parent)
 
 void TCanvasView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  // A scaled game smooths the painting rather than enlarging its pixels.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (const QRect& part : event->region()) painter.drawImage(part.topLeft(), image_, part);
 }
 

@@ -98,9 +98,15 @@ void TImage::Refresh() {
       }
     }
   }
-  if (stretch_ && width() > 0 && height() > 0)
-    shown = shown.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  setPixmap(QPixmap::fromImage(shown));
+  // Scaled for the screen's own pixels, smoothly, so that a scaled game
+  // shows its pictures sharp rather than enlarged pixel by pixel.
+  const qreal ratio = devicePixelRatioF();
+  const QSize logical = stretch_ && width() > 0 && height() > 0 ? size() : shown.size();
+  if (logical != shown.size() || ratio != 1.0)
+    shown = shown.scaled(logical * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QPixmap pixmap = QPixmap::fromImage(shown);
+  pixmap.setDevicePixelRatio(ratio);
+  setPixmap(pixmap);
 }
 
 void TImage::resizeEvent(QResizeEvent* event) {

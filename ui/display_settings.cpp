@@ -54,7 +54,6 @@ QWidget* MakeBackdrop() {
     void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::black); }
   };
   auto* backdrop = new Backdrop;
-  backdrop->setWindowTitle("Pictorio");
   return backdrop;
 }
 

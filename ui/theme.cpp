@@ -62,9 +62,11 @@ class GameStyle : public QProxyStyle {
   using QProxyStyle::QProxyStyle;
   void polish(QWidget* widget) override {
     QProxyStyle::polish(widget);
+    // Only what differs is set: each setting lays a label's text out again.
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-      label->setTextFormat(Qt::PlainText);
-      label->setTextInteractionFlags(Qt::NoTextInteraction);
+      if (label->textFormat() != Qt::PlainText) label->setTextFormat(Qt::PlainText);
+      if (label->textInteractionFlags() != Qt::NoTextInteraction)
+        label->setTextInteractionFlags(Qt::NoTextInteraction);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget); memo && memo->isReadOnly()) {
       memo->setTextInteractionFlags(Qt::NoTextInteraction);
     }

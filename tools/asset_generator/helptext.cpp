@@ -41,6 +41,12 @@ const char* const kHelp[] = {
     "Resume. Time "
     "also stands still while a notice is open, while you enter pictures and during a challenge.",
     "",
+    "# The screen",
+    "The game fills the screen, drawn as large as the screen allows with black around the room. "
+    "Options > Display > Window shows it in a window on your desktop instead, and Full screen "
+    "brings the whole screen back; F11 switches between the two. The game remembers your choice "
+    "and takes it the next time it starts.",
+    "",
     "# The week",
     "Monday: a quiet day for painting.",
     "Tuesday and Friday: the flea market. Anyone may sell four pictures at a stall.",
