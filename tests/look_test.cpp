@@ -26,6 +26,7 @@
 #include "studio/load_artwork_dialog.h"
 #include "studio/studio_window.h"
 #include "support/test_app.h"
+#include "ui/canvas_view.h"
 #include "ui/display_settings.h"
 #include "ui/fonts.h"
 #include "ui/info_bar.h"
@@ -277,19 +278,47 @@ TEST(Room, DisplayChoiceIsRememberedAndSaysWhenItApplies) {
   QSettings().remove("display");
 }
 
+QRect OnScreen(const QWidget& part) {
+  return QRect(part.mapToGlobal(QPoint(0, 0)), part.size());
+}
+
 // Wherever the room stands, the game's windows stand on it: the scenes as
-// big as the room over it, the dialogs in its middle.
-TEST(Room, WindowsStandOnTheRoom) {
+// big as the room over it, the dialogs in its middle. Over a scene the info
+// bar leaves its work alone: a strip in the free end of its menu bar, or
+// out of sight; it comes back as it was.
+TEST(Room, WindowsStandOnTheRoomAndTheInfoBarStandsAside) {
   TestApp app;
   app.StartNewGame("Tester");
   Forms& f = app.forms();
   f.Form1->move(120, 40);
   const QRect room = f.Form1->geometry();
-  for (TFormBase* scene : std::initializer_list<TFormBase*>{f.Form2, f.Form8, f.Form9, f.Form13}) {
+  TForm3& bar = *f.Form3;
+  bar.show();
+  const QRect barPlace = bar.geometry();
+  using Parts = std::vector<const QWidget*>;
+  const TForm9& venue = *f.Form9;
+  const std::pair<TFormBase*, Parts> scenes[] = {
+      {f.Form2, {f.Form2->Image100}},
+      {f.Form8, {f.Form8->Memo1}},
+      {f.Form9, {venue.Label1, venue.Image18, venue.Button1, venue.Button2, venue.Label6}},
+      {f.Form13, {f.Form13->Image1}}};
+  for (const auto& [scene, parts] : scenes) {
+    SCOPED_TRACE(scene->Caption());
     scene->show();
-    EXPECT_EQ(scene->geometry(), room) << scene->Caption();
-    EXPECT_TRUE(scene->windowFlags() & Qt::FramelessWindowHint) << scene->Caption();
+    EXPECT_EQ(scene->geometry(), room);
+    EXPECT_TRUE(scene->windowFlags() & Qt::FramelessWindowHint);
+    QRect workOnScreen;
+    for (const QWidget* part : parts) workOnScreen |= OnScreen(*part);
+    if (bar.isVisible()) {
+      EXPECT_TRUE(bar.IsStrip());
+      EXPECT_TRUE(room.contains(bar.geometry()));
+      EXPECT_FALSE(bar.geometry().intersects(workOnScreen));
+      EXPECT_EQ(Text(bar.Label1), "Tester");
+    }
     scene->hide();
+    EXPECT_TRUE(bar.isVisible());
+    EXPECT_FALSE(bar.IsStrip());
+    EXPECT_EQ(bar.geometry(), barPlace);
   }
   for (TFormBase* dialog : std::initializer_list<TFormBase*>{f.Form4, f.Form5, f.Form6, f.Form7}) {
     dialog->show();

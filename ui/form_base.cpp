@@ -1,8 +1,11 @@
 #include "ui/form_base.h"
 
+#include <QApplication>
+#include <QHideEvent>
 #include <QShowEvent>
 
 #include "ui/forms.h"
+#include "ui/info_bar.h"
 
 namespace pictorio {
 
@@ -39,7 +42,20 @@ void TFormBase::showEvent(QShowEvent* event) {
     if (place_ == RoomPlace::Covering) move(room.topLeft());
   }
   QDialog::showEvent(event);
+  if (place_ == RoomPlace::Covering && forms.Form3 && !event->spontaneous())
+    forms.Form3->StandAsideFrom(*this);
   if (!event->spontaneous()) FormShow();
+}
+
+void TFormBase::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  if (place_ != RoomPlace::Covering || !forms.Form3 || event->spontaneous()) return;
+  // The bar comes back once no window covers the room any more.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    const auto* form = qobject_cast<TFormBase*>(window);
+    if (form && form != this && form->place_ == RoomPlace::Covering && form->isVisible()) return;
+  }
+  forms.Form3->ComeBack();
 }
 
 void TFormBase::done(int result) {

@@ -32,6 +32,7 @@ class TFormBase : public QDialog {
   virtual void FormShow() {}
   virtual void FormClose() {}
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void done(int result) override;
 
   Game& game;

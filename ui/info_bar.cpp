@@ -1,6 +1,8 @@
 #include "ui/info_bar.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
@@ -19,6 +21,7 @@ constexpr int kRowHeight = 22;
 constexpr int kCaptionLeft = 14;
 constexpr int kRight = 236;
 constexpr int kClockTop = 112;
+constexpr QSize kFullSize(250, 144);
 
 template <typename Label>
 Label* MakeLabel(QWidget* parent, const char* text, int left, int top, int right) {
@@ -32,7 +35,7 @@ Label* MakeLabel(QWidget* parent, const char* text, int left, int top, int right
 
 TForm3::TForm3(Game& g, Forms& f) : TFormBase(g, f, "Game Info") {
   setWindowFlag(Qt::WindowStaysOnTopHint);
-  setFixedSize(250, 144);
+  setFixedSize(kFullSize);
   setFont(GameFont());
 
   Image1 = new TImage(this);
@@ -84,12 +87,91 @@ void TForm3::PlaceInRoom() {
 // known, the bar is placed again for its real size.
 bool TForm3::event(QEvent* e) {
   const bool handled = TFormBase::event(e);
-  if (placed_ && !framed_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize) &&
+  if (placed_ && !framed_ && !strip_ &&
+      (e->type() == QEvent::Move || e->type() == QEvent::Resize) &&
       frameGeometry().size() != placedFrame_) {
     framed_ = true;
     PlaceInRoom();
   }
   return handled;
+}
+
+void TForm3::StandAsideFrom(const QWidget& window) {
+  const auto* menus = window.findChild<QMenuBar*>();
+  if (!menus || menus->actions().isEmpty()) {
+    if (isVisible()) {
+      hiddenAside_ = true;
+      hide();
+    }
+    return;
+  }
+  int menusEnd = 0;
+  for (QAction* menu : menus->actions())
+    menusEnd = std::max(menusEnd, menus->actionGeometry(menu).right());
+  const QPoint origin = window.geometry().topLeft() + menus->geometry().topLeft();
+  const int left = origin.x() + menusEnd + 12;
+  SetStrip(true, QRect(left, origin.y(), window.geometry().right() + 1 - left,
+                       menus->height()));
+}
+
+void TForm3::ComeBack() {
+  SetStrip(false);
+  if (std::exchange(hiddenAside_, false)) show();
+}
+
+void TForm3::SetStrip(bool strip, const QRect& place) {
+  if (strip == strip_) {
+    if (strip) setGeometry(place);
+    return;
+  }
+  strip_ = strip;
+  const bool shown = isVisible();
+  // The captions shorten to fit one line; their long forms come back after.
+  const std::pair<QLabel*, const char*> captions[] = {
+      {Label4, strip ? "Rep." : "Reputation:"},
+      {Label5, strip ? "$" : "Money:"},
+      {Label3, strip ? "Pictures:" : "Total Pictures:"}};
+  for (const auto& [label, text] : captions) label->setText(text);
+  Image1->setVisible(!strip);
+  Label2->setVisible(!strip);
+  if (strip) {
+    fullPlace_ = pos();
+    fullLayout_.clear();
+    for (QLabel* label : {static_cast<QLabel*>(Label1), Label4, static_cast<QLabel*>(Label6),
+                          Label5, static_cast<QLabel*>(Label7), Label3,
+                          static_cast<QLabel*>(Label8), static_cast<QLabel*>(Label10)})
+      fullLayout_.emplace_back(label, label->geometry());
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const int height = place.height();
+    int x = 6;
+    const auto put = [&](QLabel* label, int width) {
+      label->setGeometry(x, 0, width, height);
+      x += width + 6;
+    };
+    const auto caption = [&](QLabel* label) {
+      put(label, fontMetrics().horizontalAdvance(label->text()) + 2);
+    };
+    put(Label1, 96);
+    caption(Label4);
+    put(Label6, 36);
+    caption(Label5);
+    put(Label7, 76);
+    caption(Label3);
+    put(Label8, 32);
+    put(Label10, std::max(0, place.width() - x - 6));
+  } else {
+    for (const auto& [label, geometry] : fullLayout_) label->setGeometry(geometry);
+  }
+  // A frame would cover what the strip keeps clear; changing it hides the bar.
+  setWindowFlag(Qt::FramelessWindowHint, strip);
+  setFixedSize(strip ? place.size() : kFullSize);
+  if (shown) show();
+  // Placed once shown: the frame, now gone or back, decides where it lands.
+  if (strip)
+    setGeometry(place);
+  else
+    move(fullPlace_);
 }
 
 QPoint InfoBarPlace(const QRect& room, const QSize& frame, const std::vector<QRect>& keepClear) {

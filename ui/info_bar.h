@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QRect>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "ui/components.h"
@@ -39,14 +40,28 @@ class TForm3 : public TFormBase {
   // Puts the bar in its first place: see InfoBarPlace.
   void PlaceInRoom();
 
+  // A window that covers the room has its own work everywhere (a canvas, a
+  // drawing area, an offer): the bar stands aside while it is shown, shrunk
+  // to one line in the free part of its menu bar, or out of sight when it
+  // has none; ComeBack restores the bar as it was.
+  void StandAsideFrom(const QWidget& window);
+  void ComeBack();
+  bool IsStrip() const { return strip_; }
+
  protected:
   void FormShow() override;
   bool event(QEvent* event) override;
 
  private:
+  void SetStrip(bool strip, const QRect& place = {});
+
   bool placed_ = false;
   bool framed_ = false;
   QSize placedFrame_;
+  bool strip_ = false;
+  bool hiddenAside_ = false;
+  QPoint fullPlace_;
+  std::vector<std::pair<QLabel*, QRect>> fullLayout_;
 };
 
 // Where the bar's frame goes in `room` (the room's area on screen): its lower
