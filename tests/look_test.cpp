@@ -2,6 +2,8 @@
 // theme reaching windows built later, the info bar's place and texts, the
 // shop's basket and swatches, and finding the game's files from elsewhere.
 #include <gtest/gtest.h>
+#include <QtGui/private/qhighdpiscaling_p.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <QDialog>
 #include <QFontMetrics>
@@ -24,6 +26,7 @@
 #include "shop/stock_window.h"
 #include "simulation/notice_window.h"
 #include "studio/load_artwork_dialog.h"
+#include "studio/stroke_rules.h"
 #include "studio/studio_window.h"
 #include "support/test_app.h"
 #include "ui/canvas_view.h"
@@ -327,6 +330,47 @@ TEST(Room, WindowsStandOnTheRoomAndTheInfoBarStandsAside) {
         << dialog->Caption();
     dialog->hide();
   }
+}
+
+// A press where the screen shows scene point p lands on p at every scale:
+// the hot spots, the stamps and the saved painting are the same.
+void NativeClick(QWidget& window, QPoint at, double scale) {
+  const QPointF local = QPointF(at) * scale;
+  const QPointF global = local + QPointF(window.geometry().topLeft()) * scale;
+  for (const auto& [type, held] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                  std::pair{QEvent::MouseButtonRelease, Qt::NoButton}})
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        window.windowHandle(), local, global, held, Qt::LeftButton, type);
+}
+
+TEST(Room, EveryScaleLandsOnTheSameScenePoints) {
+  QImage atOne;
+  for (double scale : {1.0, 1.5, 1.8, 2.0}) {
+    SCOPED_TRACE(scale);
+    QHighDpiScaling::setGlobalFactor(scale);
+    TestApp app;
+    app.StartNewGame("Scaled");
+    who& state = app.game.GameState;
+    state.Stock[kSlotCanvas] = {"Canvas", "", true, 1000};
+    state.Stock[kSlotCharcoal] = {"Charcoal", "", true, 1000};
+    TForm1& room = app.main();
+    room.move(0, 0);
+    room.show();
+    while (room.Image19->isVisible()) room.Timer2Timer();  // the splash
+    NativeClick(room, room.Image22->mapTo(&room, room.Image22->rect().center()), scale);
+    TForm2& studio = *app.forms().Form2;
+    ASSERT_TRUE(studio.isVisible());
+    studio.New1Click();
+    studio.Charcoal1Click();
+    studio.BitBtnClick(12);
+    NativeClick(studio, studio.Image100->mapTo(&studio, QPoint(100, 100)), scale);
+    const QImage& painted = studio.canvas.Image();
+    EXPECT_EQ(painted.size(), QSize(670, 570));
+    if (atOne.isNull()) atOne = painted.copy();
+    EXPECT_EQ(painted, atOne);
+    EXPECT_NE(painted.pixel(100, 100), qRgb(250, 250, 250));
+  }
+  QHighDpiScaling::setGlobalFactor(1.0);
 }
 
 // The till in the shop's scene, as the stretched background shows it.

@@ -6,6 +6,7 @@
 
 #include "ui/forms.h"
 #include "ui/info_bar.h"
+#include "ui/screen_fit.h"
 
 namespace pictorio {
 
@@ -42,8 +43,11 @@ void TFormBase::showEvent(QShowEvent* event) {
     if (place_ == RoomPlace::Covering) move(room.topLeft());
   }
   QDialog::showEvent(event);
-  if (place_ == RoomPlace::Covering && forms.Form3 && !event->spontaneous())
+  if (place_ == RoomPlace::Covering && forms.Form3 && !event->spontaneous()) {
     forms.Form3->StandAsideFrom(*this);
+    // Both may stay on top: the bar is tied to this window to stay above it.
+    FloatAbove(*forms.Form3, *this);
+  }
   if (!event->spontaneous()) FormShow();
 }
 
@@ -56,6 +60,7 @@ void TFormBase::hideEvent(QHideEvent* event) {
     if (form && form != this && form->place_ == RoomPlace::Covering && form->isVisible()) return;
   }
   forms.Form3->ComeBack();
+  if (forms.Room) FloatAbove(*forms.Form3, *forms.Room);
 }
 
 void TFormBase::done(int result) {
