@@ -45,6 +45,8 @@ void FormSet::FinishStartUp() {
 
 FormSet::~FormSet() {
   Forms& f = forms_;
+  // The info bar may lie inside a scene as a strip: it must not go with it.
+  if (f.Form3) f.Form3->ComeBack();
   delete f.Form13;
   delete f.Form12;
   delete f.Form11;

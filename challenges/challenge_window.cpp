@@ -39,6 +39,8 @@ TForm13::TForm13(Game& g, Forms& f)
     : TFormBase(g, f, "Challenge"), MediaPlayer1(g.platform, MediaChannel::Music) {
   // Borderless over the whole 800 x 600 screen.
   SetRoomPlace(RoomPlace::Covering);
+  // Opened from the calendar, which stays on top: this window must come above it.
+  setWindowFlag(Qt::WindowStaysOnTopHint);
   setFixedSize(kWidth, kHeight);
   setFont(GameFont());
 

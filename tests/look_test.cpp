@@ -314,8 +314,8 @@ TEST(Room, WindowsStandOnTheRoomAndTheInfoBarStandsAside) {
     for (const QWidget* part : parts) workOnScreen |= OnScreen(*part);
     if (bar.isVisible()) {
       EXPECT_TRUE(bar.IsStrip());
-      EXPECT_TRUE(room.contains(bar.geometry()));
-      EXPECT_FALSE(bar.geometry().intersects(workOnScreen));
+      EXPECT_TRUE(room.contains(OnScreen(bar)));
+      EXPECT_FALSE(OnScreen(bar).intersects(workOnScreen));
       EXPECT_EQ(Text(bar.Label1), "Tester");
     }
     scene->hide();

@@ -43,11 +43,8 @@ void TFormBase::showEvent(QShowEvent* event) {
     if (place_ == RoomPlace::Covering) move(room.topLeft());
   }
   QDialog::showEvent(event);
-  if (place_ == RoomPlace::Covering && forms.Form3 && !event->spontaneous()) {
+  if (place_ == RoomPlace::Covering && forms.Form3 && !event->spontaneous())
     forms.Form3->StandAsideFrom(*this);
-    // Both may stay on top: the bar is tied to this window to stay above it.
-    FloatAbove(*forms.Form3, *this);
-  }
   if (!event->spontaneous()) FormShow();
 }
 

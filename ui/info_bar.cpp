@@ -96,10 +96,10 @@ bool TForm3::event(QEvent* e) {
   return handled;
 }
 
-void TForm3::StandAsideFrom(const QWidget& window) {
+void TForm3::StandAsideFrom(QWidget& window) {
   const auto* menus = window.findChild<QMenuBar*>();
   if (!menus || menus->actions().isEmpty()) {
-    if (isVisible()) {
+    if (!isHidden()) {
       hiddenAside_ = true;
       hide();
     }
@@ -108,24 +108,33 @@ void TForm3::StandAsideFrom(const QWidget& window) {
   int menusEnd = 0;
   for (QAction* menu : menus->actions())
     menusEnd = std::max(menusEnd, menus->actionGeometry(menu).right());
-  const QPoint origin = window.geometry().topLeft() + menus->geometry().topLeft();
+  const QPoint origin = menus->mapTo(&window, QPoint(0, 0));
   const int left = origin.x() + menusEnd + 12;
-  SetStrip(true, QRect(left, origin.y(), window.geometry().right() + 1 - left,
-                       menus->height()));
+  SetStrip(&window, QRect(left, origin.y(), window.width() - left, menus->height()));
 }
 
 void TForm3::ComeBack() {
-  SetStrip(false);
+  SetStrip(nullptr);
   if (std::exchange(hiddenAside_, false)) show();
 }
 
-void TForm3::SetStrip(bool strip, const QRect& place) {
+void TForm3::SetStrip(QWidget* host, const QRect& place) {
+  const bool strip = host != nullptr;
   if (strip == strip_) {
-    if (strip) setGeometry(place);
-    return;
+    if (strip && parentWidget() == host) setGeometry(place);
+    if (!strip || parentWidget() == host) return;
+  }
+  const bool shown = !isHidden();
+  if (!strip_) {
+    fullPlace_ = pos();
+    fullFlags_ = windowFlags();
+    fullLayout_.clear();
+    for (QLabel* label : {static_cast<QLabel*>(Label1), Label4, static_cast<QLabel*>(Label6),
+                          Label5, static_cast<QLabel*>(Label7), Label3,
+                          static_cast<QLabel*>(Label8), static_cast<QLabel*>(Label10)})
+      fullLayout_.emplace_back(label, label->geometry());
   }
   strip_ = strip;
-  const bool shown = isVisible();
   // The captions shorten to fit one line; their long forms come back after.
   const std::pair<QLabel*, const char*> captions[] = {
       {Label4, strip ? "Rep." : "Reputation:"},
@@ -135,18 +144,9 @@ void TForm3::SetStrip(bool strip, const QRect& place) {
   Image1->setVisible(!strip);
   Label2->setVisible(!strip);
   if (strip) {
-    fullPlace_ = pos();
-    fullLayout_.clear();
-    for (QLabel* label : {static_cast<QLabel*>(Label1), Label4, static_cast<QLabel*>(Label6),
-                          Label5, static_cast<QLabel*>(Label7), Label3,
-                          static_cast<QLabel*>(Label8), static_cast<QLabel*>(Label10)})
-      fullLayout_.emplace_back(label, label->geometry());
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const int height = place.height();
     int x = 6;
     const auto put = [&](QLabel* label, int width) {
-      label->setGeometry(x, 0, width, height);
+      label->setGeometry(x, 0, width, place.height());
       x += width + 6;
     };
     const auto caption = [&](QLabel* label) {
@@ -160,18 +160,18 @@ void TForm3::SetStrip(bool strip, const QRect& place) {
     caption(Label3);
     put(Label8, 32);
     put(Label10, std::max(0, place.width() - x - 6));
+    // Inside the scene's own window: drawn over its menu bar whatever a
+    // window manager does with the stacking of windows.
+    setParent(host, Qt::Widget);
+    setFixedSize(place.size());
+    move(place.topLeft());
   } else {
     for (const auto& [label, geometry] : fullLayout_) label->setGeometry(geometry);
-  }
-  // A frame would cover what the strip keeps clear; changing it hides the bar.
-  setWindowFlag(Qt::FramelessWindowHint, strip);
-  setFixedSize(strip ? place.size() : kFullSize);
-  if (shown) show();
-  // Placed once shown: the frame, now gone or back, decides where it lands.
-  if (strip)
-    setGeometry(place);
-  else
+    setParent(nullptr, fullFlags_);
+    setFixedSize(kFullSize);
     move(fullPlace_);
+  }
+  if (shown) show();
 }
 
 QPoint InfoBarPlace(const QRect& room, const QSize& frame, const std::vector<QRect>& keepClear) {

@@ -42,9 +42,9 @@ class TForm3 : public TFormBase {
 
   // A window that covers the room has its own work everywhere (a canvas, a
   // drawing area, an offer): the bar stands aside while it is shown, shrunk
-  // to one line in the free part of its menu bar, or out of sight when it
-  // has none; ComeBack restores the bar as it was.
-  void StandAsideFrom(const QWidget& window);
+  // to one line in the free part of its menu bar (inside that window), or
+  // out of sight when it has none; ComeBack restores the bar as it was.
+  void StandAsideFrom(QWidget& window);
   void ComeBack();
   bool IsStrip() const { return strip_; }
 
@@ -53,7 +53,8 @@ class TForm3 : public TFormBase {
   bool event(QEvent* event) override;
 
  private:
-  void SetStrip(bool strip, const QRect& place = {});
+  // A strip lies inside `host`, at `place`; none puts the bar back as it was.
+  void SetStrip(QWidget* host, const QRect& place = {});
 
   bool placed_ = false;
   bool framed_ = false;
@@ -61,6 +62,7 @@ class TForm3 : public TFormBase {
   bool strip_ = false;
   bool hiddenAside_ = false;
   QPoint fullPlace_;
+  Qt::WindowFlags fullFlags_;
   std::vector<std::pair<QLabel*, QRect>> fullLayout_;
 };
 

@@ -32,6 +32,8 @@ bool NeedsWholeScreen(const QSize& available, const QSize& window) {
 }
 
 void FloatAbove(QWidget& floating, QWidget& window) {
+  // A bar lying inside another window as a strip floats with it already.
+  if (!floating.isWindow()) return;
   QWindow* over = window.windowHandle();
   floating.winId();
   QWindow* own = floating.windowHandle();
