@@ -162,6 +162,9 @@ void TForm3::SetStrip(QWidget* host, const QRect& place) {
     put(Label10, std::max(0, place.width() - x - 6));
     // Inside the scene's own window: drawn over its menu bar whatever a
     // window manager does with the stacking of windows.
+    // Without a native window of its own: a native child would lead Qt to
+    // misplace the scene's menus on screen.
+    setAttribute(Qt::WA_NativeWindow, false);
     setParent(host, Qt::Widget);
     setFixedSize(place.size());
     move(place.topLeft());
