@@ -357,8 +357,22 @@ TEST(Room, EveryScaleLandsOnTheSameScenePoints) {
     room.move(0, 0);
     room.show();
     while (room.Image19->isVisible()) room.Timer2Timer();  // the splash
-    NativeClick(room, room.Image22->mapTo(&room, room.Image22->rect().center()), scale);
-    TForm2& studio = *app.forms().Form2;
+    const auto spot = [&](TImage* hot) {
+      NativeClick(room, hot->mapTo(&room, hot->rect().center()), scale);
+    };
+    Forms& f = app.forms();
+    spot(room.Image20);
+    EXPECT_TRUE(f.Form4->isVisible());
+    f.Form4->hide();
+    spot(room.Image21);
+    EXPECT_TRUE(f.Form10->isVisible());
+    f.Form10->hide();
+    app.platform.messages.clear();
+    app.platform.answers.push_back(ModalResult::No);
+    spot(room.Image23);
+    EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Do you want to exit?"});
+    spot(room.Image22);
+    TForm2& studio = *f.Form2;
     ASSERT_TRUE(studio.isVisible());
     studio.New1Click();
     studio.Charcoal1Click();
