@@ -86,6 +86,13 @@ struct Studio {
     for (int i = 1; i < stamps; ++i) s().Image100MouseMove(QPoint(x + i, y));
     s().Image100MouseUp(Qt::LeftButton, QPoint(x + stamps - 1, y));
   }
+  // A new picture with the thick charcoal in hand.
+  void TakeThickCharcoal() {
+    Own(kSlotCharcoal);
+    s().New1Click();
+    s().Charcoal1Click();
+    s().BitBtnClick(12);
+  }
   QRgb Pixel(int x, int y) const { return studio->canvas.Image().pixel(x, y); }
   Lines& Text() { return app.forms().Form3->ListBox1.Items; }
   fs::path PictureFile(const std::string& title) const {
@@ -223,11 +230,8 @@ class PaintSpy : public QObject {
 
 TEST(StudioWindow, AStampRepaintsOnlyItsOwnRectangle) {
   Studio st;
-  st.Own(kSlotCharcoal);
+  st.TakeThickCharcoal();
   TForm2& s = st.s();
-  s.New1Click();
-  s.Charcoal1Click();
-  s.BitBtnClick(12);
   QCoreApplication::processEvents();
   PaintSpy spy;
   s.Image100->installEventFilter(&spy);
@@ -265,11 +269,8 @@ TEST(StudioWindow, AStrokeWithoutAToolCostsAndEarnsNothing) {
 // paid and earn once, and the rest of the drag paints nothing.
 TEST(StudioWindow, AWindowOpeningOverAStrokeEndsIt) {
   Studio st;
-  st.Own(kSlotCharcoal);
+  st.TakeThickCharcoal();
   TForm2& s = st.s();
-  s.New1Click();
-  s.Charcoal1Click();
-  s.BitBtnClick(12);
   const auto mouse = [&](QEvent::Type type, int x, Qt::MouseButtons held) {
     const QPointF at(x, 100);
     QMouseEvent event(type, at, s.Image100->mapToGlobal(at), Qt::LeftButton, held,

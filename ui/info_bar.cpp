@@ -120,9 +120,10 @@ void TForm3::ComeBack() {
 
 void TForm3::SetStrip(QWidget* host, const QRect& place) {
   const bool strip = host != nullptr;
-  if (strip == strip_) {
-    if (strip && parentWidget() == host) setGeometry(place);
-    if (!strip || parentWidget() == host) return;
+  if (!strip && !strip_) return;
+  if (strip && parentWidget() == host) {
+    setGeometry(place);
+    return;
   }
   const bool shown = !isHidden();
   if (!strip_) {
