@@ -113,7 +113,7 @@ void NewGame(Game& game, Forms& forms) {
   ShowReputation(bar, state.Reputation);
   ShowMoney(bar, state.Money);
   ShowPictureCount(bar, state.PictureCount);
-  bar.show();
+  bar.ShowIfWanted();
 }
 
 void gameon(Game& game, Forms& forms) {

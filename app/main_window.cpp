@@ -60,6 +60,7 @@ TForm1::TForm1(Game& game, Forms& forms)
   // The room is laid out for a whole 800 x 600 screen; the menu bar takes its
   // share of it, so the bottom of the picture is cut off as it always was.
   setFixedSize(800, 600);
+  game_.Settings = LoadSettings();
   scene_ = new QWidget(this);
   setCentralWidget(scene_);
   BuildMenus();
@@ -158,7 +159,7 @@ void TForm1::ShowRoom() {
   }
   const QRect whole = screen->geometry();
   const QRect free = screen->availableGeometry();
-  if (ReadDisplayChoice() == DisplayChoice::FullScreen || NeedsWholeScreen(free.size(), size())) {
+  if (!game_.Settings.Windowed || NeedsWholeScreen(free.size(), size())) {
     setWindowFlag(Qt::FramelessWindowHint);
     // Not maximised or full screen: the room keeps its size, and a window
     // manager keeps the info bar above it.
@@ -182,8 +183,9 @@ void TForm1::ShowRoom() {
 void TForm1::ChooseDisplay(DisplayChoice choice) {
   FullScreen1->setChecked(choice == DisplayChoice::FullScreen);
   Window1->setChecked(choice == DisplayChoice::Window);
-  if (choice == ReadDisplayChoice()) return;
-  WriteDisplayChoice(choice);
+  if ((choice == DisplayChoice::Window) == game_.Settings.Windowed) return;
+  game_.Settings.Windowed = choice == DisplayChoice::Window;
+  StoreSettings(game_.Settings);
   // Qt takes its scale once, before the first window.
   game_.platform.MessageDlg(
       choice == DisplayChoice::Window
@@ -201,8 +203,7 @@ void TForm1::Window1Click() {
 }
 
 void TForm1::SwitchDisplayClick() {
-  ChooseDisplay(ReadDisplayChoice() == DisplayChoice::Window ? DisplayChoice::FullScreen
-                                                             : DisplayChoice::Window);
+  ChooseDisplay(game_.Settings.Windowed ? DisplayChoice::FullScreen : DisplayChoice::Window);
 }
 
 void TForm1::BuildMenus() {
@@ -255,14 +256,18 @@ void TForm1::BuildMenus() {
   // The key works while the menus are hidden (the splash) too.
   addAction(SwitchDisplay1);
   for (QAction* item : {FullScreen1, Window1}) item->setCheckable(true);
-  const bool windowed = ReadDisplayChoice() == DisplayChoice::Window;
-  FullScreen1->setChecked(!windowed);
-  Window1->setChecked(windowed);
+  FullScreen1->setChecked(!game_.Settings.Windowed);
+  Window1->setChecked(game_.Settings.Windowed);
 
   Help1 = bar->addAction("Help");
 
   for (QAction* item : {Sound1, Music1, veryfast1, fast1, Normal1}) item->setCheckable(true);
-  for (QAction* item : {Sound1, Music1, Normal1}) item->setChecked(true);
+  for (QAction* item : {Sound1, Music1}) item->setChecked(true);
+  const std::pair<QAction*, int> speeds[] = {
+      {veryfast1, kVeryFastInterval}, {fast1, kFastInterval}, {Normal1, kNormalInterval}};
+  const auto& [speedItem, interval] = speeds[static_cast<int>(game_.Settings.Speed)];
+  speedItem->setChecked(true);
+  Timer1.SetInterval(interval);
   for (QAction* item : {Calendar1, Shop1, paint1, SubmitPictures1, nowEvent1, Save1})
     item->setEnabled(false);
 
@@ -338,7 +343,8 @@ void TForm1::FinishStartUp() {
 void TForm1::OpenSound() {
   MediaPlayer1.FileName = AssetPath(game_, "\\sound\\sounds\\s1.wav");
   if (MediaPlayer1.Open()) {
-    game_.SoundOn = true;
+    game_.SoundOn = game_.Settings.Sound;
+    Sound1->setChecked(game_.SoundOn);
   } else {
     game_.SoundOn = false;
     game_.platform.MessageDlg(kMissingSound, MsgType::Error, MsgButtons::Ok);
@@ -347,7 +353,8 @@ void TForm1::OpenSound() {
   }
   MediaPlayer2.FileName = AssetPath(game_, "\\sound\\music\\m10.mid");
   if (MediaPlayer2.Open()) {
-    game_.MusicOn = true;
+    game_.MusicOn = game_.Settings.Music;
+    Music1->setChecked(game_.MusicOn);
   } else {
     game_.MusicOn = false;
     game_.platform.MessageDlg(kMissingSound, MsgType::Error, MsgButtons::Ok);
@@ -536,7 +543,7 @@ void TForm1::nowEvent1Click() {
 }
 
 void TForm1::InfoBar1Click() {
-  forms_.Form3->show();
+  forms_.Form3->Reopen();
 }
 
 void TForm1::StockBar1Click() {
@@ -547,10 +554,14 @@ void TForm1::StockBar1Click() {
 void TForm1::Sound1Click() {
   Sound1->setChecked(!Sound1->isChecked());
   game_.SoundOn = Sound1->isChecked();
+  game_.Settings.Sound = game_.SoundOn;
+  StoreSettings(game_.Settings);
 }
 
 void TForm1::Music1Click() {
   Music1->setChecked(!Music1->isChecked());
+  game_.Settings.Music = Music1->isChecked();
+  StoreSettings(game_.Settings);
   if (!Music1->isChecked()) {
     game_.MusicOn = false;
     MediaPlayer2.Stop();
@@ -566,6 +577,10 @@ void TForm1::SetSpeed(QAction* item, int intervalMs) {
   if (item->isChecked() || !Timer1.Enabled()) return;
   for (QAction* other : {veryfast1, fast1, Normal1}) other->setChecked(other == item);
   Timer1.SetInterval(intervalMs);
+  game_.Settings.Speed = item == veryfast1 ? GameSpeed::VeryFast
+                         : item == fast1   ? GameSpeed::Fast
+                                           : GameSpeed::Normal;
+  StoreSettings(game_.Settings);
 }
 
 void TForm1::veryfast1Click() {

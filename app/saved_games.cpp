@@ -125,7 +125,7 @@ bool StartLoadedGame(Game& game, Forms& forms, const std::string& chosenGame) {
   const int v = game.EventVenue;
   game.SellOutRewarded =
       v != 0 && game.Venues[v].Submitted && SoldEntries(game, v) == game.Venues[v].Slots;
-  bar.show();
+  bar.ShowIfWanted();
   return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/game_state.h"
 #include "core/one_based.h"
+#include "core/settings.h"
 
 namespace pictorio {
 
@@ -40,6 +41,8 @@ struct Game {
 
   std::string AssetRoot;
   std::string SaveName;
+  // Read before the room's first frame; each change is written at once.
+  PlayerSettings Settings;
   bool GameRunning = false;
   bool HasSaveFile = false;
   int ElapsedHours = 0;

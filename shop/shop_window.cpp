@@ -516,7 +516,7 @@ void TForm10::Image34Click() {
 }
 
 void TForm10::InfoBar1Click() {
-  forms.Form3->show();
+  forms.Form3->Reopen();
 }
 
 void TForm10::StockBar1Click() {

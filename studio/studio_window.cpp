@@ -439,7 +439,7 @@ void TForm2::Exit1Click() {
 }
 
 void TForm2::InfoBar1Click() {
-  forms.Form3->show();
+  forms.Form3->Reopen();
 }
 
 void TForm2::StockBar1Click() {

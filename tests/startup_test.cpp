@@ -1,7 +1,12 @@
 // Start-up, the splash, the display mode and the sound channels.
 #include <gtest/gtest.h>
 
+#include <QSettings>
+#include <filesystem>
+#include <fstream>
+
 #include "app/main_window.h"
+#include "ui/display_settings.h"
 #include "support/test_app.h"
 #include "ui/info_bar.h"
 
@@ -167,6 +172,70 @@ TEST(StartUp, MissingMusicFileSwitchesMusicOffAndPlaysNothing) {
   EXPECT_TRUE(app.platform.tracks.empty());
   EXPECT_TRUE(app.game.SoundOn);
   EXPECT_TRUE(app.main().Sound1->isEnabled());
+}
+
+// What the Options menu shows and the clock runs at, from the settings read at start.
+struct ShownSettings {
+  bool sound, music, veryFast, fast, normal, fullScreen;
+  int interval;
+  bool operator==(const ShownSettings&) const = default;
+};
+ShownSettings Shown(TForm1& room) {
+  return {room.Sound1->isChecked(),  room.Music1->isChecked(),     room.veryfast1->isChecked(),
+          room.fast1->isChecked(),   room.Normal1->isChecked(),    room.FullScreen1->isChecked(),
+          room.Timer1.Interval()};
+}
+constexpr ShownSettings kDefaultsShown{true, true, false, false, true, true, 5000};
+
+TEST(Settings, EveryChoiceSurvivesARestart) {
+  TestApp app;
+  app.StartNewGame();
+  TForm1& room = app.main();
+  room.Sound1->trigger();
+  room.Music1->trigger();
+  room.fast1->trigger();
+  room.Window1->trigger();
+  app.forms().Form3->reject();  // the player closes the info bar
+  const std::size_t tracks = app.platform.tracks.size();
+  app.Restart();
+  EXPECT_EQ(Shown(app.main()), (ShownSettings{false, false, false, true, false, false, 2500}));
+  EXPECT_FALSE(app.game.SoundOn);
+  EXPECT_FALSE(app.game.MusicOn);
+  EXPECT_EQ(app.platform.tracks.size(), tracks);
+  app.StartNewGame();
+  EXPECT_FALSE(app.forms().Form3->isVisible());
+  app.main().InfoBar1->trigger();
+  app.main().veryfast1->trigger();
+  app.Restart();
+  EXPECT_EQ(Shown(app.main()).interval, 250);
+  app.StartNewGame();
+  EXPECT_TRUE(app.forms().Form3->isVisible());
+}
+
+TEST(Settings, ADamagedFileStartsTheGameWithDefaults) {
+  namespace fs = std::filesystem;
+  const fs::path file = QSettings().fileName().toStdString();
+  const std::string hostile[] = {
+      "[General]\nsound=maybe\nmusic=1\nspeed=99999999999999999999\ndisplay=window\x01\n",
+      "[General]\nsound=off,off\nspeed=-1\ninfobar=\nautosave=on\x00off\n",
+      std::string("\xff\xfe\x00[\x00=\n\n[[[[=]]]]\nspeed\n", 24),
+      "[General]\nspeed=fast\nsound=off\n" + std::string(100 * 1024, '\n'),
+  };
+  for (const std::string& text : hostile) {
+    SCOPED_TRACE(text.substr(0, 40));
+    TestApp app;
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+    app.Start();
+    EXPECT_EQ(Shown(app.main()), kDefaultsShown);
+    EXPECT_EQ(app.game.Settings, PlayerSettings{});
+  }
+  TestApp app;
+  fs::remove(file);
+  fs::create_directory(file);  // a folder where the file should be
+  app.Start();
+  EXPECT_EQ(Shown(app.main()), kDefaultsShown);
+  fs::remove(file);
 }
 
 TEST(DisplayMode, AlreadyRightChangesAndRestoresNothing) {

@@ -5,28 +5,44 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QFileInfo>
 #include <QSettings>
 #include <QWidget>
 
 namespace pictorio {
 namespace {
 
-const char* const kDisplayKey = "display";
-const char* const kWindowValue = "window";
-const char* const kFullScreenValue = "fullscreen";
+// The game writes a few short lines; anything much bigger is not its file.
+constexpr qint64 kLargestSettingsFile = 64 * 1024;
 
 }  // namespace
 
-DisplayChoice ReadDisplayChoice() {
+PlayerSettings LoadSettings() {
+  // A folder or a pipe in the file's place would make the reader hang or fail.
+  const QFileInfo file(QSettings().fileName());
+  if (file.exists() && (!file.isFile() || file.size() > kLargestSettingsFile)) return {};
   const QSettings settings;
-  return settings.value(kDisplayKey).toString() == kWindowValue ? DisplayChoice::Window
-                                                                : DisplayChoice::FullScreen;
+  if (settings.status() != QSettings::NoError) return {};
+  SettingValues values;
+  for (const QString& key : settings.childKeys())
+    values[key.toStdString()] = settings.value(key).toString().toStdString();
+  return SettingsFromValues(values);
+}
+
+void StoreSettings(const PlayerSettings& chosen) {
+  QSettings settings;
+  for (const auto& [key, value] : SettingsToValues(chosen))
+    settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
+}
+
+DisplayChoice ReadDisplayChoice() {
+  return LoadSettings().Windowed ? DisplayChoice::Window : DisplayChoice::FullScreen;
 }
 
 void WriteDisplayChoice(DisplayChoice choice) {
-  QSettings settings;
-  settings.setValue(kDisplayKey,
-                    choice == DisplayChoice::Window ? kWindowValue : kFullScreenValue);
+  PlayerSettings settings = LoadSettings();
+  settings.Windowed = choice == DisplayChoice::Window;
+  StoreSettings(settings);
 }
 
 double ApplySceneScale(DisplayChoice choice) {

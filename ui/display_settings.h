@@ -1,13 +1,19 @@
 #pragma once
 
+#include "core/settings.h"
 #include "ui/screen_fit.h"
 
 class QWidget;
 
 namespace pictorio {
 
-// The display choice is the player's, kept between runs in the per-user
-// settings; anything but a choice the game wrote reads as the whole screen.
+// The player's settings, in the per-user settings file. A file that cannot be
+// read, is far larger than the game ever writes, or holds values the game did
+// not write gives the defaults for what it spoils.
+PlayerSettings LoadSettings();
+// Writes the whole set; a failed write loses nothing of the game.
+void StoreSettings(const PlayerSettings& settings);
+
 DisplayChoice ReadDisplayChoice();
 void WriteDisplayChoice(DisplayChoice choice);
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/game.h"
+#include "ui/display_settings.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 
@@ -81,6 +82,21 @@ void TForm3::PlaceInRoom() {
   placedFrame_ = frameGeometry().size();
   const std::vector<QRect> keepClear = KeepClear ? KeepClear() : std::vector<QRect>{};
   move(InfoBarPlace(forms.Room->geometry(), placedFrame_, keepClear));
+}
+
+void TForm3::Reopen() {
+  show();
+  game.Settings.InfoBar = true;
+  StoreSettings(game.Settings);
+}
+
+void TForm3::ShowIfWanted() {
+  if (game.Settings.InfoBar) show();
+}
+
+void TForm3::FormClose() {
+  game.Settings.InfoBar = false;
+  StoreSettings(game.Settings);
 }
 
 // A window manager frames the bar only after it is shown; once the frame is

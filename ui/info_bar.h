@@ -40,6 +40,11 @@ class TForm3 : public TFormBase {
   // Puts the bar in its first place: see InfoBarPlace.
   void PlaceInRoom();
 
+  // The player closes the bar or opens it again from Options; the game shows
+  // it at the start of a game only if it was open when last seen.
+  void Reopen();
+  void ShowIfWanted();
+
   // A window that covers the room has its own work everywhere (a canvas, a
   // drawing area, an offer): the bar stands aside while it is shown, shrunk
   // to one line in the free part of its menu bar (inside that window), or
@@ -50,6 +55,7 @@ class TForm3 : public TFormBase {
 
  protected:
   void FormShow() override;
+  void FormClose() override;
   bool event(QEvent* event) override;
 
  private:

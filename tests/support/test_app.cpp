@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QSettings>
 #include <atomic>
 
 #include "app/load_game_dialog.h"
@@ -34,6 +35,8 @@ TestApp::TestApp() : dir(MakeTempFolder()) {
   fs::create_directories(dir / "savegames");
   fs::create_directories(dir / "pictures");
   platform.currentDirectory = dir.string();
+  // Every game starts with the player's settings as a new player has them.
+  QSettings().clear();
 }
 
 TestApp::~TestApp() {
@@ -50,6 +53,11 @@ void TestApp::Start() {
   windows_ = std::make_unique<FormSet>(game);
   // The program runs this right after the room's first frame.
   windows_->FinishStartUp();
+}
+
+void TestApp::Restart() {
+  windows_.reset();
+  Start();
 }
 
 void TestApp::StartNewGame(const std::string& name) {

@@ -24,6 +24,8 @@ class TestApp {
   // Builds only the room, as the program does before its first frame; the
   // rest follows with windows().FinishStartUp().
   void StartRoomOnly();
+  // Closes every window and starts again, as the next run of the program.
+  void Restart();
   FormSet& windows() { return *windows_; }
   // Start() and a New game for `name`, answering the questions it asks.
   void StartNewGame(const std::string& name = "Tester");

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+namespace pictorio {
+
+enum class GameSpeed { VeryFast, Fast, Normal };
+
+// What the player chose in Options, kept between runs. The defaults are the
+// game as it always was; additions that change how it looks or plays are off.
+struct PlayerSettings {
+  bool Sound = true;
+  bool Music = true;
+  GameSpeed Speed = GameSpeed::Normal;
+  bool Windowed = false;
+  bool InfoBar = true;
+  bool Autosave = true;
+  bool operator==(const PlayerSettings&) const = default;
+};
+
+// The settings as text under their keys, and back. A value the game did not
+// write (damaged, edited, out of range) gives that setting's default.
+using SettingValues = std::map<std::string, std::string>;
+SettingValues SettingsToValues(const PlayerSettings& settings);
+PlayerSettings SettingsFromValues(const SettingValues& values);
+
+}  // namespace pictorio
