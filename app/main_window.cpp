@@ -1,12 +1,15 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
+#include <filesystem>
 
 #include "app/game_flow.h"
 #include "app/saved_games.h"
@@ -38,6 +41,9 @@ constexpr int kFastInterval = 2500;
 constexpr int kVeryFastInterval = 250;
 
 const char* const kMissingSound = "Some sound files may be missing";
+const char* const kNoPlayerFolder =
+    "Pictorio cannot tell where to keep your saved games and pictures: neither HOME nor "
+    "XDG_DATA_HOME names a folder.";
 
 // Qt flips a checkable item before its handler runs; the game's handlers decide
 // the mark themselves, so the flip is undone first.
@@ -311,9 +317,22 @@ void TForm1::FormCreate() {
     return;
   }
   game_.AssetRoot = root.root;
+  QIcon icon;
+  for (const char* size : {"16", "32", "64", "256"})
+    icon.addFile(QString::fromStdString(
+        AssetPath(game_, std::string("\\icons\\pictorio-") + size + ".png")));
+  QApplication::setWindowIcon(icon);
+  game_.PlayerRoot = ChoosePlayerRoot(root, game_.platform.PlayerDataHome());
+  if (game_.PlayerRoot.empty()) {
+    game_.platform.MessageDlg(kNoPlayerFolder, MsgType::Error, MsgButtons::Ok);
+    closeRequested_ = true;
+    close();
+    return;
+  }
+  MakePlayerFolders();
   // A save or a picture killed mid-write leaves its temporary file; the old file is intact.
-  RemoveSafeWriteLeftovers(AssetPath(game_, "\\savegames"));
-  RemoveSafeWriteLeftovers(AssetPath(game_, "\\pictures"));
+  RemoveSafeWriteLeftovers(PlayerPath(game_, "\\savegames"));
+  RemoveSafeWriteLeftovers(PlayerPath(game_, "\\pictures"));
   EnsureSaveIndex(game_);
   CheckDisplayMode();
   if (closeRequested_) return;
@@ -327,6 +346,22 @@ void TForm1::FormCreate() {
   game_.VipNoticeDone = true;
   // The sound players open in FinishStartUp: the synthesiser takes longer to
   // start than the room takes to appear.
+}
+
+void TForm1::MakePlayerFolders() {
+  // Created on first use; the game can still be played when this fails, and
+  // each save says again why it cannot be written.
+  for (const char* folder : {"\\savegames", "\\pictures"}) {
+    std::error_code failed;
+    const std::string path = PlayerPath(game_, folder);
+    std::filesystem::create_directories(path, failed);
+    if (!failed) continue;
+    game_.platform.MessageDlg("Pictorio cannot make the folder '" + path +
+                                  "' for your saved games and pictures (" + failed.message() +
+                                  "). Nothing can be saved until it can.",
+                              MsgType::Error, MsgButtons::Ok);
+    return;
+  }
 }
 
 void TForm1::FinishStartUp() {

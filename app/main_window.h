@@ -32,6 +32,7 @@ class TForm1 : public QMainWindow {
   void FinishStartUp();
   void Timer2Timer();
   void CheckDisplayMode();
+  void MakePlayerFolders();
   bool SwitchDisplayMode(int width, int height, int bitsPerPixel);
   // True when start-up found the display unusable and the program must end.
   bool CloseRequested() const { return closeRequested_; }

@@ -132,11 +132,11 @@ bool StartLoadedGame(Game& game, Forms& forms, const std::string& chosenGame) {
 }  // namespace
 
 std::string SaveIndexPath(const Game& game) {
-  return AssetPath(game, "\\savegames\\main.txc");
+  return PlayerPath(game, "\\savegames\\main.txc");
 }
 
 std::string SavedGamePath(const Game& game, const std::string& name) {
-  return AssetPath(game, "\\savegames\\" + name + ".sgm");
+  return PlayerPath(game, "\\savegames\\" + name + ".sgm");
 }
 
 void EnsureSaveIndex(const Game& game) {

@@ -58,6 +58,10 @@ std::string FormatMoney(double money) {
   return std::string(buffer, end);
 }
 
+std::string PlayerPath(const Game& game, const std::string& relative) {
+  return NativePath((game.PlayerRoot.empty() ? game.AssetRoot : game.PlayerRoot) + relative);
+}
+
 std::string AssetPath(const Game& game, const std::string& relative) {
   return NativePath(game.AssetRoot + relative);
 }

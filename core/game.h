@@ -40,6 +40,8 @@ struct Game {
   OneBased<ttcolx, 32> ColourTable;
 
   std::string AssetRoot;
+  // The saved games, the save index and the paintings; see ChoosePlayerRoot.
+  std::string PlayerRoot;
   std::string SaveName;
   // Read before the room's first frame; each change is written at once.
   PlayerSettings Settings;
@@ -93,6 +95,8 @@ void ClearGameState(who& state);
 // Money as shown everywhere: fixed, two decimals, no thousands separator.
 std::string FormatMoney(double money);
 
+// Joins PlayerRoot (AssetRoot until one is chosen) and a relative path.
+std::string PlayerPath(const Game& game, const std::string& relative);
 // Joins AssetRoot and a relative path written with backslashes ("\sound\s1.wav").
 std::string AssetPath(const Game& game, const std::string& relative);
 

@@ -3,7 +3,8 @@ PICTORIO_PACKAGES="build-essential cmake ninja-build pkg-config libgtest-dev lib
 qt6-base-private-dev \
 libjpeg62-turbo-dev qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont \
 libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libsndfile1-dev libsmf-dev \
-clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick fonts-urw-base35"
+clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick fonts-urw-base35 \
+xdotool desktop-file-utils appstream groff-base lintian dpkg-dev file qt6-qpa-plugins"
 
 install_packages() {
   local missing=()

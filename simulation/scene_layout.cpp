@@ -1,15 +1,16 @@
 #include "simulation/scene_layout.h"
 
 #include "core/game.h"
+#include "studio/artwork_files.h"
 #include "ui/forms.h"
 #include "venues/venue_window.h"
 
 namespace pictorio {
 namespace {
 
-void LoadOrReport(Game& game, TImage& image, const std::string& relativePath) {
+void LoadOrReport(Game& game, TImage& image, const std::string& nativePath) {
   std::string error;
-  if (image.LoadFromFile(AssetPath(game, relativePath), &error)) return;
+  if (image.LoadFromFile(nativePath, &error)) return;
   // Left as it was, the place would show what hung there at an earlier event.
   image.SetPicture(QImage());
   game.platform.MessageDlg(error, MsgType::Error, MsgButtons::Ok);
@@ -25,7 +26,7 @@ void HideAll(TForm9& venue) {
 // Background, frame places and pictures; the sizes are set by the caller.
 void HangPictures(Game& game, TForm9& venue, int v) {
   const SceneLayoutRow& layout = SceneLayout[v - 1];
-  LoadOrReport(game, *venue.Image17, layout.Background);
+  LoadOrReport(game, *venue.Image17, AssetPath(game, layout.Background));
   const std::vector<std::string>& entries = game.Venues[v].Entries;
   for (int k = 1; k <= layout.Frames; ++k) {
     const FramePlace& at = layout.Places[k - 1];
@@ -36,7 +37,7 @@ void HangPictures(Game& game, TForm9& venue, int v) {
   for (int k = 1; k <= layout.Frames; ++k) {
     const std::string& title = entries[static_cast<std::size_t>(k - 1)];
     // A submitted venue has every place filled; an empty one has no file to show.
-    if (!title.empty()) LoadOrReport(game, *venue.Frame(k), "\\pictures\\" + title + ".jpg");
+    if (!title.empty()) LoadOrReport(game, *venue.Frame(k), PicturePath(game, title));
   }
 }
 

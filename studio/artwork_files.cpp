@@ -14,7 +14,7 @@
 namespace pictorio {
 
 std::string PicturePath(const Game& game, const std::string& title) {
-  return AssetPath(game, "\\pictures\\" + title + ".jpg");
+  return PlayerPath(game, "\\pictures\\" + title + ".jpg");
 }
 
 std::optional<std::string> ArtworkTitleProblem(const std::string& title) {

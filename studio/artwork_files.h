@@ -11,7 +11,7 @@ struct Game;
 struct picrec;
 struct who;
 
-// The painting of `title`: AssetRoot + "\pictures\" + title + ".jpg", native.
+// The painting of `title`: "\pictures\" + title + ".jpg" among the player's files, native.
 std::string PicturePath(const Game& game, const std::string& title);
 
 // Why a title cannot name a painting file and a line of the saved game, as

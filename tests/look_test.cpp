@@ -516,6 +516,51 @@ TEST(AssetRoot, StartedFromAnotherFolderTheGameUsesTheProgramsFolder) {
   EXPECT_TRUE(fs::exists(app.dir / "savegames" / "main.txc"));
 }
 
+// Installed, the game's files lie in share/pictorio beside the program's bin
+// folder and are never written; the player's files go to the data folder.
+TEST(AssetRoot, AnInstalledGameKeepsThePlayersFilesInTheirDataFolder) {
+  TestApp app;
+  const fs::path prefix = app.dir / "usr";
+  fs::create_directories(prefix / "share");
+  fs::create_directories(prefix / "games");
+  fs::create_symlink(app.dir, prefix / "share" / "pictorio");
+  const fs::path home = app.dir / "home";
+  app.platform.currentDirectory = home.string();
+  app.platform.programDirectory = (prefix / "games").string();
+  app.platform.dataHome = (home / "data").string();
+  app.StartNewGame("Ivy");
+  EXPECT_EQ(app.game.AssetRoot, (prefix / "share" / "pictorio").string());
+  EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Start new game?"});
+  app.main().Save1Click();
+  const fs::path player = home / "data" / "pictorio";
+  EXPECT_TRUE(fs::exists(player / "savegames" / "Ivy.sgm"));
+  EXPECT_TRUE(fs::is_directory(player / "pictures"));
+  for (const auto& entry : fs::recursive_directory_iterator(app.dir / "savegames"))
+    ADD_FAILURE() << entry.path();
+
+  // A file where the data folder should be: said once, and the game plays on.
+  TestApp blocked;
+  blocked.platform.programDirectory = app.platform.programDirectory;
+  blocked.platform.currentDirectory = home.string();
+  blocked.platform.dataHome = (home / "data" / "pictorio" / "savegames" / "Ivy.sgm").string();
+  blocked.Start();
+  EXPECT_FALSE(blocked.main().CloseRequested());
+  ASSERT_EQ(blocked.platform.messages.size(), 1u);
+  EXPECT_NE(blocked.platform.messages[0].text.find("Ivy.sgm/pictorio/savegames"),
+            std::string::npos)
+      << blocked.platform.messages[0].text;
+}
+
+// A copy of the game the player may write to keeps everything beside it.
+TEST(AssetRoot, APortableCopyKeepsThePlayersFilesBesideIt) {
+  TestApp app;
+  const AssetRootChoice here = ChooseAssetRoot(app.dir.string(), "/nowhere");
+  EXPECT_EQ(ChoosePlayerRoot(here, "/home/ivy/.local/share"), app.dir.string());
+  EXPECT_EQ(ChoosePlayerRoot({app.dir.string(), "", true}, "/home/ivy/.local/share"),
+            "/home/ivy/.local/share/pictorio");
+  EXPECT_EQ(ChoosePlayerRoot({app.dir.string(), "", true}, ""), "");
+}
+
 TEST(AssetRoot, WithoutTheGamesFilesOneClearMessageAndTheEnd) {
   TestApp app;
   const fs::path elsewhere = app.dir / "elsewhere";

@@ -71,6 +71,8 @@ class Platform {
   virtual std::string CurrentDirectory() = 0;
   // The folder the program file lies in; where there is no such thing, the current one.
   virtual std::string ProgramDirectory() { return CurrentDirectory(); }
+  // The player's own data folder (XDG_DATA_HOME, by default ~/.local/share).
+  virtual std::string PlayerDataHome() { return ""; }
 };
 
 // The name a cursor resource has, and the point of the tool that paints.

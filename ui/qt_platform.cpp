@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "core/paths.h"
 #include "ui/avi_decoder.h"
@@ -189,6 +190,10 @@ std::string QtPlatform::CurrentDirectory() {
 
 std::string QtPlatform::ProgramDirectory() {
   return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string QtPlatform::PlayerDataHome() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
 }
 
 }  // namespace pictorio

@@ -34,6 +34,7 @@ class QtPlatform : public Platform {
   void SetDisplayMode(const DisplayMode& mode) override;
   std::string CurrentDirectory() override;
   std::string ProgramDirectory() override;
+  std::string PlayerDataHome() override;
 
  private:
   std::mt19937 random_;

@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"  // entering stops the room's clock and plays on its media players
 #include "core/game.h"
+#include "studio/artwork_files.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
@@ -182,7 +183,7 @@ void TForm8::Button1Click() {
       !venue.Submitted) {
     picrec& picture = state.Pictures[static_cast<std::size_t>(found)];
     if (!picture.AtVenue && !picture.Gone) {
-      if (!Image3->LoadFromFile(AssetPath(game, "\\pictures\\" + picture.Title + ".jpg"))) {
+      if (!Image3->LoadFromFile(PicturePath(game, picture.Title))) {
         game.platform.MessageDlg("Sorry but you seem to have lost your picture: \"" +
                                      picture.Title +
                                      ".jpg\". Until found please don't try to submit it.",

@@ -52,6 +52,7 @@ class ScriptedPlatform : public Platform {
   std::vector<DisplayMode> modesSet;
   std::string currentDirectory;
   std::string programDirectory;  // empty: the same as the current one
+  std::string dataHome;
   std::map<int, std::string> cursors;
   int screenCursor = 0;
 
@@ -82,6 +83,7 @@ class ScriptedPlatform : public Platform {
   std::string ProgramDirectory() override {
     return programDirectory.empty() ? currentDirectory : programDirectory;
   }
+  std::string PlayerDataHome() override { return dataHome; }
 
  private:
   std::string opened_[2];

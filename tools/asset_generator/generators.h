@@ -10,6 +10,7 @@ void MakeTrophies(Output& out);    // design/trophy1..12.png
 void MakeCursors(Output& out);     // design/cursors/*.png
 void MakePanels(Output& out);      // splash, info bar, calendar, basket, hints, sold mark, notice
 void MakeItems(Output& out);       // items/*.bmp
+void MakeIcons(Output& out);       // icons/pictorio-<size>.png, the launcher's icon
 void MakeBrushes(Output& out);     // brush/*.bmp
 void MakeScreens(Output& out);     // screens/*.jpg and design/shop.png
 void MakePeople(Output& out);      // people/*

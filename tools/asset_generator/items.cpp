@@ -1,7 +1,9 @@
 // Small pictures for notices and the studio. They are shown with their
 // bottom-left colour keyed out, so each is drawn on white and keeps white
 // out of its own shapes.
+#include <algorithm>
 #include <functional>
+#include <string>
 
 #include "generators.h"
 #include "objects.h"
@@ -123,6 +125,31 @@ QImage NoColour() {
 }
 
 }  // namespace
+
+// The launcher's icon: the palette and brush of the logo on a parchment tile,
+// drawn anew at each size so the small ones stay crisp.
+static QImage Icon(int size) {
+  QImage image = NewTransparent(size, size);
+  QPainter p;
+  Begin(p, image);
+  p.scale(size / 64.0, size / 64.0);
+  // About one screen pixel of ink at the smallest sizes, three at the largest.
+  const qreal line = std::clamp(size / 48.0, 1.0, 3.0) * 64.0 / size;
+  Shape(p, RoundRect(2, 2, 60, 60, 11), ink::paper, line);
+  DrawPalette(p, QRectF(7, 8, 50, 46), -12, true);
+  p.end();
+  return image;
+}
+
+void MakeIcons(Output& out) {
+  // The ink lines keep their width in screen pixels; below 64 they would
+  // swallow the colours, so the small sizes are the large one made smaller.
+  const QImage large = Icon(256);
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    out.png("icons/pictorio-" + std::to_string(size) + ".png",
+            size >= 64 ? Icon(size)
+                       : large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
 
 void MakeItems(Output& out) {
   out.bmp("items/fire.bmp", Fire());

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     assets::MakeCursors(out);
     assets::MakePanels(out);
     assets::MakeItems(out);
+    assets::MakeIcons(out);
     assets::MakeBrushes(out);
     assets::MakeScreens(out);
     assets::MakePeople(out);
