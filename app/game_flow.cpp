@@ -161,7 +161,7 @@ void EndGame(Game& game, Forms& forms) {
   SetSceneHints(main, false);
 }
 
-bool OfferSaveOrEnd(Game& game, Forms& forms) {
+bool OfferSaveOrEnd(Game& game, Forms& forms, Leaving leaving) {
   const ModalResult answer = game.platform.MessageDlg(
       "Do you want to save the current game? (" + game.GameState.PlayerName + ")",
       MsgType::Confirmation, MsgButtons::YesNo);
@@ -172,6 +172,7 @@ bool OfferSaveOrEnd(Game& game, Forms& forms) {
         ModalResult::Yes)
       return false;
   }
+  if (answer != ModalResult::Yes && leaving == Leaving::Program) Autosave(game);
   EndGame(game, forms);
   return true;
 }

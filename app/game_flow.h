@@ -19,7 +19,9 @@ void EndGame(Game& game, Forms& forms);
 // Asks whether to save the running game: Yes saves it (it keeps running), No ends it.
 // When the save fails, asks whether to leave the game unsaved; false when the
 // player goes back to it instead, and the caller must then leave it running.
-bool OfferSaveOrEnd(Game& game, Forms& forms);
+// Leaving the program, a game left unsaved goes to its autosave first.
+enum class Leaving { Game, Program };
+bool OfferSaveOrEnd(Game& game, Forms& forms, Leaving leaving = Leaving::Game);
 
 // Closes an open shop without buying: a basket picked in one game must not be
 // paid for from the next one.

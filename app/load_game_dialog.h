@@ -15,6 +15,15 @@ class TForm5 : public TSaveListDialog {
   // The file the last Ok read, by its name in the index; empty until then.
   // A copy's first line may name another player, so saves go back here.
   std::string ChosenGame;
+  // The last Ok read an autosave; ChosenGame then names its player.
+  bool ChoseAutosave = false;
+
+ protected:
+  // The autosaves, after the saved games, each named as its player's.
+  void AddChoices(std::vector<std::pair<std::string, int>>& choices) override;
+
+ private:
+  std::vector<std::string> autosaves_;
 };
 
 }  // namespace pictorio

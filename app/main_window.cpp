@@ -265,6 +265,11 @@ void TForm1::BuildMenus() {
   FullScreen1->setChecked(!game_.Settings.Windowed);
   Window1->setChecked(game_.Settings.Windowed);
 
+  options->addSeparator();
+  Autosave1 = options->addAction("Autosave");
+  Autosave1->setCheckable(true);
+  Autosave1->setChecked(game_.Settings.Autosave);
+
   Help1 = bar->addAction("Help");
 
   for (QAction* item : {Sound1, Music1, veryfast1, fast1, Normal1}) item->setCheckable(true);
@@ -302,6 +307,7 @@ void TForm1::BuildMenus() {
   OnManualCheck(FullScreen1, [this] { FullScreen1Click(); });
   OnManualCheck(Window1, [this] { Window1Click(); });
   connect(SwitchDisplay1, &QAction::triggered, [this] { SwitchDisplayClick(); });
+  OnManualCheck(Autosave1, [this] { Autosave1Click(); });
   connect(Help1, &QAction::triggered, [this] { Help1Click(); });
 }
 
@@ -333,6 +339,7 @@ void TForm1::FormCreate() {
   // A save or a picture killed mid-write leaves its temporary file; the old file is intact.
   RemoveSafeWriteLeftovers(PlayerPath(game_, "\\savegames"));
   RemoveSafeWriteLeftovers(PlayerPath(game_, "\\pictures"));
+  RemoveSafeWriteLeftovers(AutosaveFolder(game_));
   EnsureSaveIndex(game_);
   CheckDisplayMode();
   if (closeRequested_) return;
@@ -503,7 +510,7 @@ bool TForm1::FormClose() {
   // A second close while the first one asks its questions waits for their answer.
   if (closing_) return false;
   closing_ = true;
-  const bool leaving = !game_.GameRunning || OfferSaveOrEnd(game_, forms_);
+  const bool leaving = !game_.GameRunning || OfferSaveOrEnd(game_, forms_, Leaving::Program);
   closing_ = false;
   if (!leaving) return false;
   closed_ = true;
@@ -682,6 +689,14 @@ void TForm1::TrophyClick(int trophy) {
 
 void TForm1::Timer1Timer() {
   AdvanceClock(game_, forms_);
+  // Monday at midnight: a new week, whatever its first hour brought.
+  if (game_.ClockDay == 0 && game_.ClockHour == 0) Autosave(game_);
+}
+
+void TForm1::Autosave1Click() {
+  Autosave1->setChecked(!Autosave1->isChecked());
+  game_.Settings.Autosave = Autosave1->isChecked();
+  StoreSettings(game_.Settings);
 }
 
 void TForm1::MediaPlayer2Notify() {

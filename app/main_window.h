@@ -110,6 +110,7 @@ class TForm1 : public QMainWindow {
   // the scale it gives; F11 switches to the other one.
   void FullScreen1Click();
   void Window1Click();
+  void Autosave1Click();
   void SwitchDisplayClick();
 
   TTimer Timer1{5000};
@@ -148,6 +149,7 @@ class TForm1 : public QMainWindow {
   QAction* FullScreen1;
   QAction* Window1;
   QAction* SwitchDisplay1;
+  QAction* Autosave1;
   QAction* Help1;
 
   int Timer2Ticks() const { return timer2Ticks_; }

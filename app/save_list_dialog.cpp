@@ -19,6 +19,7 @@ void TSaveListDialog::FormShow() {
   std::vector<std::pair<std::string, int>> names;
   for (int i = kReservedIndexLines; i < index.Count(); ++i)
     if (!PlayerNameProblem(index[i])) names.emplace_back(index[i], i);
+  AddChoices(names);
   Offer(names);
 }
 

@@ -17,6 +17,8 @@ class TSaveListDialog : public TListChoiceDialog {
 
  protected:
   void FormShow() override;
+  // Choices offered after the index's games; each item carries its number.
+  virtual void AddChoices(std::vector<std::pair<std::string, int>>&) {}
 };
 
 }  // namespace pictorio

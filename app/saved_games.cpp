@@ -1,5 +1,6 @@
 #include "app/saved_games.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
@@ -160,6 +161,25 @@ bool ReadSaveIndex(Game& game, Forms& forms) {
   return true;
 }
 
+namespace {
+
+// The text of a saved game or an autosave at `path`, checked line by line.
+bool ReadGameText(Game& game, const std::string& path, const std::string& shownName,
+                  std::vector<std::string>* lines, std::string* message) {
+  std::string error;
+  if (!ReadTextLines(path, lines, &error)) {
+    *message = "The file '" + path + "' could not be found.";
+    return false;
+  }
+  if (!ReadSavedGame(*lines, game.Venues, nullptr, &error)) {
+    *message = "The saved game '" + shownName + "' is damaged and cannot be loaded.\n" + error;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool ReadSavedGameFile(Game& game, const std::string& name, std::vector<std::string>* lines,
                        std::string* message) {
   // Only a name a game can be saved under becomes a path inside the save folder.
@@ -167,17 +187,55 @@ bool ReadSavedGameFile(Game& game, const std::string& name, std::vector<std::str
     *message = UnusableNameMessage(name);
     return false;
   }
-  const std::string path = SavedGamePath(game, name);
+  return ReadGameText(game, SavedGamePath(game, name), name, lines, message);
+}
+
+std::string AutosaveFolder(const Game& game) {
+  return PlayerPath(game, "\\savegames\\autosave");
+}
+
+bool Autosave(Game& game) {
+  if (!game.Settings.Autosave || !game.GameRunning) return false;
+  const std::string& player = game.GameState.PlayerName;
   std::string error;
-  if (!ReadTextLines(path, lines, &error)) {
-    *message = "The file '" + path + "' could not be found.";
+  std::error_code ignored;
+  std::filesystem::create_directories(AutosaveFolder(game), ignored);
+  // Straight from the game: the info bar's copy of the text stays the last
+  // one the player saved or loaded, which a cancelled Load goes back to.
+  if (!PlayerNameProblem(player) &&
+      WriteTextLinesSafely(AutosaveFolder(game) + "/" + player + ".sgm",
+                           WriteSavedGame(game.GameState, game.Venues), &error))
+    return true;
+  if (PlayerNameProblem(player)) error = UnusableNameMessage(player);
+  if (!std::exchange(game.AutosaveFailureShown, true))
+    ReportError(game, "The game could not be saved automatically.\n" + error);
+  return false;
+}
+
+std::vector<std::string> AutosavedPlayers(const Game& game) {
+  std::vector<std::string> players;
+  std::error_code failed;
+  std::filesystem::directory_iterator files(AutosaveFolder(game), failed);
+  for (; !failed && files != std::filesystem::directory_iterator(); files.increment(failed)) {
+    const std::filesystem::path& file = files->path();
+    if (file.extension() != ".sgm" || !files->is_regular_file(failed)) continue;
+    const std::string player = file.stem().string();
+    if (PlayerNameProblem(player)) continue;
+    players.push_back(player);
+    if (static_cast<int>(players.size()) == kMostAutosavesListed) break;
+  }
+  std::sort(players.begin(), players.end());
+  return players;
+}
+
+bool ReadAutosaveFile(Game& game, const std::string& player, std::vector<std::string>* lines,
+                      std::string* message) {
+  if (PlayerNameProblem(player)) {
+    *message = UnusableNameMessage(player);
     return false;
   }
-  if (!ReadSavedGame(*lines, game.Venues, nullptr, &error)) {
-    *message = "The saved game '" + name + "' is damaged and cannot be loaded.\n" + error;
-    return false;
-  }
-  return true;
+  return ReadGameText(game, AutosaveFolder(game) + "/" + player + ".sgm",
+                      "autosave of " + player, lines, message);
 }
 
 bool RemoveSavedGame(Game& game, Forms& forms, int position, std::string* error) {
@@ -229,10 +287,15 @@ void LoadGame(Game& game, Forms& forms) {
   forms.Form5->ChosenGame.clear();
   game.platform.ShowModal(*forms.Form5);
   const std::string chosen = std::exchange(forms.Form5->ChosenGame, {});
+  const bool autosave = std::exchange(forms.Form5->ChoseAutosave, false);
   // A game that was not saved (declined or failed) and is still running goes on.
   if (!game.HasSaveFile || !StartLoadedGame(game, forms, chosen)) {
     if (game.GameRunning) main.Timer1.SetEnabled(true);
+    return;
   }
+  // Saved by the player, an autosave goes under the player's name, asking
+  // first if a game of that name is there already.
+  if (autosave) game.HasSaveFile = false;
 }
 
 void DeleteGame(Game& game, Forms& forms) {

@@ -38,6 +38,19 @@ bool ReadSaveIndex(Game& game, Forms& forms);
 bool ReadSavedGameFile(Game& game, const std::string& name, std::vector<std::string>* lines,
                        std::string* message);
 
+// The autosave: the running game written under its player's name in a folder
+// of its own, so it never replaces a game the player saved. Written at the
+// start of each game week and when the player leaves the program without
+// saving, when Options > Autosave is on. A failed write is reported once a run.
+std::string AutosaveFolder(const Game& game);
+bool Autosave(Game& game);
+// The players with an autosave, sorted; names no game could be saved under
+// are left out, and at most kMostAutosavesListed are listed.
+inline constexpr int kMostAutosavesListed = 100;
+std::vector<std::string> AutosavedPlayers(const Game& game);
+bool ReadAutosaveFile(Game& game, const std::string& player, std::vector<std::string>* lines,
+                      std::string* message);
+
 // Removes the game at `position` (0-based, after the reserved lines) from the
 // index, writes it back and deletes the game's file. False with the reason
 // when the index cannot be written; nothing is deleted then.

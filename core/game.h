@@ -45,6 +45,7 @@ struct Game {
   std::string SaveName;
   // Read before the room's first frame; each change is written at once.
   PlayerSettings Settings;
+  bool AutosaveFailureShown = false;
   bool GameRunning = false;
   bool HasSaveFile = false;
   int ElapsedHours = 0;

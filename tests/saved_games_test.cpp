@@ -19,6 +19,7 @@
 #include "app/load_game_dialog.h"
 #include "app/main_window.h"
 #include "core/save_files.h"
+#include "core/save_text.h"
 #include "core/text_file.h"
 #include "shop/shop_window.h"
 #include "support/test_app.h"
@@ -727,6 +728,150 @@ TEST(SavedGames, IndexNamesThatAreNoGameNamesNeverTouchAFile) {
   EXPECT_EQ(Bytes(app.dir / "Outside.sgm"), good);
   EXPECT_EQ(IndexNames(app), (Lines{"../Outside", "..", "sub/dir", "PIC"}));
   EXPECT_FALSE(app.game.GameRunning);
+}
+
+
+namespace autosave {
+
+fs::path File(const TestApp& app, const std::string& player) {
+  return app.dir / "savegames" / "autosave" / (player + ".sgm");
+}
+
+// From Sunday 23:00 the next tick starts a week.
+void TickIntoANewWeek(TestApp& app) {
+  app.game.ElapsedHours = 7 * 24 - 1;
+  app.main().Timer1Timer();
+}
+
+}  // namespace autosave
+
+TEST(Autosave, EachWeekBeginsWithOneThatLoadsBackAsTheGameWas) {
+  TestApp app;
+  MakeRichGame(app, "Rich");
+  // Half-entered venues come back emptied from any load; this one has none.
+  app.game.Venues[kVenueNational].Submitted = false;
+  app.game.Venues[kVenueNational].Entries.assign(7, "");
+  app.game.GameState.Pictures[1].AtVenue = false;
+  const Lines shownText = app.forms().Form3->ListBox1.Items;
+  app.main().Timer1Timer();  // Monday 8:00 is no new week
+  EXPECT_FALSE(fs::exists(autosave::File(app, "Rich")));
+  autosave::TickIntoANewWeek(app);
+  const Lines written = WriteSavedGame(app.game.GameState, app.game.Venues);
+  EXPECT_EQ(FileLines(autosave::File(app, "Rich")), written);
+  // The player's own saves are untouched, and a cancelled Load still goes
+  // back to the text the player last saved or loaded.
+  EXPECT_FALSE(fs::exists(GameFile(app, "Rich")));
+  EXPECT_TRUE(IndexNames(app).empty());
+  EXPECT_EQ(app.forms().Form3->ListBox1.Items, shownText);
+
+  app.platform.answers.push_back(ModalResult::No);
+  app.StartNewGame("Other");
+  app.platform.answers.push_back(ModalResult::No);  // do not save Other
+  ChooseInLoadDialog(app, "Autosave of Rich");
+  app.main().LoadGame1Click();
+  // All as it was, the clock one hour on as after every load.
+  Lines reloaded = WriteSavedGame(app.game.GameState, app.game.Venues);
+  EXPECT_EQ(app.game.ElapsedHours, 7 * 24 + 1);
+  EXPECT_EQ(reloaded[4], std::to_string(7 * 24 + 1));
+  reloaded[4] = written[4];
+  EXPECT_EQ(reloaded, written);
+
+  // Saved by the player it becomes Rich's game, asking before replacing one.
+  app.platform.messages.clear();
+  app.main().Save1Click();
+  EXPECT_EQ(IndexNames(app), Lines{"Rich"});
+  EXPECT_TRUE(app.platform.messages.empty()) << app.platform.messages.front().text;
+  ChooseInLoadDialog(app, "Autosave of Rich");
+  app.platform.answers.push_back(ModalResult::No);  // do not save
+  app.main().LoadGame1Click();
+  app.platform.answers.push_back(ModalResult::No);  // would not replace Rich
+  app.main().Save1Click();
+  EXPECT_EQ(app.platform.MessageTexts().back(),
+            "A saved game for 'Rich' already exists. Do you want to replace it?");
+
+  // Switched off in Options, remembered, no week writes one.
+  fs::remove(autosave::File(app, "Rich"));
+  app.main().Autosave1->trigger();
+  app.Restart();
+  EXPECT_FALSE(app.main().Autosave1->isChecked());
+  app.StartNewGame("Rich");
+  autosave::TickIntoANewWeek(app);
+  EXPECT_FALSE(fs::exists(autosave::File(app, "Rich")));
+}
+
+TEST(Autosave, LeavingTheProgramUnsavedKeepsTheGameThere) {
+  TestApp app;
+  app.StartNewGame("Ivy");
+  SaveFirstTime(app);
+  const std::string saved = Bytes(GameFile(app, "Ivy"));
+  app.game.GameState.Money = 99.0;
+  const Lines unsaved = WriteSavedGame(app.game.GameState, app.game.Venues);
+  app.platform.answers = {ModalResult::No};  // do not save at exit
+  app.main().close();
+  EXPECT_EQ(Bytes(GameFile(app, "Ivy")), saved);
+  EXPECT_EQ(FileLines(autosave::File(app, "Ivy")), unsaved);
+
+  // Said yes to, the game is saved and no autosave is written.
+  TestApp other;
+  other.StartNewGame("Yves");
+  other.platform.answers = {ModalResult::Yes};
+  other.main().close();
+  EXPECT_TRUE(fs::exists(GameFile(other, "Yves")));
+  EXPECT_FALSE(fs::exists(autosave::File(other, "Yves")));
+
+  // A New game after "No" is no leaving the program: nothing is written.
+  TestApp renewed;
+  renewed.StartNewGame("Una");
+  renewed.platform.answers.push_back(ModalResult::No);
+  renewed.StartNewGame("Dos");
+  EXPECT_FALSE(fs::exists(autosave::File(renewed, "Una")));
+}
+
+TEST(Autosave, AFailureIsSaidOnceAndTheGamePlaysOn) {
+  TestApp app;
+  app.StartNewGame("Ivy");
+  WriteBytes(app.dir / "savegames" / "autosave", "a file in the folder's place");
+  app.platform.messages.clear();
+  autosave::TickIntoANewWeek(app);
+  autosave::TickIntoANewWeek(app);
+  ASSERT_EQ(app.platform.messages.size(), 1u);
+  EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
+  EXPECT_NE(app.platform.messages[0].text.find("could not be saved automatically"),
+            std::string::npos);
+  EXPECT_TRUE(app.game.GameRunning);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+}
+
+// Killed at any moment of an autosave, the one before it still loads.
+TEST(Autosave, FiftyKillsMidWriteLeaveALoadableAutosaveEveryTime) {
+  TestApp app;
+  MakeRichGame(app, "Rich");
+  autosave::TickIntoANewWeek(app);
+  const fs::path file = autosave::File(app, "Rich");
+  const Lines text = FileLines(file);
+  std::srand(7);
+  int kills = 0;
+  for (int round = 0; round < 50; ++round) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      std::string error;
+      for (;;) WriteTextLinesSafely(file.string(), text, &error);
+    }
+    ::usleep(static_cast<useconds_t>(200 + std::rand() % 3000));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    kills += WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+    Lines lines;
+    std::string message;
+    ASSERT_TRUE(ReadAutosaveFile(app.game, "Rich", &lines, &message)) << round << message;
+    EXPECT_EQ(lines, text);
+  }
+  EXPECT_EQ(kills, 50);
+  // The next start sweeps what the kills left behind.
+  app.Restart();
+  EXPECT_EQ(Names(file.parent_path()), Lines{"Rich.sgm"});
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Start-up, the splash, the display mode and the sound channels.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QSettings>
 #include <filesystem>
 #include <fstream>
@@ -83,7 +86,7 @@ TEST(StartUp, MenuTreeHasTheCaptionsSeparatorsAndSubItems) {
             (V{"Flea Market", "Local Gallery", "National Gallery", "International Gallery"}));
   EXPECT_EQ(main.Options1->text(), "Options");
   EXPECT_EQ(captions(main.Options1->menu()),
-            (V{"Info Bar", "Stock Window", "-", "Sound", "Music", "Speed", "Display"}));
+            (V{"Info Bar", "Stock Window", "-", "Sound", "Music", "Speed", "Display", "-", "Autosave"}));
   EXPECT_EQ(captions(main.Speed1->menu()), (V{"Very fast", "Fast", "Normal", "-", "Pause"}));
   EXPECT_EQ(captions(main.Display1->menu()), (V{"Full screen", "Window", "-", "Switch"}));
   EXPECT_EQ(main.SwitchDisplay1->shortcut(), QKeySequence(Qt::Key_F11));
@@ -195,7 +198,12 @@ TEST(Settings, EveryChoiceSurvivesARestart) {
   room.Music1->trigger();
   room.fast1->trigger();
   room.Window1->trigger();
-  app.forms().Form3->reject();  // the player closes the info bar
+  QCloseEvent quitting;  // as Qt closes every window when the program ends
+  QApplication::sendEvent(app.forms().Form3, &quitting);
+  EXPECT_TRUE(app.game.Settings.InfoBar);
+  app.forms().Form3->show();
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(app.forms().Form3, &escape);  // the player closes the info bar
   const std::size_t tracks = app.platform.tracks.size();
   app.Restart();
   EXPECT_EQ(Shown(app.main()), (ShownSettings{false, false, false, true, false, false, 2500}));

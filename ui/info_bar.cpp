@@ -1,6 +1,8 @@
 #include "ui/info_bar.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QEvent>
 #include <QMenuBar>
 #include <QPointer>
@@ -94,7 +96,19 @@ void TForm3::ShowIfWanted() {
   if (game.Settings.InfoBar) show();
 }
 
-void TForm3::FormClose() {
+// Only the player's own closing is remembered: Qt also closes every window
+// when the program ends.
+void TForm3::closeEvent(QCloseEvent* event) {
+  TFormBase::closeEvent(event);
+  if (event->spontaneous() && event->isAccepted()) PlayerClosed();
+}
+
+void TForm3::keyPressEvent(QKeyEvent* event) {
+  TFormBase::keyPressEvent(event);
+  if (event->key() == Qt::Key_Escape) PlayerClosed();
+}
+
+void TForm3::PlayerClosed() {
   game.Settings.InfoBar = false;
   StoreSettings(game.Settings);
 }

@@ -55,10 +55,12 @@ class TForm3 : public TFormBase {
 
  protected:
   void FormShow() override;
-  void FormClose() override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
+  void PlayerClosed();
   // A strip lies inside `host`, at `place`; none puts the bar back as it was.
   void SetStrip(QWidget* host, const QRect& place = {});
 

@@ -160,6 +160,16 @@ const char* const kHelp[] = {
     "removes a "
     "saved game. When you start a new game, load another or exit, you are asked whether to save "
     "first.",
+    "At the start of every game week, and when you leave the program without saving, the game "
+    "is also kept as an autosave. It never replaces a game you saved: Game > Load offers it as "
+    "\"Autosave of\" and your name. Options > Autosave switches it off and on.",
+    "",
+    "# Your files",
+    "An installed game keeps your saved games in ~/.local/share/pictorio/savegames and your "
+    "pictures, as JPEG files, in ~/.local/share/pictorio/pictures (or under XDG_DATA_HOME when "
+    "it is set). A copy of the game run from its own folder, where you may write, keeps them in "
+    "the savegames and pictures folders beside the program. Your choices in the Options menu "
+    "are remembered for the next time.",
     "",
     "Good luck, and happy painting!",
 };
