@@ -124,10 +124,12 @@ inner() {
   leave
 }
 export WORK GAME HOME="$WORK/home" INSTALL_DEBUG="${INSTALL_DEBUG:-}"
-unset XDG_DATA_HOME XDG_CONFIG_HOME
+# A player's session: a real (virtual) screen, no settings or data of anyone else.
+unset XDG_DATA_HOME XDG_CONFIG_HOME QT_QPA_PLATFORM
 [ -z "$INSTALL_DEBUG" ] || mkdir -p "$INSTALL_DEBUG"
 # xvfb-run goes through sh, which drops exported functions: pass the body along.
-xvfb-run -a -s "-screen 0 800x600x24" bash -c "$(declare -f inner); inner"
+timeout 600 xvfb-run -a -s "-screen 0 800x600x24" bash -c "$(declare -f inner); inner" ||
+  fail "the installed game could not be played through (log: $(tail -n 5 "$WORK/game.log" 2>/dev/null))"
 
 DATA="$WORK/home/.local/share/pictorio"
 for file in savegames/main.txc savegames/Ivy.sgm pictures/Dawn.jpg; do
