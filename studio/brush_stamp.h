@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRect>
 #include <string>
+#include <vector>
 
 namespace pictorio {
 
@@ -27,12 +28,27 @@ class BrushStamp {
   // Lays the stamp centred on (x, y) and returns the canvas rectangle it may
   // have touched (clipped; empty when nothing of it falls on the canvas).
   QRect Lay(QImage& canvas, int x, int y) const;
+  // Lays stamps on the straight line from `from` to `to`, both ends left out,
+  // close enough together that the line is covered wherever the stamp covers
+  // its own centre; the rectangle they touched.
+  QRect LayBetween(QImage& canvas, QPoint from, QPoint to) const;
+  // The step between the stamps of LayBetween: the half side of the solid
+  // square around the stamp's centre, at least one pixel.
+  int Spacing() const { return spacing_; }
 
  private:
+  // One row's run of painted pixels; the stamp is laid run by run.
+  struct Run {
+    int y, x, length;
+  };
+  void LayRuns(QImage& canvas, QPoint topLeft) const;
+
   QImage image_;  // ARGB32 with the key pixels made fully transparent
   int halfWidth_ = 0;
   int halfHeight_ = 0;
   QRgb key_ = 0;
+  int spacing_ = 1;
+  std::vector<Run> runs_;
 };
 
 }  // namespace pictorio
