@@ -119,6 +119,7 @@ void NewGame(Game& game, Forms& forms) {
 void gameon(Game& game, Forms& forms) {
   TForm1& main = *forms.Form1;
   game.VipNoticeDone = true;
+  game.UndoNoteShown = false;
   SetGameMenus(main, true);
   game.GameRunning = true;
   main.Timer1.SetEnabled(true);

@@ -66,6 +66,8 @@ struct Game {
   bool SellOutRewarded = false;
   int FleaResult = 0;
   bool VipNoticeDone = true;
+  // The first undo of a game says that the paint stays used; later ones do not.
+  bool UndoNoteShown = false;
   double FireDamage = 0.0;
   bool SoundOn = true;
   bool MusicOn = true;

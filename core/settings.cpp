@@ -25,7 +25,8 @@ SettingValues SettingsToValues(const PlayerSettings& s) {
                        {"music", OnOff(s.Music)},
                        {"display", s.Windowed ? "window" : "fullscreen"},
                        {"infobar", OnOff(s.InfoBar)},
-                       {"autosave", OnOff(s.Autosave)}};
+                       {"autosave", OnOff(s.Autosave)},
+                       {"smooth", OnOff(s.SmoothStrokes)}};
   for (const auto& [speed, name] : kSpeedNames)
     if (speed == s.Speed) values["speed"] = name;
   return values;
@@ -37,6 +38,7 @@ PlayerSettings SettingsFromValues(const SettingValues& values) {
   ReadOnOff(values, "music", s.Music);
   ReadOnOff(values, "infobar", s.InfoBar);
   ReadOnOff(values, "autosave", s.Autosave);
+  ReadOnOff(values, "smooth", s.SmoothStrokes);
   if (const auto display = values.find("display"); display != values.end())
     s.Windowed = display->second == "window";
   if (const auto speed = values.find("speed"); speed != values.end())

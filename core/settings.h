@@ -16,6 +16,8 @@ struct PlayerSettings {
   bool Windowed = false;
   bool InfoBar = true;
   bool Autosave = true;
+  // Stamps also fill the gap between two pointer positions; the design leaves it.
+  bool SmoothStrokes = false;
   bool operator==(const PlayerSettings&) const = default;
 };
 

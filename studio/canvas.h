@@ -34,6 +34,10 @@ class Canvas {
   void UseStamp(const BrushStamp& stamp) { stamp_ = stamp; }
   // Lays the stamp centred on (x, y); the rectangle it touched, for the repaint.
   QRect LayStamp(int x, int y) { return stamp_.Lay(image_, x, y); }
+  // Fills the gap between two pointer positions of a smooth stroke.
+  QRect LayStampsBetween(QPoint from, QPoint to) { return stamp_.LayBetween(image_, from, to); }
+  // The pixels themselves, for undo and redo to swap strokes in and out.
+  QImage& Pixels() { return image_; }
 
   // A brush picture, read once and kept: the files do not change while the game runs.
   const QImage* BrushPicture(const std::string& name, std::string* error = nullptr);

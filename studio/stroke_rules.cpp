@@ -149,4 +149,16 @@ void AccrueValue(StudioSession& session) {
   }
 }
 
+PictureWorth WorthOf(const StudioSession& session) {
+  return {session.PictureStyle, session.PictureValue};
+}
+
+bool RestoreWorth(StudioSession& session, Canvas& canvas, const PictureWorth& worth) {
+  const bool styleChanged = session.PictureStyle != worth.Style;
+  session.PictureStyle = worth.Style;
+  session.PictureValue = worth.Value;
+  if (styleChanged) ResetBrush(session, canvas);
+  return styleChanged;
+}
+
 }  // namespace pictorio

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "studio/stroke_history.h"
 #include "studio/studio_session.h"
 
 namespace pictorio {
@@ -63,5 +64,14 @@ void ConsumeStroke(const StudioSession& session, OneBased<stuffrec, kStockSlots>
 int FirstExhaustedSlot(const StudioSession& session, const OneBased<stuffrec, kStockSlots>& stock);
 // Adds the worth of the stroke just ended (StrokeStamps) to PictureValue.
 void AccrueValue(StudioSession& session);
+
+PictureWorth WorthOf(const StudioSession& session);
+// Undo and redo give the picture back a worth. When its style changes the
+// tool in hand is put down: taken up under the other style, it would go on
+// earning across styles without the picture being mixed. True then.
+bool RestoreWorth(StudioSession& session, Canvas& canvas, const PictureWorth& worth);
+
+inline constexpr const char* kUndoNote =
+    "Undoing a stroke takes it off the canvas, but the paint it used stays used.";
 
 }  // namespace pictorio

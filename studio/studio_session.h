@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
 #include <string>
 
 #include "core/one_based.h"
@@ -20,6 +21,9 @@ struct StudioSession {
 
   bool Drawing = false;
   int StrokeStamps = 0;
+  QPoint LastPoint;  // the stroke's latest pointer position, for smooth strokes
+  // Strokes were laid, undone or redone since the picture was last saved or opened.
+  bool StrokesUnsaved = false;
   std::string BrushName = "none";
   QColor BrushColour = Qt::white;
   bool BrushReady = false;

@@ -14,6 +14,7 @@
 #include "studio/stroke_rules.h"
 #include "studio/swatch.h"
 #include "ui/canvas_view.h"
+#include "ui/display_settings.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
@@ -118,8 +119,18 @@ TForm2::TForm2(Game& g, Forms& f) : TFormBase(g, f, "Studio"), canvas(g) {
 void TForm2::BuildMenus() {
   Picture1 = MainMenu1->addMenu("Picture");
   New1 = Picture1->addAction("New Picture");
+  New1->setShortcut(QKeySequence::New);
   Load1 = Picture1->addAction("Load Picture");
+  Load1->setShortcut(QKeySequence::Open);
   Save1 = Picture1->addAction("Save Picture");
+  Save1->setShortcut(QKeySequence::Save);
+  Picture1->addSeparator();
+  Undo1 = Picture1->addAction("Undo stroke");
+  Undo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  Redo1 = Picture1->addAction("Redo stroke");
+  Redo1->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  Picture1->addSeparator();
   Exit1 = Picture1->addAction("Exit");
   Style1 = MainMenu1->addMenu("Style");
   Pencil1 = Style1->addAction("Pencil");
@@ -127,14 +138,32 @@ void TForm2::BuildMenus() {
   Pastel1 = Style1->addAction("Pastel");
   WaterColors1 = Style1->addAction("Water Colors");
   Oilpainting1 = Style1->addAction("Oil Painting");
+  QAction* const styles[] = {Pencil1, Charcoal1, Pastel1, WaterColors1, Oilpainting1};
+  for (int i = 0; i < 5; ++i)
+    styles[i]->setShortcut(QKeySequence(QKeyCombination(Qt::CTRL, Qt::Key(Qt::Key_1 + i))));
   Options1 = MainMenu1->addMenu("Options");
   InfoBar1 = Options1->addAction("Info Bar");
   StockBar1 = Options1->addAction("Stock Winow");
+  Options1->addSeparator();
+  Smooth1 = Options1->addAction("Smooth strokes");
+  Smooth1->setCheckable(true);
+  Smooth1->setChecked(game.Settings.SmoothStrokes);
+  Smooth1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  // The keys of the open panel's tools belong to the window, not to a menu.
+  for (int n = 1; n <= 5; ++n) {
+    auto* key = new QAction(this);
+    key->setShortcut(QKeySequence(Qt::Key(Qt::Key_0 + n)));
+    connect(key, &QAction::triggered, [this, n] { ToolKey(n); });
+    addAction(key);
+  }
 
   connect(New1, &QAction::triggered, [this] { New1Click(); });
   connect(Load1, &QAction::triggered, [this] { Load1Click(); });
   connect(Save1, &QAction::triggered, [this] { Save1Click(); });
   connect(Exit1, &QAction::triggered, [this] { Exit1Click(); });
+  connect(Undo1, &QAction::triggered, [this] { Undo1Click(); });
+  connect(Redo1, &QAction::triggered, [this] { Redo1Click(); });
+  connect(Smooth1, &QAction::triggered, [this] { Smooth1Click(); });
   connect(Pencil1, &QAction::triggered, [this] { Pencil1Click(); });
   connect(Charcoal1, &QAction::triggered, [this] { Charcoal1Click(); });
   connect(Pastel1, &QAction::triggered, [this] { Pastel1Click(); });
@@ -282,6 +311,7 @@ void TForm2::FormShow() {
   ClearActiveSlots(session);
   session.PictureValue = 0;
   session.PictureStyle = "z";
+  ClearHistory();
   game.platform.RegisterCursor(kCursorPencil, "PENCIL");
   game.platform.RegisterCursor(kCursorCharcoal, "CHARCO");
   game.platform.RegisterCursor(kCursorEraser, "ERA");
@@ -299,6 +329,7 @@ void TForm2::FormClose() {
   // the calendar stays as the game's end left it.
   if (forms.Form1 && game.GameRunning) forms.Form1->Calendar1->setEnabled(true);
   ResetPanels();
+  ClearHistory();
   // The info bar goes back to floating above the room.
   FloatAbove(*forms.Form3, *forms.Room);
 }
@@ -331,6 +362,7 @@ void TForm2::New1Click() {
   session.PictureStyle = "z";
   ClearActiveSlots(session);
   ResetPanels();
+  ClearHistory();
 }
 
 void TForm2::Save1Click() {
@@ -349,6 +381,8 @@ bool TForm2::SaveBeforeLeaving() {
 bool TForm2::SaveArtwork() {
   Platform& platform = game.platform;
   if (session.PictureTitled) {
+    // The file already holds what the canvas shows.
+    if (!session.StrokesUnsaved) return true;
     if (platform.MessageDlg(
             "Do you want to save the current artwork? (" + session.PictureTitle + ")",
             MsgType::Confirmation, MsgButtons::YesNo) != ModalResult::Yes)
@@ -362,6 +396,7 @@ bool TForm2::SaveArtwork() {
       record->Value = session.PictureValue;
       record->Kind = session.PictureStyle;
     }
+    session.StrokesUnsaved = false;
     return true;
   }
 
@@ -396,6 +431,7 @@ bool TForm2::SaveArtwork() {
   state.Pictures.resize(static_cast<std::size_t>(state.PictureCount));
   bar.ListBox3.Add(title);
   session.PictureTitled = true;
+  session.StrokesUnsaved = false;
   Label2->setText(QString::fromStdString(title));
   state.Pictures.back() = picrec{title, session.PictureStyle, session.PictureValue, false, false};
   return true;
@@ -426,6 +462,7 @@ void TForm2::Load1Click() {
       }
       MarkPictureOpen();
       ResetPanels();
+      ClearHistory();
     }
   }
   ClearActiveSlots(session);
@@ -681,14 +718,20 @@ void TForm2::MixOil() {
 void TForm2::Image100MouseDown(Qt::MouseButton, QPoint at) {
   session.Drawing = true;
   session.StrokeStamps = 0;
+  history.BeginStroke(canvas.Image(), WorthOf(session));
   Image100->update(canvas.LayStamp(at.x(), at.y()));
+  session.LastPoint = at;
   ++session.StrokeStamps;
   Label5->setNum(session.StrokeStamps);
 }
 
 void TForm2::Image100MouseMove(QPoint at) {
   if (!session.Drawing) return;
+  // The stamps between two pointer positions are free: cost and worth count
+  // the positions alone, so a picture costs and earns the same either way.
+  if (game.Settings.SmoothStrokes) Image100->update(canvas.LayStampsBetween(session.LastPoint, at));
   Image100->update(canvas.LayStamp(at.x(), at.y()));
+  session.LastPoint = at;
   ++session.StrokeStamps;
   Label5->setNum(session.StrokeStamps);
 }
@@ -701,8 +744,70 @@ void TForm2::Image100MouseUp(Qt::MouseButton, QPoint) {
     AccrueValue(session);
     Label9->setText(QString::number(session.PictureValue));
   }
+  if (session.Drawing && history.EndStroke(canvas.Image(), WorthOf(session)))
+    session.StrokesUnsaved = true;
+  ShowUndoItems();
   session.Drawing = false;
   session.StrokeStamps = 0;
+}
+
+// ----- undo and redo -----
+
+void TForm2::Undo1Click() {
+  StepHistory(true);
+}
+
+void TForm2::Redo1Click() {
+  StepHistory(false);
+}
+
+void TForm2::StepHistory(bool back) {
+  if (session.Drawing) return;
+  const PictureWorth now = WorthOf(session);
+  const std::optional<PictureWorth> worth =
+      back ? history.Undo(canvas.Pixels(), now) : history.Redo(canvas.Pixels(), now);
+  if (!worth) return;
+  Image100->update();
+  if (RestoreWorth(session, canvas, *worth)) game.platform.SetScreenCursor(0);
+  Label9->setText(QString::number(session.PictureValue));
+  session.StrokesUnsaved = true;
+  ShowUndoItems();
+  if (back && !game.UndoNoteShown) {
+    game.UndoNoteShown = true;
+    game.platform.MessageDlg(kUndoNote, MsgType::Information, MsgButtons::Ok);
+  }
+}
+
+void TForm2::ShowUndoItems() {
+  Undo1->setEnabled(history.CanUndo());
+  Redo1->setEnabled(history.CanRedo());
+}
+
+void TForm2::ClearHistory() {
+  history.Clear(WorthOf(session));
+  session.StrokesUnsaved = false;
+  ShowUndoItems();
+}
+
+// ----- keys and options -----
+
+void TForm2::Smooth1Click() {
+  game.Settings.SmoothStrokes = Smooth1->isChecked();
+  StoreSettings(game.Settings);
+}
+
+void TForm2::ToolKey(int n) {
+  // The panels' buttons, in the order each panel shows them.
+  const std::pair<QWidget*, std::vector<int>> panels[] = {{Panel1, {6, 7, 8, 9}},
+                                                          {Panel2, {10, 11, 12}},
+                                                          {Panel3, {13, 14, 15}},
+                                                          {Panel4, {1, 2, 3, 4, 5}},
+                                                          {Panel5, {16, 17, 18, 19, 20}}};
+  for (const auto& [panel, buttons] : panels) {
+    if (panel->isHidden() || n < 1 || n > static_cast<int>(buttons.size())) continue;
+    QPushButton* b = BitBtn[static_cast<std::size_t>(buttons[static_cast<std::size_t>(n - 1)])];
+    if (b->isEnabled()) b->click();
+  }
 }
 
 void TForm2::HandleExhaustion() {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "studio/canvas.h"
+#include "studio/stroke_history.h"
 #include "studio/studio_session.h"
 #include "ui/form_base.h"
 
@@ -31,6 +32,9 @@ class TForm2 : public TFormBase {
   void Load1Click();
   void Save1Click();
   void Exit1Click();
+  void Undo1Click();
+  void Redo1Click();
+  void Smooth1Click();
   void Pencil1Click();
   void Charcoal1Click();
   void Pastel1Click();
@@ -38,6 +42,8 @@ class TForm2 : public TFormBase {
   void Oilpainting1Click();
   void InfoBar1Click();
   void StockBar1Click();
+  // Keys 1..5 take up the open panel's tools in the order they are shown.
+  void ToolKey(int n);
 
   // A tool button, 1..20 (BitBtn1..BitBtn20).
   void BitBtnClick(int button);
@@ -70,12 +76,15 @@ class TForm2 : public TFormBase {
 
   StudioSession session;
   Canvas canvas;
+  StrokeHistory history;
 
   QMenuBar* MainMenu1;
   QMenu* Picture1;
   QAction* New1;
   QAction* Load1;
   QAction* Save1;
+  QAction* Undo1;
+  QAction* Redo1;
   QAction* Exit1;
   QMenu* Style1;
   QAction* Pencil1;
@@ -86,6 +95,7 @@ class TForm2 : public TFormBase {
   QMenu* Options1;
   QAction* InfoBar1;
   QAction* StockBar1;
+  QAction* Smooth1;
 
   QLabel* Label1;
   QLabel* Label2;
@@ -125,6 +135,9 @@ class TForm2 : public TFormBase {
   void EmptyPastelButtons();
   void SetLabelColour(QLabel* label, const QColor& colour);
   void HandleExhaustion();
+  void StepHistory(bool back);
+  void ShowUndoItems();
+  void ClearHistory();
   const QImage& PictureOf(const std::string& relative);
 
   std::map<std::string, QImage> pictures_;  // item pictures, read once

@@ -1,5 +1,6 @@
 #include "studio/swatch.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -7,6 +8,7 @@ namespace pictorio {
 
 TSwatch::TSwatch(int width, int height, QWidget* parent) : QWidget(parent) {
   setFixedSize(width + 2 * kFrame, height + 2 * kFrame);
+  setFocusPolicy(Qt::TabFocus);
 }
 
 QRect TSwatch::ColourRect() const {
@@ -49,14 +51,23 @@ void TSwatch::paintEvent(QPaintEvent*) {
     painter.fillRect(inside, colour_);
   else if (!picture_.isNull())
     painter.drawImage(inside, picture_);
-  // The frame takes the theme's own line colour and lies outside the colour.
-  painter.setPen(palette().color(QPalette::Dark));
+  // The frame takes the theme's own line colour and lies outside the colour;
+  // the colour the keyboard stands on is framed in the theme's highlight.
+  painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Dark));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TSwatch::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
     OnClick();
+}
+
+void TSwatch::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && OnClick)
+    OnClick();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace pictorio

@@ -39,6 +39,8 @@ class TSwatch : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // Tab reaches the colours as it reaches the tool buttons; Space or Enter picks.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   bool opaque_ = true;

@@ -9,8 +9,9 @@
 #include <fstream>
 
 #include "app/main_window.h"
-#include "ui/display_settings.h"
+#include "studio/studio_window.h"
 #include "support/test_app.h"
+#include "ui/display_settings.h"
 #include "ui/info_bar.h"
 
 namespace pictorio {
@@ -204,8 +205,10 @@ TEST(Settings, EveryChoiceSurvivesARestart) {
   app.forms().Form3->show();
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QApplication::sendEvent(app.forms().Form3, &escape);  // the player closes the info bar
+  app.forms().Form2->Smooth1->trigger();
   const std::size_t tracks = app.platform.tracks.size();
   app.Restart();
+  EXPECT_TRUE(app.forms().Form2->Smooth1->isChecked());
   EXPECT_EQ(Shown(app.main()), (ShownSettings{false, false, false, true, false, false, 2500}));
   EXPECT_FALSE(app.game.SoundOn);
   EXPECT_FALSE(app.game.MusicOn);

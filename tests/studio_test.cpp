@@ -1,21 +1,25 @@
 // The studio as the player meets it: opened from the easel, painting with the
 // mouse, tools and colours taken from stock, and artworks saved and loaded.
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "app/main_window.h"
 #include "app/saved_games.h"
 #include "core/save_text.h"
 #include "simulation/notice_window.h"
+#include "studio/canvas.h"
 #include "studio/load_artwork_dialog.h"
 #include "studio/stroke_rules.h"
 #include "studio/studio_window.h"
@@ -103,6 +107,30 @@ struct Studio {
     s().Save1Click();
   }
 };
+
+// A new picture with a tool of each style in hand: what is owned, the panel,
+// the colour picked (0: none) and the tool's button.
+struct StyleInHand {
+  const char* name;
+  std::vector<int> owned;
+  void (TForm2::*panel)();
+  int colour;
+  int button;
+};
+const StyleInHand kEveryStyle[] = {
+    {"pencil", {34}, &TForm2::Pencil1Click, 0, 6},
+    {"charcoal", {kSlotCharcoal}, &TForm2::Charcoal1Click, 0, 12},
+    {"pastel", {4}, &TForm2::Pastel1Click, 4, 15},
+    {"water colour", {29, 40}, &TForm2::WaterColors1Click, 29, 2},
+    {"oil", {44, 45, 46, 47, 48, 49}, &TForm2::Oilpainting1Click, 0, 16},
+};
+void Take(Studio& st, const StyleInHand& style) {
+  for (int slot : style.owned) st.Own(slot);
+  st.s().New1Click();
+  (st.s().*style.panel)();
+  if (style.colour) st.s().ImageClick(style.colour);
+  st.s().BitBtnClick(style.button);
+}
 
 TEST(StudioWindow, OpensFromTheEaselWithoutBlockingAndHoldsTheCalendar) {
   Studio st(0);
@@ -216,6 +244,121 @@ TEST(StudioWindow, StampsLandWhereTheMouseWasWithoutFillingGaps) {
   // Moving with no button held lays nothing.
   s.Image100MouseMove(QPoint(300, 300));
   EXPECT_EQ(st.Pixel(300, 300), kFresh);
+
+  // Smooth strokes fill the gap for nothing: the positions alone are paid and earn.
+  s.Smooth1->trigger();
+  s.Image100MouseDown(Qt::LeftButton, QPoint(100, 300));
+  s.Image100MouseMove(QPoint(200, 300));
+  s.Image100MouseUp(Qt::LeftButton, QPoint(200, 300));
+  EXPECT_EQ(st.Pixel(150, 300), blue);
+  EXPECT_EQ(st.Units(29), 998);
+  EXPECT_NEAR(s.session.PictureValue, 0.0012, 1e-12);
+}
+
+// A fast drag from corner to corner: pointer positions far apart, and the
+// line between each two the gap that smooth strokes fill.
+TEST(SmoothStrokes, AFastDragLeavesNoGapAndCostsWhatItDidWithout) {
+  std::vector<QPoint> drag;
+  for (int i = 0; i <= 8; ++i) drag.emplace_back(669 * i / 8, 569 * i / 8);
+  const auto path = [&](const std::function<void(QPoint)>& visit) {
+    for (std::size_t k = 1; k < drag.size(); ++k) {
+      const QPoint a = drag[k - 1], d = drag[k] - a;
+      const int n = std::max(std::abs(d.x()), std::abs(d.y()));
+      for (int t = 1; t < n; ++t)
+        visit(a + QPoint(static_cast<int>(std::lround(d.x() * double(t) / n)),
+                         static_cast<int>(std::lround(d.y() * double(t) / n))));
+    }
+  };
+  for (const StyleInHand& style : kEveryStyle) {
+    SCOPED_TRACE(style.name);
+    Studio off, on;
+    on.s().Smooth1->trigger();
+    for (Studio* st : {&off, &on}) {
+      Take(*st, style);
+      st->s().Image100MouseDown(Qt::LeftButton, drag[0]);
+      for (std::size_t k = 1; k < drag.size(); ++k) st->s().Image100MouseMove(drag[k]);
+      st->s().Image100MouseUp(Qt::LeftButton, drag.back());
+    }
+    EXPECT_EQ(WorthOf(on.s().session), WorthOf(off.s().session));
+    for (int slot = 1; slot <= kStockSlots; ++slot) EXPECT_EQ(on.Units(slot), off.Units(slot));
+    int gaps = 0;
+    path([&](QPoint p) { gaps += off.Pixel(p.x(), p.y()) == kFresh; });
+    EXPECT_GT(gaps, 500);  // without the option the dabs stand apart
+  }
+
+  // Every brush the studio lays, on a ground none of them paints.
+  Studio st;
+  Canvas canvas(st.app.game);
+  const QRgb ground = qRgb(10, 200, 10);
+  for (const char* brush : {"p1", "p2", "p3", "e1", "c1", "c2", "c3", "pa1", "pa2", "pa3", "b1",
+                            "b2", "b3", "b4", "b5"}) {
+    SCOPED_TRACE(brush);
+    canvas.Fill(ground);
+    ASSERT_TRUE(canvas.BuildStamp(brush, QColor(54, 7, 208)));
+    canvas.LayStamp(drag[0].x(), drag[0].y());
+    for (std::size_t k = 1; k < drag.size(); ++k) {
+      canvas.LayStampsBetween(drag[k - 1], drag[k]);
+      canvas.LayStamp(drag[k].x(), drag[k].y());
+    }
+    int gaps = 0;
+    path([&](QPoint p) { gaps += canvas.Image().pixel(p) == ground; });
+    EXPECT_EQ(gaps, 0);
+  }
+}
+
+// Presses a key on a window as the player does: through the shortcut map,
+// which finds nothing when two items of one window claim the same key.
+bool Press(QWidget& window, QKeyCombination key) {
+  QApplication::setActiveWindow(&window);
+  return QWindowSystemInterface::handleShortcutEvent(window.windowHandle(), 0, key.key(),
+                                                     key.keyboardModifiers(), 0, 0, 0);
+}
+
+TEST(Keys, ReachTheRoomsAndTheStudiosItems) {
+  Studio st;
+  TForm1& room = st.app.main();
+  // The room as the player has it: shown, and its menus there after the splash.
+  room.show();
+  for (int tick = 0; tick < 3; ++tick) room.Timer2Timer();
+  const std::pair<Qt::Key, QAction*> speeds[] = {
+      {Qt::Key_2, room.fast1}, {Qt::Key_3, room.veryfast1}, {Qt::Key_1, room.Normal1}};
+  for (const auto& [key, item] : speeds) {
+    EXPECT_TRUE(Press(room, key));
+    EXPECT_TRUE(item->isChecked());
+  }
+  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_P}) EXPECT_TRUE(Press(room, key));
+  EXPECT_TRUE(Press(room, Qt::Key_F1));
+  EXPECT_EQ(st.app.platform.modalsShown, (Lines{"Paused", "Paused", "Help"}));
+
+  TForm2& s = st.s();
+  st.Own(kSlotCharcoal);
+  EXPECT_TRUE(Press(s, Qt::CTRL | Qt::Key_N));
+  EXPECT_TRUE(s.session.PictureOpen);
+  EXPECT_TRUE(Press(s, Qt::CTRL | Qt::Key_2));
+  EXPECT_FALSE(s.Panel2->isHidden());
+  EXPECT_TRUE(Press(s, Qt::Key_3));
+  EXPECT_EQ(s.session.BrushName, "c3");
+  st.Stroke(100, 100, 5);
+  const QImage painted = s.canvas.Image().copy();
+  for (const QKeyCombination redo : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
+    EXPECT_TRUE(Press(s, Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(st.Pixel(100, 100), kFresh);
+    EXPECT_TRUE(Press(s, redo));
+    EXPECT_EQ(s.canvas.Image(), painted);
+  }
+  EXPECT_TRUE(Press(s, Qt::CTRL | Qt::Key_L));
+  EXPECT_TRUE(st.app.game.Settings.SmoothStrokes);
+  st.app.platform.inputs.push_back("Keyed");
+  EXPECT_TRUE(Press(s, Qt::CTRL | Qt::Key_S));
+  EXPECT_TRUE(fs::exists(st.PictureFile("Keyed")));
+
+  // Help names every key the two windows answer to.
+  const std::string help = Bytes(st.app.dir / "Pictorio Help.txt");
+  for (QWidget* window : std::initializer_list<QWidget*>{&room, &s})
+    for (const QAction* item : window->findChildren<QAction*>())
+      for (const QKeySequence& key : item->shortcuts())
+        EXPECT_NE(help.find(key.toString().toStdString()), std::string::npos)
+            << key.toString().toStdString();
 }
 
 // Records the parts of a widget asked to be painted.
@@ -362,6 +505,17 @@ TEST(StudioWindow, MixingStylesWarnsAndCollapsesTheWorth) {
   EXPECT_DOUBLE_EQ(s.session.PictureValue, 0.01);
   st.Stroke(100, 200, 200);
   EXPECT_DOUBLE_EQ(s.session.PictureValue, 0.02);
+  // Undoing the first stroke after the mixing takes the mixing back with it,
+  // and puts down the charcoal: drawing on with it would earn charcoal's
+  // worth on a pencil picture. Redo mixes it again.
+  s.Undo1Click();
+  EXPECT_EQ(s.session.PictureStyle, "p");
+  EXPECT_NEAR(s.session.PictureValue, 0.1, 1e-12);
+  EXPECT_FALSE(s.session.BrushReady);
+  EXPECT_EQ(st.app.platform.screenCursor, 0);
+  s.Redo1Click();
+  EXPECT_EQ(WorthOf(s.session), (PictureWorth{"x", 0.02}));
+  st.app.platform.messages.pop_back();  // the word on undo
   // A mixed picture: no more warnings.
   s.Pencil1Click();
   EXPECT_EQ(st.app.platform.messages.size(), 1u);
@@ -423,6 +577,120 @@ TEST(StudioWindow, OilPaintingNeedsPaletteAndTurpentine) {
   EXPECT_FALSE(s.BitBtn[16]->isEnabled());
   EXPECT_EQ(st.Units(49), 995);
   EXPECT_EQ(s.session.ActiveSlots[1], 0);
+}
+
+// Undo gives back a stroke's pixels and worth, never its paint; redo lays it
+// again for nothing.
+TEST(StudioUndo, EveryStyleComesBackToThePixelAndTheCent) {
+  for (const StyleInHand& style : kEveryStyle) {
+    SCOPED_TRACE(style.name);
+    Studio st;
+    TForm2& s = st.s();
+    Take(st, style);
+    EXPECT_FALSE(s.Undo1->isEnabled());
+    st.Stroke(100, 100, 60);
+    const QImage before = s.canvas.Image().copy();
+    const PictureWorth worthBefore = WorthOf(s.session);
+    st.Stroke(120, 104, 90);
+    const QImage after = s.canvas.Image().copy();
+    const PictureWorth worthAfter = WorthOf(s.session);
+    const auto stock = st.app.game.GameState.Stock;
+    ASSERT_NE(after, before);
+    ASSERT_NE(worthAfter.Value, worthBefore.Value);
+
+    s.Undo1->trigger();
+    EXPECT_EQ(s.canvas.Image(), before);
+    EXPECT_EQ(WorthOf(s.session), worthBefore);
+    EXPECT_TRUE(s.Redo1->isEnabled());
+    s.Redo1->trigger();
+    EXPECT_EQ(s.canvas.Image(), after);
+    EXPECT_EQ(WorthOf(s.session), worthAfter);
+    EXPECT_FALSE(s.Redo1->isEnabled());
+    for (int slot = 1; slot <= kStockSlots; ++slot) EXPECT_EQ(st.Units(slot), stock[slot].Units);
+    // Said once in a game, at the first undo.
+    EXPECT_EQ(st.app.platform.MessageTexts(), Lines{kUndoNote});
+  }
+}
+
+TEST(StudioUndo, ThirtyStrokesAreKeptUntilThePictureIsLeft) {
+  Studio st;
+  st.TakeThickCharcoal();
+  TForm2& s = st.s();
+  QImage two;
+  for (int i = 0; i < 32; ++i) {
+    if (i == 2) two = s.canvas.Image().copy();
+    st.Stroke(10 + 20 * i, 10 + 15 * i, 3);
+  }
+  int undone = 0;
+  while (s.Undo1->isEnabled() && undone < 100) {
+    s.Undo1->trigger();
+    ++undone;
+  }
+  EXPECT_EQ(undone, 30);
+  EXPECT_EQ(s.canvas.Image(), two);
+  EXPECT_EQ(st.app.platform.MessageTexts(), Lines{kUndoNote});
+  // A new stroke drops what could have been redone.
+  st.Stroke(300, 300, 3);
+  EXPECT_FALSE(s.Redo1->isEnabled());
+
+  // New Picture, Load Picture and leaving the studio each forget the strokes.
+  const auto load = [&] {
+    st.app.platform.modalScripts.push_back([](QDialog& window) {
+      auto& dialog = dynamic_cast<TForm7&>(window);
+      dialog.ComboBox1->setCurrentIndex(0);
+      dialog.Button1Click();
+    });
+    s.Load1Click();
+  };
+  st.SaveAs("Kept");
+  EXPECT_TRUE(s.Undo1->isEnabled());  // saving keeps them
+  const std::pair<std::function<void()>, bool> leaves[] = {{[&] { s.New1Click(); }, true},
+                                                           {load, false},
+                                                           {[&] {
+                                                              s.Exit1Click();
+                                                              st.app.main().paint1Click();
+                                                            },
+                                                            true}};
+  for (const auto& [leave, asks] : leaves) {
+    s.Charcoal1Click();
+    s.BitBtnClick(12);
+    st.Stroke(50, 50, 3);
+    ASSERT_TRUE(s.Undo1->isEnabled());
+    if (asks) st.app.platform.answers.push_back(ModalResult::No);
+    leave();
+    EXPECT_FALSE(s.Undo1->isEnabled());
+    EXPECT_FALSE(s.Redo1->isEnabled());
+  }
+  EXPECT_TRUE(st.app.platform.answers.empty());
+}
+
+// The save question comes only when the canvas holds strokes the file does not.
+TEST(StudioUndo, UndoneAcrossASaveThenSavedWritesTheUndonePicture) {
+  Studio st;
+  st.TakeThickCharcoal();
+  TForm2& s = st.s();
+  who& state = st.app.game.GameState;
+  st.Stroke(100, 100, 40);
+  const PictureWorth first = WorthOf(s.session);
+  st.SaveAs("Dusk");
+  st.app.platform.messages.clear();
+  s.Save1Click();
+  EXPECT_TRUE(st.app.platform.messages.empty());
+  st.Stroke(100, 300, 40);
+  st.app.platform.answers.push_back(ModalResult::Yes);
+  s.Save1Click();
+  EXPECT_EQ(st.app.platform.MessageTexts(),
+            Lines{"Do you want to save the current artwork? (Dusk)"});
+  EXPECT_LT(qGray(LoadPicture(st.PictureFile("Dusk").string()).pixel(100, 300)), 100);
+
+  s.Undo1Click();
+  st.app.platform.answers = {ModalResult::Yes};
+  s.Exit1Click();
+  EXPECT_FALSE(s.Showing());
+  const QImage saved = LoadPicture(st.PictureFile("Dusk").string());
+  EXPECT_GT(qGray(saved.pixel(100, 300)), 240);
+  EXPECT_LT(qGray(saved.pixel(100, 100)), 100);
+  EXPECT_EQ(state.Pictures.back().Value, first.Value);
 }
 
 TEST(Artwork, FirstSaveWritesTheFileTheEntryAndTheCount) {
@@ -551,7 +819,7 @@ TEST(Artwork, AnyFileOrPictureOfThatNameTakesTheTitle) {
 TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
   Studio st;
   TForm2& s = st.s();
-  s.New1Click();
+  st.TakeThickCharcoal();
   const Lines text = st.Text();
   const int count = st.app.game.GameState.PictureCount;
   {
@@ -616,13 +884,16 @@ TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
   st.SaveAs("Harbour");
   // Saved again after another style was taken up: the text keeps the first
   // save's entry until the next snapshot, the record has the second.
-  s.session.PictureStyle = "x";
-  s.session.PictureValue = 0.01;
+  st.Own(kSlotCharcoal);
+  s.Charcoal1Click();
+  s.BitBtnClick(12);
+  st.Stroke(10, 10);
   st.app.platform.answers.push_back(ModalResult::Yes);
   s.Save1Click();
-  // A new picture over it; its save question answered No.
-  st.app.platform.answers.push_back(ModalResult::No);
+  // A new picture over it: nothing to save, nothing asked.
+  st.app.platform.messages.clear();
   s.New1Click();
+  EXPECT_TRUE(st.app.platform.messages.empty());
   state.Pictures.push_back({"Sold one", "p", 1, false, true});
   state.Pictures.push_back({"Entered one", "p", 1, true, false});
 
@@ -643,7 +914,7 @@ TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
   EXPECT_EQ(offered, Lines{"Harbour"});
   EXPECT_EQ(s.session.PictureTitle, "Harbour");
   EXPECT_EQ(s.session.PictureStyle, "x");
-  EXPECT_DOUBLE_EQ(s.session.PictureValue, 0.01);
+  EXPECT_DOUBLE_EQ(s.session.PictureValue, 0.02);
   EXPECT_EQ(s.Label2->text().toStdString(), "Harbour");
   const QRgb p = st.Pixel(300, 300);
   EXPECT_NEAR(qRed(p), 10, 3);
