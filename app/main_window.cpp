@@ -271,6 +271,16 @@ void TForm1::BuildMenus() {
   Autosave1->setChecked(game_.Settings.Autosave);
 
   Help1 = bar->addAction("Help");
+  Help1->setShortcut(QKeySequence::HelpContents);
+
+  New1->setShortcut(QKeySequence::New);
+  LoadGame1->setShortcut(QKeySequence::Open);
+  Save1->setShortcut(QKeySequence::Save);
+  Pause1->setShortcuts({QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_P)});
+  // 1, 2, 3 from the slowest up, as the game speeds up.
+  Normal1->setShortcut(QKeySequence(Qt::Key_1));
+  fast1->setShortcut(QKeySequence(Qt::Key_2));
+  veryfast1->setShortcut(QKeySequence(Qt::Key_3));
 
   for (QAction* item : {Sound1, Music1, veryfast1, fast1, Normal1}) item->setCheckable(true);
   for (QAction* item : {Sound1, Music1}) item->setChecked(true);

@@ -15,6 +15,7 @@
 #include "core/game.h"
 #include "studio/artwork_files.h"
 #include "studio/canvas.h"
+#include "studio/stroke_history.h"
 #include "studio/studio_window.h"
 #include "ui/canvas_view.h"
 #include "ui/picture_io.h"
@@ -129,6 +130,36 @@ void BM_BuildStampFirstRead(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BuildStampFirstRead);
+
+// A stroke that changed the whole canvas, taken back and laid again.
+void BM_UndoRedoFullCanvasStroke(benchmark::State& state) {
+  Studio st;
+  StrokeHistory history;
+  history.Clear({"c", 0.0});
+  history.BeginStroke(st.canvas.Image(), {"c", 0.0});
+  st.canvas.DrawPicture(PaintedCanvas());
+  history.EndStroke(st.canvas.Image(), {"c", 0.5});
+  for (auto _ : state) {
+    history.Undo(st.canvas.Pixels(), {"c", 0.5});
+    history.Redo(st.canvas.Pixels(), {"c", 0.0});
+    benchmark::ClobberMemory();
+  }
+  state.counters["held bytes"] = static_cast<double>(history.Bytes());
+}
+BENCHMARK(BM_UndoRedoFullCanvasStroke)->Unit(benchmark::kMicrosecond);
+
+// A smooth stroke's gap of 600 pixels filled with the largest brush.
+void BM_FillGap600LargestBrush(benchmark::State& state) {
+  Studio st;
+  st.canvas.BuildStamp("b1", QColor(54, 7, 208));
+  state.counters["spacing"] = st.canvas.Stamp().Spacing();
+  int y = 20;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(st.canvas.LayStampsBetween(QPoint(30, y), QPoint(630, y)));
+    y = y < 540 ? y + 1 : 20;
+  }
+}
+BENCHMARK(BM_FillGap600LargestBrush)->Unit(benchmark::kMicrosecond);
 
 void BM_BareLibjpegEncode(benchmark::State& state) {
   const QImage rgb = PaintedCanvas().convertToFormat(QImage::Format_RGB888);

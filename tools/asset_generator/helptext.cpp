@@ -47,6 +47,25 @@ const char* const kHelp[] = {
     "brings the whole screen back; F11 switches between the two. The game remembers your choice "
     "and takes it the next time it starts.",
     "",
+    "# Painting",
+    "Picture > Undo stroke takes back the last stroke, and Picture > Redo stroke lays it again; "
+    "the last 30 strokes of a picture can be taken back. The paint an undone stroke used stays "
+    "used, and the worth it added goes with it. Starting or loading a picture and leaving the "
+    "studio forget the strokes.",
+    "A quick drag lays separate dabs of paint. Options > Smooth strokes in the studio fills the "
+    "gaps between them at no extra cost; the game remembers the choice. Challenges always lay "
+    "dabs as they come.",
+    "",
+    "# Keys",
+    "In the room: Ctrl+N new game, Ctrl+O load, Ctrl+S save, F1 help, Space or P pause, 1 normal "
+    "speed, 2 fast, 3 very fast, F11 window or full screen.",
+    "In the studio: Ctrl+N new picture, Ctrl+O load picture, Ctrl+S save picture, Ctrl+Z undo "
+    "stroke, Ctrl+Shift+Z or Ctrl+Y redo stroke, Ctrl+L smooth strokes. Ctrl+1 opens the "
+    "pencils, Ctrl+2 the charcoal, Ctrl+3 the pastels, Ctrl+4 the watercolors and Ctrl+5 the "
+    "oil paints; then 1, 2, 3, 4 and 5 take up the panel's tools from the top. Tab walks "
+    "through the colors and tools, and Space picks the one marked. Escape never leaves a "
+    "picture: Picture > Exit asks first.",
+    "",
     "# The week",
     "Monday: a quiet day for painting.",
     "Tuesday and Friday: the flea market. Anyone may sell four pictures at a stall.",
