@@ -102,10 +102,10 @@ inner() {
   xdotool key Return
   sleep 1
   look painted
-  menu 34 135 1 # Picture > Exit
-  look leaving-studio
-  xdotool key n
+  click 34 14 0.4 # Picture > Exit, the menu's last item: its place moves as the menu grows
+  xdotool key Up Return
   sleep 1
+  look leaving-studio
   menu 35 115 1.5 # Game > Save
   look saved
   leave
