@@ -71,17 +71,24 @@ void NewGame(Game& game, Forms& forms) {
   TForm3& bar = *forms.Form3;
   Platform& platform = game.platform;
 
-  if (game.GameRunning && !OfferSaveOrEnd(game, forms)) return;
+  // The running game ends only once the new one has its name: a change of
+  // mind at any question leaves it running.
+  const SaveAnswer answer = game.GameRunning ? OfferSave(game, forms) : SaveAnswer::Saved;
+  if (answer == SaveAnswer::Stay) return;
   if (platform.MessageDlg("Start new game?", MsgType::Confirmation, MsgButtons::OkCancel) !=
       ModalResult::Ok)
     return;
-  const std::string name = platform.InputBox("New Game", "Please enter your name", "Anonymous");
-  if (name.empty()) return;
+  std::string name = platform.InputBox("New Game", "Please enter your name", "Anonymous");
   std::string refusal;
-  if (!IsUsablePlayerName(name, &refusal)) {
+  while (!name.empty() && !IsUsablePlayerName(name, &refusal)) {
     platform.MessageDlg(refusal, MsgType::Error, MsgButtons::Ok);
-    return;
+    // Asked again with the text kept; the same text back is a cancel.
+    const std::string again = platform.InputBox("New Game", "Please enter your name", name);
+    if (again == name) return;
+    name = again;
   }
+  if (name.empty()) return;
+  if (answer == SaveAnswer::Unsaved) EndGame(game, forms);
 
   main.Timer1.SetEnabled(false);
   ClearSharedLists(bar);
@@ -162,19 +169,27 @@ void EndGame(Game& game, Forms& forms) {
   SetSceneHints(main, false);
 }
 
-bool OfferSaveOrEnd(Game& game, Forms& forms, Leaving leaving) {
+SaveAnswer OfferSave(Game& game, Forms& forms) {
   const ModalResult answer = game.platform.MessageDlg(
       "Do you want to save the current game? (" + game.GameState.PlayerName + ")",
       MsgType::Confirmation, MsgButtons::YesNo);
   if (answer == ModalResult::Yes) {
-    if (SaveGame(game, forms)) return true;
+    if (SaveGame(game, forms)) return SaveAnswer::Saved;
     // The game exists only in memory now; leaving would lose it unasked.
     if (game.platform.MessageDlg(kLeaveUnsaved, MsgType::Warning, MsgButtons::YesNo) !=
         ModalResult::Yes)
-      return false;
+      return SaveAnswer::Stay;
   }
-  if (answer != ModalResult::Yes && leaving == Leaving::Program) Autosave(game);
-  EndGame(game, forms);
+  return SaveAnswer::Unsaved;
+}
+
+bool OfferSaveOrEnd(Game& game, Forms& forms, Leaving leaving) {
+  const SaveAnswer answer = OfferSave(game, forms);
+  if (answer == SaveAnswer::Stay) return false;
+  if (answer == SaveAnswer::Unsaved) {
+    if (leaving == Leaving::Program) Autosave(game);
+    EndGame(game, forms);
+  }
   return true;
 }
 

@@ -22,6 +22,9 @@ void EndGame(Game& game, Forms& forms);
 // Leaving the program, a game left unsaved goes to its autosave first.
 enum class Leaving { Game, Program };
 bool OfferSaveOrEnd(Game& game, Forms& forms, Leaving leaving = Leaving::Game);
+// The question alone: Stay when the player goes back to the game after a failed save.
+enum class SaveAnswer { Stay, Saved, Unsaved };
+SaveAnswer OfferSave(Game& game, Forms& forms);
 
 // Closes an open shop without buying: a basket picked in one game must not be
 // paid for from the next one.

@@ -479,19 +479,24 @@ void TForm1::Timer2Timer() {
       MsgType::Information, MsgButtons::Ok);
 }
 
+// No game hour passes while the game's questions and dialogs wait.
 void TForm1::New1Click() {
+  const TimerHold hold(Timer1);
   NewGame(game_, forms_);
 }
 
 void TForm1::LoadGame1Click() {
+  const TimerHold hold(Timer1);
   LoadGame(game_, forms_);
 }
 
 void TForm1::Save1Click() {
-  SaveGame(game_, forms_);
+  const TimerHold hold(Timer1);
+  if (SaveGame(game_, forms_)) forms_.Form3->SayBriefly("Game saved");
 }
 
 void TForm1::Delete1Click() {
+  const TimerHold hold(Timer1);
   DeleteGame(game_, forms_);
 }
 
@@ -520,6 +525,7 @@ bool TForm1::FormClose() {
   // A second close while the first one asks its questions waits for their answer.
   if (closing_) return false;
   closing_ = true;
+  const TimerHold hold(Timer1);
   const bool leaving = !game_.GameRunning || OfferSaveOrEnd(game_, forms_, Leaving::Program);
   closing_ = false;
   if (!leaving) return false;

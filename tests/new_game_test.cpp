@@ -96,30 +96,55 @@ TEST(NewGame, AnEmptyNameOrCancelStartsNothing) {
   EXPECT_EQ(app.platform.inputCaptions.size(), 1u);
 }
 
-TEST(NewGame, NoToSavingThenCancelLeavesNoGame) {
+// Whatever the answer to saving, a change of mind later leaves the game
+// running, and no game hour passes while a question waits.
+TEST(NewGame, AChangeOfMindAtAnyQuestionKeepsTheOldGameRunning) {
+  using A = ModalResult;
+  using Inputs = std::deque<std::optional<std::string>>;
+  struct Row {
+    std::vector<A> answers;
+    Inputs names;
+    std::vector<std::string> asked;
+  };
+  const std::string save = "Do you want to save the current game? (First)";
+  const std::string refused =
+      "Your game is saved under your name, so the name cannot contain \"/\" or \"\\\".";
+  const Row rows[] = {
+      {{A::No, A::Cancel}, {}, {save, "Start new game?"}},
+      {{A::Yes, A::Cancel}, {}, {save, "Start new game?"}},
+      {{A::No, A::Ok}, {std::string("")}, {save, "Start new game?"}},
+      // A refused name comes back to be mended; the same text again gives up.
+      {{A::No, A::Ok, A::Ok}, {std::string("a/b"), std::nullopt},
+       {save, "Start new game?", refused}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.asked.size());
+    TestApp app;
+    app.StartNewGame("First");
+    app.game.GameState.Money = 40.0;
+    app.platform.messages.clear();
+    app.platform.answers.assign(row.answers.begin(), row.answers.end());
+    app.platform.inputs = row.names;
+    app.platform.whileMessageOpen = [&app](const ScriptedPlatform::Message&) {
+      EXPECT_TRUE(app.main().Timer1.Held());
+    };
+    app.main().New1Click();
+    EXPECT_EQ(app.platform.MessageTexts(), row.asked);
+    EXPECT_TRUE(app.game.GameRunning);
+    EXPECT_EQ(app.game.GameState.PlayerName, "First");
+    EXPECT_EQ(app.game.GameState.Money, 40.0);
+    EXPECT_TRUE(app.main().Timer1.Enabled());
+    EXPECT_FALSE(app.main().Timer1.Held());
+    EXPECT_EQ(Text(app.forms().Form3->Label1), "First");
+  }
+  // Mended, the name starts the new game.
   TestApp app;
   app.StartNewGame("First");
-  app.platform.messages.clear();
-  app.platform.answers = {ModalResult::No, ModalResult::Cancel};
+  app.platform.answers = {A::No, A::Ok, A::Ok};
+  app.platform.inputs = {std::string("a/b"), std::string("ab")};
   app.main().New1Click();
-  EXPECT_EQ(app.platform.MessageTexts(),
-            (std::vector<std::string>{"Do you want to save the current game? (First)",
-                                      "Start new game?"}));
-  EXPECT_FALSE(app.game.GameRunning);
-  EXPECT_FALSE(app.main().Timer1.Enabled());
-  EXPECT_EQ(Text(app.forms().Form3->Label10), "No game in progress");
-}
-
-TEST(NewGame, YesToSavingThenCancelKeepsTheOldGameRunning) {
-  TestApp app;
-  app.StartNewGame("First");
-  app.game.GameState.Money = 40.0;
-  app.platform.answers = {ModalResult::Yes, ModalResult::Cancel};
-  app.main().New1Click();
-  EXPECT_TRUE(app.game.GameRunning);
-  EXPECT_EQ(app.game.GameState.PlayerName, "First");
-  EXPECT_EQ(app.game.GameState.Money, 40.0);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_EQ(app.game.GameState.PlayerName, "ab");
+  EXPECT_EQ(app.game.GameState.Money, 25.0);
 }
 
 TEST(NewGame, ASecondGameKeepsStockNamesButNothingElse) {

@@ -114,6 +114,7 @@ TEST(SavedGames, AFreshGameSavesThe335LineExampleByteForByte) {
   EXPECT_TRUE(app.game.HasSaveFile);
   EXPECT_TRUE(app.game.GameRunning);
   EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_EQ(Text(app.forms().Form3->Label10), "Game saved");  // a silent save would leave doubt
   // Nothing but the index and the game: no temporary file stays behind.
   EXPECT_EQ(std::distance(fs::directory_iterator(app.dir / "savegames"), fs::directory_iterator()),
             2);
@@ -334,7 +335,7 @@ TEST(SavedGames, NewGameRefusesANameThatCannotNameAFile) {
     TestApp app;
     app.Start();
     app.platform.answers.push_back(ModalResult::Ok);
-    app.platform.inputs.push_back(name);
+    app.platform.inputs = {name, std::nullopt};  // refused, then given up
     app.main().New1Click();
     EXPECT_FALSE(app.game.GameRunning) << name;
     EXPECT_FALSE(app.main().Timer1.Enabled()) << name;

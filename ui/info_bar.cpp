@@ -25,6 +25,7 @@ constexpr int kCaptionLeft = 14;
 constexpr int kRight = 236;
 constexpr int kClockTop = 112;
 constexpr QSize kFullSize(250, 144);
+constexpr int kSayingMs = 2500;
 
 template <typename Label>
 Label* MakeLabel(QWidget* parent, const char* text, int left, int top, int right) {
@@ -90,6 +91,15 @@ void TForm3::Reopen() {
   show();
   game.Settings.InfoBar = true;
   StoreSettings(game.Settings);
+}
+
+void TForm3::SayBriefly(const std::string& text) {
+  const QString said = QString::fromStdString(text);
+  Label10->setText(said);
+  QTimer::singleShot(kSayingMs, Label10, [this, said] {
+    // A tick or the end of the game may have written the line since.
+    if (Label10->text() == said) Label10->setText(QString::fromStdString(game.ClockText));
+  });
 }
 
 void TForm3::ShowIfWanted() {

@@ -43,6 +43,8 @@ class TForm3 : public TFormBase {
   // The player closes the bar or opens it again from Options; the game shows
   // it at the start of a game only if it was open when last seen.
   void Reopen();
+  // Shows `text` on the clock's line for a moment: a quiet action's answer.
+  void SayBriefly(const std::string& text);
   void ShowIfWanted();
 
   // A window that covers the room has its own work everywhere (a canvas, a
