@@ -112,6 +112,8 @@ void NewGame(Game& game, Forms& forms) {
   // player's exhibitions neither open for it nor reach its first save.
   ClearVenueEntries(game.Venues);
   forms.Form8->ListBox1->clear();
+  game.TipsThisGame = true;
+  game.TipsShown = 0;
   gameon(game, forms);
   backgroundload(game, forms);
 
@@ -127,6 +129,8 @@ void gameon(Game& game, Forms& forms) {
   TForm1& main = *forms.Form1;
   game.VipNoticeDone = true;
   game.UndoNoteShown = false;
+  // Only what the reputation opens from here on is news.
+  game.UnlocksTold = game.GameState.Reputation;
   SetGameMenus(main, true);
   game.GameRunning = true;
   main.Timer1.SetEnabled(true);

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "app/game_flow.h"
+#include "app/player_news.h"
 #include "app/saved_games.h"
 #include "core/game.h"
 #include "core/paths.h"
@@ -269,6 +270,21 @@ void TForm1::BuildMenus() {
   Autosave1 = options->addAction("Autosave");
   Autosave1->setCheckable(true);
   Autosave1->setChecked(game_.Settings.Autosave);
+  News1 = options->addAction("Summaries and unlocks");
+  Tips1 = options->addAction("Tips");
+  PauseAtEvents1 = options->addAction("Pause when an event begins");
+  const std::pair<QAction*, bool PlayerSettings::*> toggles[] = {
+      {News1, &PlayerSettings::News},
+      {Tips1, &PlayerSettings::Tips},
+      {PauseAtEvents1, &PlayerSettings::PauseAtEvents}};
+  for (const auto& [item, setting] : toggles) {
+    item->setCheckable(true);
+    item->setChecked(game_.Settings.*setting);
+    connect(item, &QAction::toggled, [this, setting = setting](bool on) {
+      game_.Settings.*setting = on;
+      StoreSettings(game_.Settings);
+    });
+  }
 
   Help1 = bar->addAction("Help");
   Help1->setShortcut(QKeySequence::HelpContents);
@@ -559,11 +575,13 @@ void TForm1::Shop1Click() {
   // A missing animation leaves the shopkeeper still; the shop does not complain.
   shop.Animate1->SetFileName(AssetPath(game_, "\\avis\\a1.avi"));
   ShowMoney(*forms_.Form3, game_.GameState.Money);
+  ShowTip(game_, forms_, Tip::Shop);
 }
 
 void TForm1::paint1Click() {
   Calendar1->setEnabled(false);
   CoverRoomWith(*forms_.Form2);
+  ShowTip(game_, forms_, Tip::Studio);
 }
 
 void TForm1::CoverRoomWith(QWidget& window) {
@@ -632,7 +650,8 @@ void TForm1::Music1Click() {
 }
 
 void TForm1::SetSpeed(QAction* item, int intervalMs) {
-  if (item->isChecked() || !Timer1.Enabled()) return;
+  // Also while paused: the new interval waits for the clock to run again.
+  if (item->isChecked() || !game_.GameRunning) return;
   for (QAction* other : {veryfast1, fast1, Normal1}) other->setChecked(other == item);
   Timer1.SetInterval(intervalMs);
   game_.Settings.Speed = item == veryfast1 ? GameSpeed::VeryFast
@@ -654,12 +673,26 @@ void TForm1::Normal1Click() {
 }
 
 void TForm1::Pause1Click() {
+  Pause();
+}
+
+void TForm1::Pause(const std::string& reason) {
   TForm12& notice = *forms_.Form12;
   Timer1.SetEnabled(false);
   notice.SetCaption("Paused");
   notice.ShowPicture(LoadPicture(AssetPath(game_, "\\items\\pause.bmp")));
   notice.AddLine("Game paused, press resume to continue.");
+  if (!reason.empty()) notice.AddLine(reason);
   notice.Button1->setText("Resume");
+  // The room's keys do not reach a modal window: the notice lends them.
+  std::vector<std::unique_ptr<QAction>> keys;
+  for (QAction* speed : {Normal1, fast1, veryfast1}) {
+    auto key = std::make_unique<QAction>(&notice);
+    key->setShortcut(speed->shortcut());
+    connect(key.get(), &QAction::triggered, speed, &QAction::trigger);
+    notice.addAction(key.get());
+    keys.push_back(std::move(key));
+  }
   PlaySound("\\sound\\sounds\\s17.wav");
   ShowNoticeModal(game_, forms_);
   notice.Button1->setText("Close");

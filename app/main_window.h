@@ -56,6 +56,9 @@ class TForm1 : public QMainWindow {
   void fast1Click();
   void Normal1Click();
   void Pause1Click();
+  // Stops the clock under the "Paused" notice, `reason` below its own line;
+  // the keys 1, 2 and 3 choose the speed the game resumes at.
+  void Pause(const std::string& reason = "");
   void Help1Click();
   void Image20Click();
   void Image21Click();
@@ -150,6 +153,9 @@ class TForm1 : public QMainWindow {
   QAction* Window1;
   QAction* SwitchDisplay1;
   QAction* Autosave1;
+  QAction* News1;
+  QAction* Tips1;
+  QAction* PauseAtEvents1;
   QAction* Help1;
 
   int Timer2Ticks() const { return timer2Ticks_; }

@@ -101,6 +101,8 @@ bool StartLoadedGame(Game& game, Forms& forms, const std::string& chosenGame) {
   // line names; a reload after a cancelled dialog keeps the file it had.
   if (!chosenGame.empty()) game.SaveName = chosenGame;
   game.ElapsedHours = state.SavedHours;
+  // A game that is going on needs no first-week tips.
+  game.TipsThisGame = false;
   bar.Label1->setText(QString::fromStdString(state.PlayerName));
   ShowReputation(bar, state.Reputation);
   ShowMoney(bar, state.Money);

@@ -68,6 +68,11 @@ struct Game {
   bool VipNoticeDone = true;
   // The first undo of a game says that the paint stays used; later ones do not.
   bool UndoNoteShown = false;
+  // The highest reputation whose openings the player has been told of.
+  int UnlocksTold = 0;
+  // Tips belong to a game begun with New, each shown once (bits of Tip).
+  bool TipsThisGame = false;
+  unsigned TipsShown = 0;
   double FireDamage = 0.0;
   bool SoundOn = true;
   bool MusicOn = true;

@@ -72,4 +72,9 @@ inline constexpr int kVenueLocal = 2;
 inline constexpr int kVenueNational = 3;
 inline constexpr int kVenueInternational = 4;
 
+// The reputation at which the shop puts each paint on its shelves.
+inline constexpr int kPastelReputation = 10;
+inline constexpr int kWatercolourReputation = 20;
+inline constexpr int kOilReputation = 35;
+
 }  // namespace pictorio

@@ -26,7 +26,10 @@ SettingValues SettingsToValues(const PlayerSettings& s) {
                        {"display", s.Windowed ? "window" : "fullscreen"},
                        {"infobar", OnOff(s.InfoBar)},
                        {"autosave", OnOff(s.Autosave)},
-                       {"smooth", OnOff(s.SmoothStrokes)}};
+                       {"smooth", OnOff(s.SmoothStrokes)},
+                       {"news", OnOff(s.News)},
+                       {"tips", OnOff(s.Tips)},
+                       {"pauseatevents", OnOff(s.PauseAtEvents)}};
   for (const auto& [speed, name] : kSpeedNames)
     if (speed == s.Speed) values["speed"] = name;
   return values;
@@ -39,6 +42,9 @@ PlayerSettings SettingsFromValues(const SettingValues& values) {
   ReadOnOff(values, "infobar", s.InfoBar);
   ReadOnOff(values, "autosave", s.Autosave);
   ReadOnOff(values, "smooth", s.SmoothStrokes);
+  ReadOnOff(values, "news", s.News);
+  ReadOnOff(values, "tips", s.Tips);
+  ReadOnOff(values, "pauseatevents", s.PauseAtEvents);
   if (const auto display = values.find("display"); display != values.end())
     s.Windowed = display->second == "window";
   if (const auto speed = values.find("speed"); speed != values.end())

@@ -18,6 +18,13 @@ struct PlayerSettings {
   bool Autosave = true;
   // Stamps also fill the gap between two pointer positions; the design leaves it.
   bool SmoothStrokes = false;
+  // A summary when the player leaves an event, and a word when the reputation
+  // opens a shop shelf or a gallery.
+  bool News = true;
+  // Short tips at the first shop visit, studio, event day and offer of a new game.
+  bool Tips = true;
+  // The clock stops, with a notice, as a market, exhibition or challenge day begins.
+  bool PauseAtEvents = false;
   bool operator==(const PlayerSettings&) const = default;
 };
 

@@ -24,10 +24,6 @@ constexpr int kPanelLeft = 244;
 constexpr int kPanelTop = 70;
 constexpr int kPanelWidth = 300;
 
-constexpr int kPastelReputation = 10;
-constexpr int kWatercolourReputation = 20;
-constexpr int kOilReputation = 35;
-
 const char* const kGreeting = "Please select any of our fine quality products.";
 
 QIcon ColourIcon(const QColor& colour) {

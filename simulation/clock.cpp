@@ -1,6 +1,7 @@
 #include "simulation/clock.h"
 
 #include "app/main_window.h"  // the clock drives the room's timer, menus and sound player
+#include "app/player_news.h"
 #include "app/saved_games.h"  // the tick snapshots the game (SnapshotGame) at its set hours
 #include "challenges/challenge_window.h"
 #include "core/game.h"
@@ -93,7 +94,12 @@ void AdvanceClock(Game& game, Forms& forms) {
   SetText(*calendar.Label1, "Week: " + std::to_string(date.week + 1));
   SetText(*calendar.Label3, "Day: " + std::to_string(date.day + 1));
 
-  if (game.ClockDay != game.PlanDay) BuildWeekPlan(game, forms);
+  if (game.ClockDay != game.PlanDay) {
+    BuildWeekPlan(game, forms);
+    // The plan names today's venue or challenge only on an event day.
+    if ((game.EventVenue != 0 || game.ChallengeOpen) && game.ClockHour < kEventDayEnds)
+      EventDayBegins(game, forms);
+  }
 
   game.GameState.SavedHours = game.ElapsedHours;
 

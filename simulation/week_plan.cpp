@@ -1,6 +1,7 @@
 #include "simulation/week_plan.h"
 
 #include "app/main_window.h"  // the plan rings the room's telephone and sets its event menu
+#include "core/day_report.h"
 #include "simulation/clock.h"
 #include "simulation/notice_window.h"
 #include "simulation/scene_layout.h"
@@ -41,7 +42,7 @@ void OpenTodaysEvent(Game& game, Forms& forms, int today) {
   switch (today) {
     case kTuesday:
       game.EventVenue = kVenueFlea;
-      venue.Label1->setText("Flea Market");
+      venue.Label1->setText(VenueName(kVenueFlea));
       break;
     case kWednesday:
       game.ChallengeOpen = true;
@@ -50,24 +51,24 @@ void OpenTodaysEvent(Game& game, Forms& forms, int today) {
       game.EventVenue = kVenueLocal;
       ArrangeExhibitionScene(game, forms, kVenueLocal);
       venue.SetTitleColour(QColor(0x80, 0x80, 0x80));
-      venue.Label1->setText("Local Gallery");
+      venue.Label1->setText(VenueName(kVenueLocal));
       break;
     case kFriday:
       game.EventVenue = kVenueFlea;
       venue.SetTitleColour(Qt::black);
-      venue.Label1->setText("Flea Market");
+      venue.Label1->setText(VenueName(kVenueFlea));
       break;
     case kSaturday:
       game.EventVenue = kVenueNational;
       ArrangeExhibitionScene(game, forms, kVenueNational);
       venue.SetTitleColour(Qt::black);
-      venue.Label1->setText("National Gallery");
+      venue.Label1->setText(VenueName(kVenueNational));
       break;
     case kSunday:
       game.EventVenue = kVenueInternational;
       ArrangeExhibitionScene(game, forms, kVenueInternational);
       venue.SetTitleColour(Qt::black);
-      venue.Label1->setText("International Gallery");
+      venue.Label1->setText(VenueName(kVenueInternational));
       break;
     default:
       break;
@@ -102,6 +103,12 @@ void FillWeekSchedule(Game& game, int week) {
     day.Active =
         held && (row.NeedsSubmittedVenue == 0 || game.Venues[row.NeedsSubmittedVenue].Submitted);
   }
+}
+
+const char* WeekdayName(int day) {
+  static const char* const kNames[7] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                        "Friday", "Saturday", "Sunday"};
+  return day >= 0 && day < 7 ? kNames[day] : "";
 }
 
 std::vector<std::string> CalendarDayList(const OneBased<schedule, 7>& plan, int today, int week) {

@@ -40,6 +40,8 @@ void FillWeekSchedule(Game& game, int week);
 
 // The calendar's day list: each day with its suffix and a rule under it, then next week's events.
 // `today` and `week` are 1-based.
+// "Monday" for day 0 of the week (the clock's ClockDay) up to "Sunday" for day 6.
+const char* WeekdayName(int day);
 std::vector<std::string> CalendarDayList(const OneBased<schedule, 7>& plan, int today, int week);
 
 // Works out today's events at the start of a day (or when the calendar is opened):

@@ -20,6 +20,7 @@
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
 #include "ui/screen_fit.h"
+#include "ui/theme.h"
 #include "venues/free_pictures.h"
 
 namespace pictorio {
@@ -259,9 +260,10 @@ void TForm2::BuildToolPanels(QWidget* scene) {
 }
 
 void TForm2::SetLabelColour(QLabel* label, const QColor& colour) {
-  // The label names a colour in that colour: what it shows, not how the game looks.
+  // The label names a colour in that colour: what it shows, not how the game
+  // looks; a pale one is deepened until it reads on the panel's paper.
   QPalette shown = label->palette();
-  shown.setColor(QPalette::WindowText, colour);
+  shown.setColor(QPalette::WindowText, ReadableOn(colour, label->palette().color(QPalette::Window)));
   label->setPalette(shown);
 }
 

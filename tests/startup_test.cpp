@@ -87,7 +87,8 @@ TEST(StartUp, MenuTreeHasTheCaptionsSeparatorsAndSubItems) {
             (V{"Flea Market", "Local Gallery", "National Gallery", "International Gallery"}));
   EXPECT_EQ(main.Options1->text(), "Options");
   EXPECT_EQ(captions(main.Options1->menu()),
-            (V{"Info Bar", "Stock Window", "-", "Sound", "Music", "Speed", "Display", "-", "Autosave"}));
+            (V{"Info Bar", "Stock Window", "-", "Sound", "Music", "Speed", "Display", "-", "Autosave",
+               "Summaries and unlocks", "Tips", "Pause when an event begins"}));
   EXPECT_EQ(captions(main.Speed1->menu()), (V{"Very fast", "Fast", "Normal", "-", "Pause"}));
   EXPECT_EQ(captions(main.Display1->menu()), (V{"Full screen", "Window", "-", "Switch"}));
   EXPECT_EQ(main.SwitchDisplay1->shortcut(), QKeySequence(Qt::Key_F11));

@@ -1,5 +1,8 @@
 #include "ui/theme.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
@@ -142,8 +145,35 @@ QString GameStyleSheet() {
              " border: 2px solid %2; border-radius: 8px; padding: 4px; }"
              "QPlainTextEdit[look=\"onpaper\"], QListWidget[look=\"onpaper\"]"
              " { background: transparent; border: none; }"
-             "QFrame[look=\"swatchframe\"] { background: transparent; border: 1px solid %1; }")
+             "QFrame[look=\"swatchframe\"] { background: transparent; border: 1px solid %1; }"
+             "QFrame[look=\"offercue\"] { background: rgba(255, 226, 150, 210);"
+             " border: 3px solid %2; border-radius: 10px; }")
       .arg(ink, wood, cream, button, parchment, faded);
+}
+
+namespace {
+
+double Luminance(const QColor& c) {
+  const auto channel = [](double v) {
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+QColor ReadableOn(const QColor& colour, const QColor& paper) {
+  constexpr double kLeast = 2.5;
+  QColor ink = colour;
+  // Ten steps of darkening reach black, which reads on any paper light enough for the game.
+  for (int step = 0; step < 10 && Contrast(ink, paper) < kLeast; ++step) ink = ink.darker(125);
+  return ink;
 }
 
 void ApplyGameTheme(QApplication& app) {

@@ -36,7 +36,12 @@ inline constexpr const char* kPanel = "panel";      // a framed card laid over a
 inline constexpr const char* kSpeech = "speech";    // a framed text box over a scene
 inline constexpr const char* kOnPaper = "onpaper";  // text written straight on a painted paper
 inline constexpr const char* kSwatchFrame = "swatchframe";
+inline constexpr const char* kOfferCue = "offercue";  // lights up a buyer's offer
 }  // namespace look
+
+// `colour`, darkened as little as it takes to be read on `paper` (a contrast
+// of at least 2.5 : 1); a colour that already reads comes back as it is.
+QColor ReadableOn(const QColor& colour, const QColor& paper);
 
 // Gives a widget one of the dresses above; call before the widget is shown.
 void SetLook(QWidget& widget, const char* look);

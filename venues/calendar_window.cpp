@@ -1,12 +1,15 @@
 #include "venues/calendar_window.h"
 
 #include <QGuiApplication>
+#include <QScrollBar>
+#include <algorithm>
 #include <QScreen>
 
 #include "app/main_window.h"  // closing the calendar gives the room its Studio item back
 #include "challenges/challenge_window.h"
 #include "core/game.h"
 #include "simulation/scene_layout.h"
+#include "simulation/week_plan.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "venues/entry_rules.h"
@@ -51,13 +54,14 @@ TForm4::TForm4(Game& g, Forms& f) : TFormBase(g, f, "Calendar") {
   Label3 = MakeLabel(this, "Day", 208, 14, 90);
 
   Memo1 = new QPlainTextEdit(this);
-  Memo1->setGeometry(16, 40, 281, 200);
+  Memo1->setGeometry(16, 40, 281, 182);
   Memo1->setReadOnly(true);
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   // The day rules are a little wider than the page; they are cut, not scrolled.
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
+  Label5 = MakeLabel(this, "", 16, 224, 281);
   Label4 = MakeLabel(this, "Submit pictures to:", 16, 248, 200);
   Button5 = MakeButton(this, "Flea Market", 16, 270);
   Button1 = MakeButton(this, "Local Gallery", 162, 270);
@@ -77,6 +81,10 @@ TForm4::TForm4(Game& g, Forms& f) : TFormBase(g, f, "Calendar") {
 
 void TForm4::FormShow() {
   ListFreePictures(game, forms);
+  if (!game.GameRunning) return;
+  Label5->setText(QString("Today is %1.").arg(WeekdayName(game.ClockDay)));
+  // Today's line in sight, with the day before it for context.
+  Memo1->verticalScrollBar()->setValue(std::max(0, game.ClockDay * 2 - 2));
 }
 
 void TForm4::PlayMarketMusic() {

@@ -34,6 +34,7 @@ class TForm4 : public TFormBase {
   QLabel* Label1;  // week
   QLabel* Label3;  // day
   QLabel* Label4;
+  QLabel* Label5;  // today's weekday, under the list
   QPushButton* Button5;  // "Flea Market"
   QPushButton* Button1;  // "Local Gallery"
   QPushButton* Button3;  // "National"

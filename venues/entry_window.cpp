@@ -60,7 +60,7 @@ TForm8::TForm8(Game& g, Forms& f) : TFormBase(g, f, "Submit Pictures") {
   // A sheet of paper behind the host's words and the controls, all in the
   // upper part: the info bar floats over the lower right corner.
   Image2 = new TImage(Client);
-  Image2->setGeometry(kPanelLeft - 14, 8, kPanelWidth + 28, 400);
+  Image2->setGeometry(kPanelLeft - 14, 8, kPanelWidth + 28, 424);
   Image2->SetStretch(true);
   Image2->LoadFromFile(AssetPath(g, "\\design\\notice.png"));
 
@@ -82,6 +82,10 @@ TForm8::TForm8(Game& g, Forms& f) : TFormBase(g, f, "Submit Pictures") {
 
   Button2 = MakeButton(Client, "Accept selection", kPanelLeft, 344, 145);
   Button3 = MakeButton(Client, "Clear selection", kPanelLeft + 155, 344, 145);
+  // Nothing in the design says so, and a stall opened late sees few buyers.
+  Hint = new QLabel("Buyers come one by one through the day: go early to sell more.", Client);
+  Hint->setGeometry(kPanelLeft, 380, kPanelWidth, 40);
+  Hint->setWordWrap(true);
   // On the floor, where nothing floats over it and no hot spot of the room
   // lies under it (a double click must not open the shop).
   Button4 = MakeButton(Client, "Exit", kExitLeft, 520, 120);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -41,6 +42,7 @@ class TForm8 : public TFormBase {
   QPushButton* Button2;
   QPushButton* Button3;
   QPushButton* Button4;
+  QLabel* Hint;  // buyers come through the day
   QMenuBar* MainMenu1;
   QAction* Exit1;
   TImage* Image2;  // decoration

@@ -4,13 +4,16 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"  // the stall holds the room's clock and plays on its media players
+#include "app/player_news.h"
 #include "core/game.h"
+#include "simulation/clock.h"
 #include "simulation/notice_window.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
 #include "ui/screen_fit.h"
+#include "ui/theme.h"
 #include "venues/buyers.h"
 
 namespace pictorio {
@@ -26,6 +29,8 @@ constexpr int kPasserTop = 144;
 constexpr int kPasserRange = 352;
 constexpr int kPassers = 10;
 const char* const kEmptyFace = "\\people\\f0.jpg";
+constexpr int kCueBlinkMs = 250;
+constexpr int kCuePulses = 6;
 
 QLabel* PanelLabel(QWidget* parent, const char* text, int top) {
   auto* label = new QLabel(text, parent);
@@ -83,6 +88,17 @@ TForm9::TForm9(Game& g, Forms& f) : TFormBase(g, f, "Event") {
   Image18->setGeometry(kPanelLeft + 30, 64, 120, 160);
   Image18->SetStretch(true);
   Image18->LoadFromFile(AssetPath(g, kEmptyFace));
+  // Under the offer's lines, so it must come first.
+  OfferCue = new QFrame(Client);
+  OfferCue->setGeometry(kPanelLeft - 4, 224, kPanelWidth + 8, 90);
+  SetLook(*OfferCue, look::kOfferCue);
+  OfferCue->hide();
+  cueBlink_.setInterval(kCueBlinkMs);
+  QObject::connect(&cueBlink_, &QTimer::timeout, [this] {
+    // A few flashes catch the eye; the glow then stays until the answer.
+    if (!offerShown_ || ++cuePulses_ >= kCuePulses) cueBlink_.stop();
+    OfferCue->setVisible(offerShown_ && (cuePulses_ % 2 == 0 || !cueBlink_.isActive()));
+  });
   Label2 = PanelLabel(Client, "PLEASE WAIT ", 230);
   Label5 = PanelLabel(Client, "FOR AN", 250);
   Label3 = PanelLabel(Client, "INTERESTED ", 270);
@@ -126,6 +142,7 @@ void TForm9::FormShow() {
   currentOffer = 0.0;
   offerAttempts = 0;
   reputationAtOpen = game.GameState.Reputation;
+  report_ = DayReport{game.GameState.Money, game.GameState.Reputation, {}};
   ShowWaitingText();
   const VenueSale& sale = VenueSaleOf(game.EventVenue);
   sellOutBonus = sale.sellOutBonus;
@@ -193,6 +210,20 @@ void TForm9::FindBuyerOffer() {
     game.VipNoticeDone = false;
   }
   ShowFace(face.picture);
+  forms.Form1->PlaySound("\\sound\\sounds\\s19.wav");
+  cuePulses_ = 0;
+  OfferCue->show();
+  cueBlink_.start();
+  ShowTip(game, forms, Tip::Offer);
+}
+
+void TForm9::EndOffer(bool taken) {
+  cueBlink_.stop();
+  OfferCue->hide();
+  const auto& pictures = game.GameState.Pictures;
+  if (offerPicture >= 0 && offerPicture < static_cast<int>(pictures.size()))
+    report_.Offers.push_back(
+        {pictures[static_cast<std::size_t>(offerPicture)].Title, currentOffer, taken});
 }
 
 void TForm9::CheckAllEntriesSold() {
@@ -211,6 +242,7 @@ void TForm9::CountSale() {
 void TForm9::Button1Click() {
   if (!offerShown_) return;
   offerShown_ = false;
+  EndOffer(true);
   who& state = game.GameState;
   CountSale();
   Timer1.SetEnabled(true);
@@ -234,6 +266,7 @@ void TForm9::Button1Click() {
 void TForm9::Button2Click() {
   if (!offerShown_) return;
   offerShown_ = false;
+  EndOffer(false);
   Timer1.SetEnabled(true);
   Button1->hide();
   Button2->hide();
@@ -259,6 +292,8 @@ void TForm9::FormClose() {
   Timer1.SetEnabled(false);
   Button1->hide();
   Button2->hide();
+  // An offer left unanswered is not taken: the day's summary counts it refused.
+  if (offerShown_) EndOffer(false);
   offerShown_ = false;
   if (!game.SellOutRewarded && allEntriesSold) {
     state.Reputation = SaturatingAdd(state.Reputation, sellOutBonus);
@@ -272,6 +307,10 @@ void TForm9::FormClose() {
     game.SellOutRewarded = true;
   }
   ShowFace(kEmptyFace);
+  if (Showing() && game.GameRunning && ValidVenue()) {
+    ShowReport();
+    TellUnlocks(game, forms);
+  }
   main.Timer1.SetEnabled(game.GameRunning);
   if (Showing()) {
     if (game.SoundOn) main.MediaPlayer1.Stop();
@@ -281,6 +320,15 @@ void TForm9::FormClose() {
       main.MediaPlayer2Notify();
     }
   }
+}
+
+void TForm9::ShowReport() {
+  const who& state = game.GameState;
+  const std::vector<std::string> lines =
+      DayReportLines(report_, state.Money, state.Reputation,
+                     UnsoldEntries(game.Venues[game.EventVenue], state),
+                     game.ClockHour >= kEventDayEnds);
+  ShowDayReport(game, forms, VenueName(game.EventVenue), lines, hostPicture_);
 }
 
 void TForm9::ShowWaitingText() {

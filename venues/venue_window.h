@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAction>
+#include <QFrame>
+#include <QTimer>
 #include <QColor>
 #include <QLabel>
 #include <QMenuBar>
@@ -8,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/day_report.h"
 #include "ui/components.h"
 #include "ui/form_base.h"
 
@@ -69,6 +72,7 @@ class TForm9 : public TFormBase {
   QPushButton* Button1;  // "yes"
   QPushButton* Button2;  // "no"
   QPushButton* Button3;  // "Exit"
+  QFrame* OfferCue;      // lights up behind an offer while it waits
   QMenuBar* MainMenu1;
   QAction* Exit1;
   TTimer Timer1{83};  // the stall: 60 ticks per game hour
@@ -88,6 +92,8 @@ class TForm9 : public TFormBase {
   // The four lines of text, top to bottom.
   std::vector<std::string> TextLines() const;
   bool OfferShown() const { return offerShown_; }
+  // The offers of this visit and the figures they started from.
+  const DayReport& Report() const { return report_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -101,9 +107,14 @@ class TForm9 : public TFormBase {
   void ShowFace(const std::string& relativePath);
   void ShowWellDone(const std::vector<std::string>& lines);
   bool ValidVenue() const;
+  void ShowReport();
+  void EndOffer(bool taken);
   QImage hostPicture_;
   QImage passers_[10];
   bool offerShown_ = false;
+  DayReport report_;
+  QTimer cueBlink_;
+  int cuePulses_ = 0;
 };
 
 }  // namespace pictorio

@@ -8,6 +8,7 @@
 
 #include "app/load_game_dialog.h"
 #include "app/main_window.h"
+#include "ui/display_settings.h"
 
 namespace fs = std::filesystem;
 
@@ -35,8 +36,12 @@ TestApp::TestApp() : dir(MakeTempFolder()) {
   fs::create_directories(dir / "savegames");
   fs::create_directories(dir / "pictures");
   platform.currentDirectory = dir.string();
-  // Every game starts with the player's settings as a new player has them.
+  // Every game starts with the player's settings as a new player has them,
+  // but for the summaries and tips, which only their own tests want to answer.
   QSettings().clear();
+  PlayerSettings quiet;
+  quiet.News = quiet.Tips = false;
+  StoreSettings(quiet);
 }
 
 TestApp::~TestApp() {

@@ -40,6 +40,17 @@ const char* const kHelp[] = {
     "to play Normal, Fast or Very fast. Options > Speed > Pause stops the clock until you press "
     "Resume. Time "
     "also stands still while a notice is open, while you enter pictures and during a challenge.",
+    "While paused, the keys 1, 2 and 3 choose the speed the game resumes at. With Options > "
+    "Pause when an event begins, the clock stops as a market, exhibition or challenge day "
+    "begins, so you can get ready.",
+    "",
+    "# News and tips",
+    "When you leave a market or exhibition, or it closes, a summary tells what sold and for how "
+    "much, which offers you refused, how your money and reputation moved and which pictures go "
+    "home. When your reputation opens a new paint in the shop or a gallery, a notice says so. "
+    "Options > Summaries and unlocks switches both. A new game also shows short tips the first "
+    "time you visit the shop, the studio, an event day and a buyer's offer; Options > Tips "
+    "switches them. The game remembers these choices.",
     "",
     "# The screen",
     "The game fills the screen, drawn as large as the screen allows with black around the room. "

@@ -358,6 +358,12 @@ void MakeSounds(Output& out) {
     Bell(b, 0.4, Note(88), 0.2, 1.2);
     Write(out, dir + "s18.wav", b);
   }
+  {  // s19: a buyer's offer: a small counter bell rung twice.
+    Buffer b;
+    Bell(b, 0.0, Note(88), 0.35, 0.5);
+    Bell(b, 0.16, Note(91), 0.3, 0.7);
+    Write(out, dir + "s19.wav", b);
+  }
 }
 
 }  // namespace assets

@@ -1,0 +1,225 @@
+// What the player is told beyond the game's own notices: the day's summary, an
+// offer's cue, what a reputation opens, tips, and a clock that waits for them.
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+
+#include "app/main_window.h"
+#include "shop/shop_window.h"
+#include "ui/info_bar.h"
+#include "simulation/notice_window.h"
+#include "simulation/scene_layout.h"
+#include "support/pictures.h"
+#include "support/test_app.h"
+#include "ui/theme.h"
+#include "venues/calendar_window.h"
+#include "venues/venue_window.h"
+
+namespace pictorio {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct Seen {
+  std::string caption;
+  Lines lines;
+};
+
+// The next `count` modal windows are noted, notices with their lines.
+void Note(TestApp& app, std::vector<Seen>& seen, int count) {
+  for (int i = 0; i < count; ++i)
+    app.platform.modalScripts.push_back([&app, &seen](QDialog& window) {
+      const bool notice = &window == app.forms().Form12;
+      seen.push_back({window.windowTitle().toStdString(),
+                      notice ? app.forms().Form12->Lines() : Lines{}});
+    });
+}
+
+Lines Captions(const std::vector<Seen>& seen) {
+  Lines captions;
+  for (const Seen& s : seen) captions.push_back(s.caption);
+  return captions;
+}
+
+// A new game with summaries and tips on, as a new player has it.
+void StartTold(TestApp& app) {
+  app.StartNewGame();
+  app.game.Settings.News = app.game.Settings.Tips = true;
+  app.game.MusicOn = false;
+}
+
+// The market with four entered pictures, Pic 1 to Pic 4, opened at `reputation`.
+TForm9& OpenMarket(TestApp& app, int reputation) {
+  Game& g = app.game;
+  g.GameState.Reputation = g.UnlocksTold = reputation;
+  for (int k = 0; k < 4; ++k) {
+    const std::string title = "Pic " + std::to_string(k + 1);
+    AddPicture(app, title, 10.0, k * 40);
+    g.GameState.Pictures.back().AtVenue = true;
+    g.Venues[kVenueFlea].Entries[static_cast<std::size_t>(k)] = title;
+  }
+  g.Venues[kVenueFlea].Submitted = true;
+  g.EventVenue = g.TodayVenue = kVenueFlea;
+  g.EventOpen = true;
+  ArrangeFleaScene(g, app.forms());
+  app.platform.randoms = {0};
+  TForm9& venue = *app.forms().Form9;
+  venue.show();
+  return venue;
+}
+
+// A buyer comes on the next stall tick for `entry`.
+void NextBuyer(TestApp& app, TForm9& venue, int entry) {
+  venue.buyerWaitTicks = 1;
+  app.platform.randoms = {0, 0, entry, 18, 0, 0, 0};
+  venue.Timer1Timer();
+}
+
+TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
+  TestApp app;
+  StartTold(app);
+  TForm9& venue = OpenMarket(app, 9);
+  Game& g = app.game;
+  std::vector<Seen> seen;
+  Note(app, seen, 1);
+
+  // The first offer: a bell, a glow on the panel and, once a game, its tip.
+  double sold = 0.0;
+  for (const auto& [entry, take] : {std::pair{0, true}, {1, false}, {2, true}}) {
+    SCOPED_TRACE(entry);
+    NextBuyer(app, venue, entry);
+    ASSERT_TRUE(venue.OfferShown());
+    EXPECT_EQ(app.platform.EffectNames().back(), "s19.wav");
+    EXPECT_FALSE(venue.OfferCue->isHidden());
+    if (take) sold += venue.currentOffer;
+    take ? venue.Button1Click() : venue.Button2Click();
+    EXPECT_TRUE(venue.OfferCue->isHidden());
+  }
+  EXPECT_EQ(Captions(seen), Lines{"Tip"});
+  const DayReport report = venue.Report();
+  ASSERT_EQ(report.Offers.size(), 3u);
+
+  // Leaving early: the unsold entries stay on show; the reputation passed 10.
+  seen.clear();
+  Note(app, seen, 2);
+  venue.Close();
+  ASSERT_EQ(Captions(seen), (Lines{"Your day at the Flea Market", "Now open to you"}));
+  EXPECT_DOUBLE_EQ(g.GameState.Money, 25.0 + sold);
+  EXPECT_EQ(g.GameState.Reputation, 11);
+  EXPECT_EQ(seen[0].lines,
+            (Lines{"Sold \"Pic 1\" for $ " + FormatMoney(report.Offers[0].Sum) + ".",
+                   "Refused $ " + FormatMoney(report.Offers[1].Sum) + " for \"Pic 2\".",
+                   "Sold \"Pic 3\" for $ " + FormatMoney(report.Offers[2].Sum) + ".",
+                   "Money: $ 25.00 -> $ " + FormatMoney(g.GameState.Money),
+                   "Reputation: 9 -> 11",
+                   "Still on show until the day ends: \"Pic 2\", \"Pic 4\""}));
+  EXPECT_EQ(seen[1].lines, Lines{"Pastels are now on sale in the shop (Products > Pastels)."});
+
+  // Back later, the clock closes the day: the rest go home, nothing opens twice.
+  seen.clear();
+  app.platform.randoms = {0};
+  venue.show();
+  Note(app, seen, 2);
+  g.ElapsedHours = 21;
+  app.main().Timer1Timer();
+  ASSERT_EQ(Captions(seen), Lines{"Your day at the Flea Market"});
+  EXPECT_EQ(seen[0].lines.front(), "No buyer made an offer while you were here.");
+  EXPECT_EQ(seen[0].lines.back(), "Going home: \"Pic 2\", \"Pic 4\"");
+
+  // Switched off, a day says nothing beyond the game's own notices.
+  g.Settings.News = false;
+  app.platform.modalsShown.clear();
+  app.platform.randoms = {0};
+  venue.show();
+  venue.Close();
+  EXPECT_TRUE(app.platform.modalsShown.empty());
+}
+
+TEST(PlayerNews, EachOpeningIsToldOnceInItsOrder) {
+  TestApp app;
+  app.Start();
+  const auto& v = app.game.Venues;
+  EXPECT_TRUE(UnlockNews(0, 9, v).empty());
+  EXPECT_EQ(UnlockNews(9, 10, v).size(), 1u);
+  EXPECT_TRUE(UnlockNews(10, 19, v).empty()) << "told at 10, not again";
+  // A leap tells everything it passed, shop first, then galleries.
+  const Lines leap = UnlockNews(0, 70, v);
+  ASSERT_EQ(leap.size(), 6u);
+  EXPECT_NE(leap[1].find("Water colours"), std::string::npos);
+  EXPECT_NE(leap[3].find("Local Gallery"), std::string::npos);
+  EXPECT_NE(leap[5].find("International"), std::string::npos);
+  // A gallery opens one point above its threshold, where the calendar admits.
+  EXPECT_EQ(UnlockNews(0, 49, v).size(), 4u);
+  EXPECT_EQ(UnlockNews(49, 50, v).size(), 1u);
+}
+
+// Tips come once each in a game begun with New, never in a loaded one.
+TEST(PlayerNews, TipsComeOnceAndAnEventDayCanPauseTheClock) {
+  TestApp app;
+  StartTold(app);
+  TForm1& room = app.main();
+  std::vector<Seen> seen;
+  Note(app, seen, 2);
+  room.Shop1Click();
+  app.forms().Form10->close();
+  room.Shop1Click();
+  room.paint1Click();
+  EXPECT_EQ(Captions(seen), (Lines{"Tip", "Tip"}));
+  EXPECT_NE(seen[1].lines[0].find("New Picture"), std::string::npos);
+
+  // Tuesday's market begins: its tip, then, chosen in Options, the pause.
+  seen.clear();
+  app.game.Settings.PauseAtEvents = true;
+  app.platform.modalScripts.push_back([&](QDialog&) { seen.push_back({"Tip", {}}); });
+  app.platform.modalScripts.push_back([&](QDialog&) {
+    seen.push_back({"Paused", app.forms().Form12->Lines()});
+    EXPECT_FALSE(room.Timer1.Running());
+  });
+  app.game.ElapsedHours = 23;
+  room.Timer1Timer();
+  EXPECT_EQ(app.game.ClockHour, 0);
+  EXPECT_EQ(Captions(seen), (Lines{"Tip", "Paused"}));
+  EXPECT_EQ(seen[1].lines.back(), "Today is an event day: the game waits until you are ready.");
+  EXPECT_TRUE(room.Timer1.Running()) << "resumed";
+
+  // Wednesday's challenge pauses too, without a second tip; a Monday does not.
+  app.platform.modalsShown.clear();
+  app.game.ElapsedHours = 47;
+  room.Timer1Timer();
+  EXPECT_EQ(app.platform.modalsShown, Lines{"Paused"});
+  app.platform.modalsShown.clear();
+  app.game.ElapsedHours = 24 * 7 - 1;
+  room.Timer1Timer();
+  EXPECT_TRUE(app.platform.modalsShown.empty());
+}
+
+TEST(PlayerNews, TheCalendarOpensOnToday) {
+  TestApp app;
+  app.StartNewGame();
+  TForm4& calendar = *app.forms().Form4;
+  for (const auto& [hour, name, scroll] :
+       {std::tuple{1, "Monday", 0}, {24 * 4 + 3, "Friday", 6}, {24 * 6 + 5, "Sunday", 10}}) {
+    app.game.ElapsedHours = hour - 1;
+    app.main().Timer1Timer();
+    app.main().Calendar1Click();
+    EXPECT_EQ(Text(calendar.Label5), std::string("Today is ") + name + ".");
+    EXPECT_EQ(calendar.Memo1->verticalScrollBar()->value(), scroll) << name;
+    calendar.Close();
+  }
+}
+
+TEST(PlayerNews, APaleColourNameIsDeepenedUntilItReads) {
+  const QColor paper = theme::kParchment;
+  // Pale yellow and white are deepened, keeping their hue; strong colours stay.
+  for (const QColor pale : {QColor(255, 255, 128), QColor(255, 255, 255)}) {
+    const QColor ink = ReadableOn(pale, paper);
+    EXPECT_LT(ink.value(), pale.value() * 3 / 4);
+    EXPECT_EQ(ink.hue(), pale.hue());
+    EXPECT_EQ(ReadableOn(ink, paper), ink) << "deepened once is enough";
+  }
+  for (const QColor strong : {QColor(0, 0, 160), QColor(200, 0, 0), QColor(Qt::black)})
+    EXPECT_EQ(ReadableOn(strong, paper), strong);
+}
+
+}  // namespace
+}  // namespace pictorio
