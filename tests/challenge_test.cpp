@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <cmath>
 #include <filesystem>
-#include <iostream>
+#include <tuple>
 
 #include "app/main_window.h"
 #include "challenges/challenge_kinds.h"
@@ -24,10 +24,6 @@ namespace {
 
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kRed = qRgb(255, 0, 0);
-
-std::string BaseName(const std::string& path) {
-  return std::filesystem::path(path).filename().string();
-}
 
 // ---- counting and scoring without a window ----
 
@@ -54,59 +50,40 @@ TEST(PixelCounts, CountExactColoursInEveryPixelFormat) {
   EXPECT_EQ(CountPixels(QImage(), kWhite, kRed).total, 0);
 }
 
-TEST(ChallengeScore, CoverMinusPenalisedOverpaint) {
-  // 1000 target pixels in an area of 11000.
-  const PixelCounts before{11000, 1000, 0};
-  // 95 % covered, 200 red pixels beyond it (2 % of the other 10000): 95 - 2 x 6 = 83.
-  ChallengeScore s = ScoreCounts(before, {11000, 50, 950 + 200}, 6.0);
-  EXPECT_DOUBLE_EQ(s.coverPercent, 95.0);
-  EXPECT_DOUBLE_EQ(s.overPercent, 2.0);
-  EXPECT_DOUBLE_EQ(s.finalScore, 83.0);
-  EXPECT_TRUE(s.Won());
-  // 3 % over loses.
-  s = ScoreCounts(before, {11000, 50, 950 + 300}, 6.0);
-  EXPECT_DOUBLE_EQ(s.finalScore, 77.0);
-  EXPECT_FALSE(s.Won());
-  // Exactly 80 wins.
-  s = ScoreCounts(before, {11000, 200, 800}, 3.33);
-  EXPECT_DOUBLE_EQ(s.finalScore, 80.0);
-  EXPECT_TRUE(s.Won());
+TEST(ChallengeScore, CoverMinusPenalisedOverpaintWithoutNaN) {
+  struct Row {
+    PixelCounts before, after;
+    double penalty, cover, over, score;
+    bool won;
+  };
+  // 1000 target pixels in an area of 11000; 95 % covered and 2 % of the
+  // other 10000 painted over: 95 - 2 x 6 = 83.
+  const Row rows[] = {
+      {{11000, 1000, 0}, {11000, 50, 1150}, 6.0, 95.0, 2.0, 83.0, true},
+      {{11000, 1000, 0}, {11000, 50, 1250}, 6.0, 95.0, 3.0, 77.0, false},
+      {{11000, 1000, 0}, {11000, 200, 800}, 3.33, 80.0, 0.0, 80.0, true},  // exactly 80 wins
+      {{11000, 1000, 0}, {11000, 1000, 0}, 6.0, 0.0, 0.0, 0.0, false},
+      // Paint colour the template already has beyond the target counts as over from the start.
+      {{11000, 1000, 100}, {11000, 1000, 100}, 1.25, 0.0, 1.0, -1.25, false},
+      // Nothing to cover: cover counts 0 and nothing can be won; nothing but target: no over.
+      {{100, 0, 0}, {100, 0, 40}, 6.0, 0.0, 40.0, -240.0, false},
+      {{100, 0, 0}, {100, 0, 0}, 6.0, 0.0, 0.0, 0.0, false},
+      {{100, 100, 0}, {100, 10, 90}, 6.0, 90.0, 0.0, 90.0, true},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.score);
+    const ChallengeScore s = ScoreCounts(r.before, r.after, r.penalty);
+    EXPECT_DOUBLE_EQ(s.coverPercent, r.cover);
+    EXPECT_DOUBLE_EQ(s.overPercent, r.over);
+    EXPECT_DOUBLE_EQ(s.finalScore, r.score);
+    EXPECT_EQ(s.Won(), r.won);
+  }
   // Paint on the target only ever raises the score.
-  EXPECT_GT(ScoreCounts(before, {11000, 100, 900}, 10.0).finalScore,
-            ScoreCounts(before, {11000, 101, 899}, 10.0).finalScore);
-  // Nothing painted: 0, 0, 0.
-  s = ScoreCounts(before, before, 6.0);
-  EXPECT_EQ(s.coverPercent, 0.0);
-  EXPECT_EQ(s.overPercent, 0.0);
-  EXPECT_EQ(s.finalScore, 0.0);
-  // Paint colour the template already has beyond the target counts as over from the start.
-  s = ScoreCounts({11000, 1000, 100}, {11000, 1000, 100}, 1.25);
-  EXPECT_DOUBLE_EQ(s.overPercent, 1.0);
-  EXPECT_DOUBLE_EQ(s.finalScore, -1.25);
-}
-
-TEST(ChallengeScore, TemplateWithoutTargetOrWithoutOtherPixelsScoresNoNaN) {
-  // Nothing to cover: cover counts 0 and nothing can be won.
-  ChallengeScore s = ScoreCounts({100, 0, 0}, {100, 0, 40}, 6.0);
-  EXPECT_FALSE(std::isnan(s.finalScore));
-  EXPECT_EQ(s.coverPercent, 0.0);
-  EXPECT_FALSE(s.Won());
-  s = ScoreCounts({100, 0, 0}, {100, 0, 0}, 6.0);
-  EXPECT_FALSE(std::isnan(s.finalScore));
-  EXPECT_FALSE(s.Won());
-  // Nothing but target: the over share counts 0.
-  s = ScoreCounts({100, 100, 0}, {100, 10, 90}, 6.0);
-  EXPECT_FALSE(std::isnan(s.overPercent));
-  EXPECT_EQ(s.overPercent, 0.0);
-  EXPECT_DOUBLE_EQ(s.finalScore, 90.0);
-}
-
-TEST(ChallengeScore, ResultTextsUseLineFeedThenCarriageReturn) {
-  ChallengeScore lost;
-  EXPECT_EQ(ResultDialogText(lost),
+  EXPECT_GT(ScoreCounts({11000, 1000, 0}, {11000, 100, 900}, 10.0).finalScore,
+            ScoreCounts({11000, 1000, 0}, {11000, 101, 899}, 10.0).finalScore);
+  EXPECT_EQ(ResultDialogText(ChallengeScore{}),
             "Cover = 0.00%\n\rOver penalty = 0.00\n\rFinal score = 0.00%\n\rNice try.\n\r");
-  const ChallengeScore won = ScoreCounts({11000, 1000, 0}, {11000, 50, 1150}, 6.0);
-  EXPECT_EQ(ResultDialogText(won),
+  EXPECT_EQ(ResultDialogText(ScoreCounts(rows[0].before, rows[0].after, 6.0)),
             "Cover = 95.00%\n\rOver penalty = 12.00\n\rFinal score = 83.00%\n\rYour score is "
             "above the 80% mark. Well done.");
 }
@@ -136,7 +113,7 @@ TEST(ChallengeClock, ThreeTwoOneGoThenTheBrushWithTheLimitMinusOne) {
   EXPECT_EQ(shown.back(), "0");
 }
 
-TEST(ChallengeKinds, GatesCursorsAndIntroTexts) {
+TEST(ChallengeKinds, GatesAndCursors) {
   const auto& kinds = ChallengeKinds();
   EXPECT_EQ(ChallengeKindOfButton(1), nullptr);
   EXPECT_EQ(ChallengeKindOfButton(8), nullptr);
@@ -149,10 +126,6 @@ TEST(ChallengeKinds, GatesCursorsAndIntroTexts) {
   EXPECT_FALSE(ChallengeEnabled(kinds[5], 74));
   EXPECT_TRUE(ChallengeEnabled(kinds[5], 75));
   EXPECT_TRUE(ChallengeEnabled(kinds[0], std::numeric_limits<int>::min()));
-  // Intro lines break with line feed then carriage return and keep their blanks.
-  EXPECT_EQ(std::string(kinds[2].intro),
-            "Redo the black signature of Morvel in red. \n\rBe as exact as possible.\n\rYou have "
-            "90 seconds to complete this challenge with a   \n\rcost of  $18 to enter");
 }
 
 // ---- the window over a whole game ----
@@ -193,52 +166,37 @@ class ChallengeTest : public ::testing::Test {
 };
 
 TEST_F(ChallengeTest, ShowingGatesTheTasksByReputationAndRegistersTheCursors) {
-  state().Reputation = 14;
-  Open();
-  EXPECT_TRUE(window().Button[2]->isEnabled());
-  EXPECT_FALSE(window().Button[3]->isEnabled());
-  EXPECT_TRUE(window().Image1->isHidden());
-  EXPECT_FALSE(window().Label2->isHidden());
-  EXPECT_EQ(Text(window().Label2), "Ready to be challenged?  ");
-  for (QLabel* l : {window().Label3, window().Label4, window().Label5, window().Label6})
-    EXPECT_TRUE(l->isHidden());
-  window().Close();
-
-  state().Reputation = 15;
-  Open();
-  EXPECT_TRUE(window().Button[3]->isEnabled());
-  EXPECT_FALSE(window().Button[6]->isEnabled());
-  window().Close();
-
-  state().Reputation = -1000;
-  Open();
-  EXPECT_TRUE(window().Button[2]->isEnabled());
+  for (const auto& [reputation, wall, spray] :
+       {std::tuple{14, true, false}, std::tuple{15, true, true}, std::tuple{-1000, true, false}}) {
+    SCOPED_TRACE(reputation);
+    state().Reputation = reputation;
+    Open();
+    EXPECT_EQ(window().Button[2]->isEnabled(), wall);
+    EXPECT_EQ(window().Button[3]->isEnabled(), spray);
+    EXPECT_FALSE(window().Button[6]->isEnabled());
+    EXPECT_TRUE(window().Image1->isHidden());
+    for (QLabel* l : {window().Label3, window().Label4, window().Label5, window().Label6})
+      EXPECT_TRUE(l->isHidden());
+    window().Close();
+  }
   EXPECT_EQ(
       app.platform.cursors,
       (std::map<int, std::string>{{4, "BRU"}, {6, "ROLL"}, {7, "SPRAY"}, {8, "PEN"}, {9, "TAT"}}));
-  // Top to bottom in the table's order.
-  std::vector<int> tops;
-  for (int b : {2, 3, 6, 7, 4, 5}) tops.push_back(window().Button[b]->y());
-  EXPECT_TRUE(std::is_sorted(tops.begin(), tops.end()));
 }
 
 TEST_F(ChallengeTest, EnteringWithExactlyTheCostPaysStopsTheClockAndCountsDown) {
   state().Money = 8.0;
   Open();
   Enter(2);
-  ASSERT_EQ(app.platform.messages.size(), 1u);
-  EXPECT_EQ(app.platform.messages[0].text, ChallengeKinds()[0].intro);
+  ASSERT_EQ(app.platform.MessageTexts(), std::vector<std::string>{ChallengeKinds()[0].intro});
   EXPECT_EQ(app.platform.messages[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(state().Money, 0.0);
   EXPECT_EQ(Text(app.forms().Form3->Label7), "0.00");
   EXPECT_FALSE(app.main().Timer1.Enabled());
   EXPECT_EQ(app.platform.screenCursor, 6);
-  EXPECT_EQ(Text(window().Label3), "(Prize of $15 avaliable if");
-  EXPECT_EQ(Text(window().Label6), "score is higher than 80%)");
-  EXPECT_FALSE(window().Label3->isHidden());
+  EXPECT_FALSE(window().Label3->isHidden());  // the prize is offered
   EXPECT_FALSE(window().Image1->isHidden());
   EXPECT_TRUE(window().Button[2]->isHidden());
-  EXPECT_TRUE(window().Label1->isHidden());
   EXPECT_EQ(BaseName(app.platform.tracks.back()), "m2.mid");
   EXPECT_EQ(window().MemoLines(),
             (std::vector<std::string>{"blank " + std::to_string(window().before.target),
@@ -246,7 +204,6 @@ TEST_F(ChallengeTest, EnteringWithExactlyTheCostPaysStopsTheClockAndCountsDown) 
                                       "total 342225", " "}));
   EXPECT_GT(window().before.target, 100000);
 
-  EXPECT_EQ(Text(window().Label4), "Ready in:");
   EXPECT_EQ(Text(window().Label5), "3");
   Tick(2);
   EXPECT_EQ(Text(window().Label5), "1");
@@ -260,8 +217,6 @@ TEST_F(ChallengeTest, EnteringWithExactlyTheCostPaysStopsTheClockAndCountsDown) 
   Tick();
   EXPECT_EQ(Text(window().Label4), "Time left:");
   EXPECT_EQ(Text(window().Label5), "19");
-  EXPECT_EQ(window().Label4->width(), 170);
-  EXPECT_EQ(window().Label5->width(), 70);
   EXPECT_FALSE(app.main().Timer1.Enabled());
 }
 
@@ -309,12 +264,11 @@ TEST_F(ChallengeTest, PaintOutsideTheWallCostsSixTimesItsShare) {
   EXPECT_NEAR(window().score.finalScore, -6.0 * share, 1e-9);
 }
 
-TEST_F(ChallengeTest, NotEnoughMoneyOrNoStartsNothing) {
+TEST_F(ChallengeTest, NotEnoughMoneyNoOrAMissingTemplateStartsNothing) {
   state().Money = 7.99;
   Open();
   Enter(2);
   EXPECT_EQ(app.platform.messages.back().text, "Insufficient funds to enter the challenge.");
-  EXPECT_EQ(app.platform.messages.back().type, MsgType::Error);
   EXPECT_EQ(state().Money, 7.99);
   EXPECT_TRUE(app.main().Timer1.Enabled());
   EXPECT_FALSE(window().Timer1.Enabled());
@@ -326,15 +280,13 @@ TEST_F(ChallengeTest, NotEnoughMoneyOrNoStartsNothing) {
   EXPECT_EQ(state().Money, 100.0);
   EXPECT_TRUE(app.main().Timer1.Enabled());
   EXPECT_TRUE(window().Image1->isHidden());
-}
 
-TEST_F(ChallengeTest, AMissingTemplateIsReportedAndChargesNothing) {
   app.RemoveAsset("challenge/ch1.jpg");
-  Open();
+  app.platform.messages.clear();
   window().TaskClick(2);
   ASSERT_EQ(app.platform.messages.size(), 1u);
   EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
-  EXPECT_EQ(state().Money, 25.0);
+  EXPECT_EQ(state().Money, 100.0);
   EXPECT_TRUE(app.main().Timer1.Enabled());
 }
 
@@ -362,8 +314,7 @@ TEST_F(ChallengeTest, AMissingBrushOrTuneIsReportedOnceAndTheTaskStillEnds) {
 }
 
 TEST_F(ChallengeTest, ATemplateWithNothingToCoverScoresZeroAndNoTrophy) {
-  // A replaced template of plain red: no white wall at all.
-  app.RemoveAsset("challenge/ch1.jpg");
+  app.RemoveAsset("challenge/ch1.jpg");  // replaced by plain red: no white wall at all
   QImage red(585, 585, QImage::Format_RGB32);
   red.fill(kRed);
   ASSERT_TRUE(SaveJpeg(red, (app.dir / "challenge/ch1.jpg").string(), 100));
@@ -375,28 +326,30 @@ TEST_F(ChallengeTest, ATemplateWithNothingToCoverScoresZeroAndNoTrophy) {
   EXPECT_FALSE(std::isnan(window().score.finalScore));
   EXPECT_EQ(window().score.coverPercent, 0.0);
   EXPECT_FALSE(state().Trophies[1]);
-  EXPECT_NE(app.platform.messages.back().text.find("Nice try."), std::string::npos);
 }
 
-TEST_F(ChallengeTest, TheEndOfADayLeavesTheStudiosToolCursorAlone) {
-  // The clock closes the hidden challenge window at hours 22 and 23; a player
-  // painting in the studio then keeps the pencil cursor.
+TEST_F(ChallengeTest, LeavingOrTheDaysEndDuringATaskLosesTheFeeAndScoresNothing) {
+  // The clock closes the hidden window at hours 22 and 23; a player painting
+  // in the studio then keeps the pencil cursor.
   app.platform.SetScreenCursor(1);
   window().Close();
   EXPECT_EQ(app.platform.screenCursor, 1);
-}
 
-TEST_F(ChallengeTest, LeavingDuringATaskLosesTheFeeAndNothingIsScoredLater) {
   state().Money = 100;
   Open();
   Enter(2);
   Tick(5);
+  app.platform.tracks.clear();
   window().Button1Click();
   EXPECT_FALSE(window().Showing());
   EXPECT_FALSE(window().Timer1.Enabled());
   EXPECT_TRUE(app.main().Timer1.Enabled());
   EXPECT_EQ(state().Money, 92.0);
+  EXPECT_EQ(Text(app.forms().Form3->Label7), "92.00");
   EXPECT_EQ(app.platform.screenCursor, 0);
+  EXPECT_EQ(app.game.MusicTheme, 10);
+  ASSERT_EQ(app.platform.tracks.size(), 1u);
+  EXPECT_EQ(BaseName(app.platform.tracks[0]), "m10.mid");
 
   // Back the same day to another task: the abandoned one never comes back.
   app.platform.messages.clear();
@@ -407,32 +360,20 @@ TEST_F(ChallengeTest, LeavingDuringATaskLosesTheFeeAndNothingIsScoredLater) {
   Tick(3);
   EXPECT_EQ(Text(window().Label5), "GO");
   EXPECT_EQ(app.platform.messages.size(), 1u);  // only the intro
-  EXPECT_FALSE(app.main().Timer1.Enabled());
-}
+  window().Close();
 
-TEST_F(ChallengeTest, TheDaysEndWhileTheQuestionIsOpenChargesNothing) {
   // The clock ticks on under the intro question, into 22:00 of the challenge day.
   app.game.ElapsedHours = 2 * 24 + 21;
   Open();
   app.platform.whileMessageOpen = [this](const ScriptedPlatform::Message&) {
     app.main().Timer1.Fire();
   };
+  const double money = state().Money;
   Enter(2);
   EXPECT_FALSE(window().Showing()) << "closed by the clock";
-  EXPECT_EQ(state().Money, 25.0);
+  EXPECT_EQ(state().Money, money);
   EXPECT_TRUE(app.main().Timer1.Enabled());
   EXPECT_FALSE(window().Timer1.Enabled());
-}
-
-TEST_F(ChallengeTest, ClosingRestoresTheRoomMusicAndShowsTheMoney) {
-  Open();
-  Enter(2);
-  app.platform.tracks.clear();
-  window().Close();
-  EXPECT_EQ(app.game.MusicTheme, 10);
-  ASSERT_EQ(app.platform.tracks.size(), 1u);
-  EXPECT_EQ(BaseName(app.platform.tracks[0]), "m10.mid");
-  EXPECT_EQ(Text(app.forms().Form3->Label7), "17.00");
 }
 
 TEST_F(ChallengeTest, AWonTrophysTaskStillChargesButPaysNoPrize) {
@@ -477,15 +418,10 @@ TEST_F(ChallengeTest, EveryTaskCanBeCoveredCompletelyAndWon) {
       // The trophy is set only after the notice.
       prizeDuringNotice = state().Trophies[kind.trophyIndex];
     });
-    const CoverPlan plan = PaintWholeTarget();
+    PaintWholeTarget();
     EXPECT_EQ(CountPixels(window().DrawingArea(), kind.targetColour, kind.paintColour).target, 0);
     RunOut();
     const ChallengeScore& s = window().score;
-    std::cout << "[ stamps ] " << kind.caption << ": " << plan.centres.size() << " stamps, "
-              << static_cast<int>(plan.pathLength) << " px of path in " << kind.timeLimit - 1
-              << " s = " << plan.centres.size() / (kind.timeLimit - 1.0) << " stamps/s, "
-              << static_cast<int>(plan.pathLength / (kind.timeLimit - 1)) << " px/s; cover "
-              << s.coverPercent << " over " << s.overPercent << " score " << s.finalScore << "\n";
     EXPECT_DOUBLE_EQ(s.coverPercent, 100.0);
     EXPECT_TRUE(s.Won()) << s.finalScore;
     EXPECT_EQ(app.platform.modalsShown, std::vector<std::string>{"CONGRATULATIONS"});

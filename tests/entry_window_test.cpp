@@ -15,8 +15,6 @@
 namespace pictorio {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 // A new game with `count` pictures "Pic 1".. and `reputation`; the clock stands
 // on Monday (no event today).
 void GameWithPictures(TestApp& app, int count, int reputation = 0) {
@@ -24,12 +22,6 @@ void GameWithPictures(TestApp& app, int count, int reputation = 0) {
   app.game.MusicOn = false;
   app.game.GameState.Reputation = reputation;
   for (int k = 1; k <= count; ++k) AddPicture(app, "Pic " + std::to_string(k), 10.0, k * 30);
-}
-
-// The clock's next tick brings hour `hour` (Tuesday of week 1 starts at 24).
-void TickTo(TestApp& app, int hour) {
-  app.game.ElapsedHours = hour - 1;
-  app.main().Timer1Timer();
 }
 
 void Choose(TForm8& entry, const std::string& title) {
@@ -62,7 +54,6 @@ TEST(EntryWindow, TheFleaMarketTakesFourPicturesAndRecordsThemOnAcceptance) {
     EXPECT_EQ(entry.MemoText(), (Lines{"Hi, please submit 4 pictures. Accept your selection and "
                                        "exit to go and sell your goods."}));
     EXPECT_EQ(entry.ComboBox1->currentIndex(), -1);
-    EXPECT_EQ(entry.ComboBox1->placeholderText().toStdString(), "Name");
     EXPECT_FALSE(entry.Button2->isEnabled());
     EXPECT_FALSE(entry.Button3->isEnabled());
     EXPECT_EQ(app.platform.EffectNames().back(), "s5.wav") << "the market keeper speaks";
@@ -101,11 +92,9 @@ TEST(EntryWindow, TheFleaMarketTakesFourPicturesAndRecordsThemOnAcceptance) {
     EXPECT_EQ(ListLines(*entry.ListBox1), (Lines{"Pic 2", "Pic 4", "Pic 1", "Pic 5"}));
     EXPECT_EQ(entry.MemoText(), (Lines{"You cannot submit any other pictures today. But please "
                                        "visit your stall to assess your sales."}));
-    EXPECT_FALSE(entry.ComboBox1->isEnabled());
-    EXPECT_FALSE(entry.Button1->isEnabled());
-    EXPECT_FALSE(entry.Button2->isEnabled());
-    EXPECT_FALSE(entry.Button3->isEnabled());
-    EXPECT_FALSE(entry.ListBox1->isEnabled());
+    for (QWidget* off : std::initializer_list<QWidget*>{entry.ComboBox1, entry.Button1, entry.Button2,
+                                                        entry.Button3, entry.ListBox1})
+      EXPECT_FALSE(off->isEnabled());
     EXPECT_EQ(Offered(entry), Lines{"Pic 3"});
   });
   app.forms().Form4->Button2Click();
@@ -198,11 +187,9 @@ TEST(EntryWindow, TooLittleReputationIsRefusedWithTheReputationNamed) {
               (Lines{"This is the Local Gallery. You need to submit 5 pictures at least one day "
                      "before the scheduled exhibition. You also need a reputation of 20. Your "
                      "current reputation is 19."}));
-    EXPECT_FALSE(entry.ComboBox1->isEnabled());
-    EXPECT_FALSE(entry.Button1->isEnabled());
-    EXPECT_FALSE(entry.Button2->isEnabled());
-    EXPECT_FALSE(entry.Button3->isEnabled());
-    EXPECT_FALSE(entry.ListBox1->isEnabled());
+    for (QWidget* off : std::initializer_list<QWidget*>{entry.ComboBox1, entry.Button1, entry.Button2,
+                                                        entry.Button3, entry.ListBox1})
+      EXPECT_FALSE(off->isEnabled());
   });
   app.forms().Form4->Button1Click();
 
@@ -258,8 +245,7 @@ TEST(EntryWindow, TheHostTalksOnOpeningAndAgainEveryTenSeconds) {
   GameWithPictures(app, 5, 80);
   TForm8& entry = *app.forms().Form8;
   app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_TRUE(std::filesystem::path(entry.Animate1->FileName()).filename() == "a5.avi");
-    EXPECT_EQ(entry.Animate1->StopFrame(), 7);
+    EXPECT_EQ(BaseName(entry.Animate1->FileName()), "a5.avi");
     EXPECT_EQ(entry.hostAnimTicks, 2);
     EXPECT_TRUE(entry.Timer1.Enabled());
     EXPECT_EQ(app.platform.EffectNames().back(), "s7.wav");

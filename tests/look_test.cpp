@@ -33,7 +33,6 @@
 #include "ui/display_settings.h"
 #include "ui/fonts.h"
 #include "ui/info_bar.h"
-#include "ui/picture_io.h"
 #include "ui/screen_fit.h"
 #include "ui/theme.h"
 #include "venues/calendar_window.h"
@@ -44,11 +43,6 @@ namespace fs = std::filesystem;
 
 namespace pictorio {
 namespace {
-
-bool Near(QColor a, QColor b, int tolerance = 24) {
-  return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
-         std::abs(a.blue() - b.blue()) <= tolerance;
-}
 
 void ExpectGameLook(const QWidget& widget, const char* what) {
   SCOPED_TRACE(what);
@@ -87,21 +81,8 @@ TEST(Theme, ReachesDialogsMessageAndInputBoxesBuiltAfterIt) {
   ExpectGameLook(input, "input box");
 }
 
-TEST(Theme, ButtonsWearTheWoodenRimAndCreamFace) {
-  QDialog window;
-  QPushButton button("Buy", &window);
-  button.resize(90, 32);
-  const QImage face = button.grab().toImage();
-  EXPECT_TRUE(Near(face.pixelColor(45, 16), theme::kButton, 12))
-      << face.pixelColor(45, 16).name().toStdString();
-  // The rim: somewhere along the top edge lies the wood colour.
-  bool rim = false;
-  for (int y = 0; y < 4; ++y) rim = rim || Near(face.pixelColor(45, y), theme::kWood, 30);
-  EXPECT_TRUE(rim);
-}
-
 // Titles and names are shown as typed, never read as markup, and no game
-// text can be selected or dragged; message boxes included.
+// text can be edited, selected or dragged; message boxes included.
 void ExpectPlainText(QWidget& window, const std::string& what) {
   window.ensurePolished();
   for (const QLabel* label : window.findChildren<QLabel*>()) {
@@ -109,7 +90,7 @@ void ExpectPlainText(QWidget& window, const std::string& what) {
     EXPECT_EQ(label->textInteractionFlags(), Qt::NoTextInteraction) << what;
   }
   for (const QPlainTextEdit* memo : window.findChildren<QPlainTextEdit*>()) {
-    if (!memo->isReadOnly()) continue;
+    EXPECT_TRUE(memo->isReadOnly()) << what;
     EXPECT_EQ(memo->textInteractionFlags(), Qt::NoTextInteraction) << what;
   }
 }
@@ -133,37 +114,18 @@ TEST(Theme, NoWindowCarriesStylingOfItsOwnAndAllTextIsPlain) {
   ExpectPlainText(box, "message box");
 }
 
-TEST(Theme, NoticeStandsOnItsParchmentInBothLayouts) {
-  TestApp app;
-  app.Start();
-  TForm12& notice = *app.forms().Form12;
-  EXPECT_FALSE(notice.Backdrop->Picture().isNull());
-  EXPECT_EQ(notice.Backdrop->geometry(), notice.rect());
-  notice.SetHelpLayout();
-  EXPECT_EQ(notice.Backdrop->geometry(), notice.rect());
-  notice.RestoreLayout();
-  EXPECT_EQ(notice.Backdrop->geometry(), notice.rect());
-}
-
-TEST(InfoBar, OpensWhereItHidesNoHotSpot) {
+TEST(InfoBar, OpensAndStaysClearOfHotSpotsWhateverTheWindowFrame) {
   ShownRoom room;
-  TForm3& bar = room.bar();
-  ASSERT_TRUE(bar.Showing());
-  const QRect placed = bar.frameGeometry();
-  EXPECT_TRUE(room.app.main().geometry().contains(placed));
-  for (const QRect& spot : room.app.main().HotSpotsOnScreen())
-    EXPECT_FALSE(placed.intersects(spot)) << spot.x() << "," << spot.y();
-}
-
-TEST(InfoBar, PlaceStaysClearOfHotSpotsWhateverTheWindowFrame) {
-  ShownRoom room;
+  ASSERT_TRUE(room.bar().Showing());
   const QRect area = room.app.main().geometry();
   const std::vector<QRect> spots = room.app.main().HotSpotsOnScreen();
-  // Bare, a thin window manager's frame, and a heavy one whose title bar
-  // would reach the exit door in the corner.
-  for (const QSize frame : {QSize(250, 144), QSize(252, 165), QSize(258, 200)}) {
-    SCOPED_TRACE(frame.height());
-    const QRect placed(InfoBarPlace(area, frame, spots), frame);
+  // As opened; bare, a thin window manager's frame, and a heavy one whose
+  // title bar would reach the exit door in the corner.
+  std::vector<QRect> places = {room.bar().frameGeometry()};
+  for (const QSize frame : {QSize(250, 144), QSize(252, 165), QSize(258, 200)})
+    places.emplace_back(InfoBarPlace(area, frame, spots), frame);
+  for (const QRect& placed : places) {
+    SCOPED_TRACE(placed.height());
     EXPECT_TRUE(area.contains(placed));
     for (const QRect& spot : spots) EXPECT_FALSE(placed.intersects(spot));
   }
@@ -202,38 +164,6 @@ TEST(InfoBar, LongestClockAndLongNameFitTheirLabels) {
     EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), caption->width());
 }
 
-TEST(InfoBar, PicturePaintsItsPaletteOnlyWhereNoTextRuns) {
-  ShownRoom room;
-  TForm3& bar = room.bar();
-  const QImage& picture = bar.Image1->Picture();
-  ASSERT_EQ(picture.size(), QSize(250, 144));
-  // Ink of the palette's outline is darker than paper; the dotted rules are
-  // the only other marks, on their own rows.
-  auto inked = [&](const QRect& area) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-      if (y >= 32 && (y - 32) % 25 == 0) continue;
-      for (int x = area.left(); x <= area.right(); ++x)
-        if (picture.pixelColor(x, y).green() < 205) ++count;
-    }
-    return count;
-  };
-  EXPECT_GT(inked(kInfoBarPaletteArea), 20);
-  for (const QLabel* label : {static_cast<QLabel*>(bar.Label1), static_cast<QLabel*>(bar.Label6),
-                              static_cast<QLabel*>(bar.Label7), static_cast<QLabel*>(bar.Label8),
-                              static_cast<QLabel*>(bar.Label10)})
-    EXPECT_EQ(inked(label->geometry()), 0) << Text(label);
-}
-
-TEST(Room, CoversSmallScreensWholeAndStaysAWindowOnBigOnes) {
-  const QSize room(800, 600);
-  EXPECT_TRUE(NeedsWholeScreen(QSize(800, 600), room));
-  EXPECT_TRUE(NeedsWholeScreen(QSize(1024, 600), room));  // a frame would push the bottom off
-  EXPECT_TRUE(NeedsWholeScreen(QSize(640, 480), room));
-  EXPECT_FALSE(NeedsWholeScreen(QSize(1024, 768), room));
-  EXPECT_FALSE(NeedsWholeScreen(QSize(1920, 1080), room));
-}
-
 TEST(Room, ScaleIsTheLargestThatFitsTheScreenOrTheFramedWindow) {
   struct Row {
     DisplayChoice choice;
@@ -255,6 +185,11 @@ TEST(Room, ScaleIsTheLargestThatFitsTheScreenOrTheFramedWindow) {
   for (const Row& row : rows)
     EXPECT_DOUBLE_EQ(SceneScale(row.choice, row.screen, row.free), row.scale)
         << row.screen.width() << "x" << row.screen.height();
+  // Small screens are covered whole (a frame would push the bottom off); big ones keep a window.
+  const std::pair<QSize, bool> screens[] = {
+      {{800, 600}, true}, {{1024, 600}, true}, {{640, 480}, true}, {{1024, 768}, false}};
+  for (const auto& [screen, whole] : screens)
+    EXPECT_EQ(NeedsWholeScreen(screen, QSize(800, 600)), whole) << screen.width();
 }
 
 // Options > Display and F11: remembered for the next start, which takes the
@@ -387,89 +322,6 @@ TEST(Room, EveryScaleLandsOnTheSameScenePoints) {
   QHighDpiScaling::setGlobalFactor(1.0);
 }
 
-// The till in the shop's scene, as the stretched background shows it.
-QRect TillInScene(const TForm10& shop) {
-  const double sx = shop.Image34->width() / 800.0;
-  const double sy = shop.Image34->height() / 600.0;
-  return QRect(QPoint(int(kTillInPicture.left() * sx), int(kTillInPicture.top() * sy)),
-               QPoint(int(kTillInPicture.right() * sx) + 1, int(kTillInPicture.bottom() * sy) + 1));
-}
-
-TEST(ShopLook, BuyAndClearStandClearOfTheTill) {
-  TestApp app;
-  app.StartNewGame();
-  TForm10& shop = *app.forms().Form10;
-  const QRect till = TillInScene(shop);
-  const QRect buttons = shop.Button2->geometry().united(shop.Button3->geometry());
-  EXPECT_FALSE(buttons.intersects(till));
-
-  // The picture agrees: its till's dark display lies in the till's place, and
-  // none of it under or between the buttons.
-  const QImage picture = LoadPicture(std::string(PICTORIO_GAME_DIR) + "/design/shop.png");
-  ASSERT_FALSE(picture.isNull());
-  const QColor display(60, 70, 70);
-  auto displayIn = [&](const QRect& area) {
-    for (int y = std::max(0, area.top()); y <= std::min(picture.height() - 1, area.bottom()); ++y)
-      for (int x = std::max(0, area.left()); x <= std::min(picture.width() - 1, area.right()); ++x)
-        if (Near(picture.pixelColor(x, y), display, 6)) return true;
-    return false;
-  };
-  EXPECT_TRUE(displayIn(kTillInPicture));
-  const double sy = 600.0 / shop.Image34->height();
-  const QRect underButtons(QPoint(buttons.left(), int(buttons.top() * sy)),
-                           QPoint(buttons.right(), int(buttons.bottom() * sy) + 1));
-  EXPECT_FALSE(displayIn(underButtons));
-}
-
-TEST(ShopLook, BasketListIsWrittenInTheGameFontOnThePapersRules) {
-  TestApp app;
-  app.StartNewGame();
-  app.main().Shop1Click();
-  TForm10& shop = *app.forms().Form10;
-  shop.BuyClick(33, 5);
-  ASSERT_TRUE(shop.ListBox1->isVisible());
-  shop.ListBox1->doItemsLayout();
-  EXPECT_EQ(shop.ListBox1->font().family(), GameFont().family());
-  EXPECT_EQ(shop.ListBox1->geometry().top(), kBasketPaper.top() + kBasketFirstRow);
-  EXPECT_EQ(shop.Image33->geometry(), kBasketPaper);
-  ASSERT_GT(shop.ListBox1->count(), 2);
-  for (int i = 0; i < 3; ++i) {
-    const QRect row = shop.ListBox1->visualItemRect(shop.ListBox1->item(i));
-    EXPECT_EQ(row.height(), kBasketRule);
-    EXPECT_EQ(row.top(), i * kBasketRule);
-  }
-  // The paper has a rule just under each row's letters.
-  const QImage paper = shop.Image33->Picture();
-  ASSERT_EQ(paper.size(), kBasketPaper.size());
-  for (int i = 0; i < kBasketRows; ++i) {
-    const QColor rule = paper.pixelColor(100, kBasketFirstRow + (i + 1) * kBasketRule - 3);
-    EXPECT_GT(rule.blue(), rule.red()) << "row " << i;
-  }
-}
-
-TEST(ShopLook, SwatchesHaveAThinFrameOutsideTheirColour) {
-  TestApp app;
-  app.StartNewGame();
-  app.game.GameState.Reputation = 20;
-  TForm10& shop = *app.forms().Form10;
-  shop.BitBtn2Click();  // pastels, whose first colour is white
-  QFrame& panel = *shop.Panel[1];
-  const QImage shot = panel.grab().toImage();
-  const QRect swatch = shop.Image[1]->geometry();
-  const QColor white = app.game.ColourTable[1].Color;
-  // Filled edge to edge...
-  EXPECT_EQ(shot.pixelColor(swatch.topLeft()), white);
-  EXPECT_EQ(shot.pixelColor(swatch.bottomRight()), white);
-  // ...and framed in dark ink just outside.
-  const QPoint outside[] = {swatch.topLeft() - QPoint(1, 1),
-                            QPoint(swatch.center().x(), swatch.top() - 1),
-                            QPoint(swatch.right() + 1, swatch.center().y()),
-                            QPoint(swatch.center().x(), swatch.bottom() + 1)};
-  for (const QPoint& at : outside)
-    EXPECT_TRUE(Near(shot.pixelColor(at), theme::kInk, 40))
-        << at.x() << "," << at.y() << " " << shot.pixelColor(at).name().toStdString();
-}
-
 TEST(ShopLook, InfoBarFloatsWhereItCoversNoControlOfTheShop) {
   ShownRoom room;
   TForm10& shop = *room.app.forms().Form10;
@@ -488,31 +340,26 @@ TEST(ShopLook, InfoBarFloatsWhereItCoversNoControlOfTheShop) {
 
 TEST(AssetRoot, TheCurrentFolderFirstThenTheProgramsOwn) {
   TestApp app;
-  const fs::path empty = app.dir / "elsewhere";
-  fs::create_directories(empty);
-  const std::string game = app.dir.string();
-
-  EXPECT_EQ(ChooseAssetRoot(game, "/nowhere").root, game);
-  const AssetRootChoice fromElsewhere = ChooseAssetRoot(empty.string(), game);
-  EXPECT_EQ(fromElsewhere.root, game);
-  EXPECT_TRUE(fromElsewhere.error.empty());
-
-  const AssetRootChoice none = ChooseAssetRoot(empty.string(), empty.string());
-  EXPECT_TRUE(none.root.empty());
-  EXPECT_NE(none.error.find("'" + empty.string() + "'"), std::string::npos) << none.error;
-}
-
-TEST(AssetRoot, StartedFromAnotherFolderTheGameUsesTheProgramsFolder) {
-  TestApp app;
   const fs::path elsewhere = app.dir / "elsewhere";
   fs::create_directories(elsewhere);
+  const std::string game = app.dir.string();
+  EXPECT_EQ(ChooseAssetRoot(game, "/nowhere").root, game);
+  // A copy the player may write to keeps everything beside it.
+  EXPECT_EQ(ChoosePlayerRoot(ChooseAssetRoot(game, "/nowhere"), "/home/ivy/.local/share"), game);
+  EXPECT_EQ(ChoosePlayerRoot({game, "", true}, "/home/ivy/.local/share"),
+            "/home/ivy/.local/share/pictorio");
+  EXPECT_EQ(ChoosePlayerRoot({game, "", true}, ""), "");
+  const AssetRootChoice none = ChooseAssetRoot(elsewhere.string(), elsewhere.string());
+  EXPECT_TRUE(none.root.empty());
+  EXPECT_NE(none.error.find("'" + elsewhere.string() + "'"), std::string::npos) << none.error;
+
+  // Started from another folder the game uses the program's, and saves there.
   app.platform.currentDirectory = elsewhere.string();
-  app.platform.programDirectory = app.dir.string();
+  app.platform.programDirectory = game;
   app.Start();
-  EXPECT_EQ(app.game.AssetRoot, app.dir.string());
+  EXPECT_EQ(app.game.AssetRoot, game);
   EXPECT_FALSE(app.main().CloseRequested());
-  EXPECT_TRUE(app.platform.messages.empty()) << app.platform.messages.front().text;
-  // Saving works there too.
+  EXPECT_TRUE(app.platform.messages.empty());
   EXPECT_TRUE(fs::exists(app.dir / "savegames" / "main.txc"));
 }
 
@@ -549,16 +396,6 @@ TEST(AssetRoot, AnInstalledGameKeepsThePlayersFilesInTheirDataFolder) {
   EXPECT_NE(blocked.platform.messages[0].text.find("Ivy.sgm/pictorio/savegames"),
             std::string::npos)
       << blocked.platform.messages[0].text;
-}
-
-// A copy of the game the player may write to keeps everything beside it.
-TEST(AssetRoot, APortableCopyKeepsThePlayersFilesBesideIt) {
-  TestApp app;
-  const AssetRootChoice here = ChooseAssetRoot(app.dir.string(), "/nowhere");
-  EXPECT_EQ(ChoosePlayerRoot(here, "/home/ivy/.local/share"), app.dir.string());
-  EXPECT_EQ(ChoosePlayerRoot({app.dir.string(), "", true}, "/home/ivy/.local/share"),
-            "/home/ivy/.local/share/pictorio");
-  EXPECT_EQ(ChoosePlayerRoot({app.dir.string(), "", true}, ""), "");
 }
 
 TEST(AssetRoot, WithoutTheGamesFilesOneClearMessageAndTheEnd) {

@@ -1,10 +1,12 @@
-// Starting, running and ending a game; the room's hot spots and the sound menus.
+// Starting, running and ending a game; the room's hot spots, the sound menus,
+// the game's speed and pause.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <tuple>
 
 #include "app/game_flow.h"
 #include "app/main_window.h"
+#include "simulation/notice_window.h"
 #include "studio/studio_window.h"
 #include "support/test_app.h"
 #include "ui/info_bar.h"
@@ -14,34 +16,34 @@
 namespace pictorio {
 namespace {
 
+void ExpectFreshBar(TForm3& bar, const std::string& name) {
+  EXPECT_EQ(Text(bar.Label1), name);
+  EXPECT_EQ(Text(bar.Label6), "0");
+  EXPECT_EQ(Text(bar.Label7), "25.00");
+  EXPECT_EQ(Text(bar.Label8), "0");
+  EXPECT_EQ(Text(bar.Label10), "Year: 1 Week: 1 Day: 1 Hour: 2");
+}
+
 TEST(NewGame, StartsWithTwentyFiveDollarsAtHourTwo) {
   TestApp app;
   app.StartNewGame("Vincent");
   const Game& g = app.game;
-  TForm3& bar = *app.forms().Form3;
-
   EXPECT_TRUE(g.GameRunning);
   EXPECT_EQ(g.GameState.PlayerName, "Vincent");
   EXPECT_EQ(g.SaveName, "Vincent");
   EXPECT_EQ(g.GameState.Money, 25.0);
-  EXPECT_EQ(g.GameState.Reputation, 0);
-  EXPECT_EQ(g.GameState.PictureCount, 0);
-  EXPECT_TRUE(g.GameState.Pictures.empty());
   EXPECT_EQ(g.ElapsedHours, 1);
   EXPECT_EQ(g.GameState.SavedHours, 1);
-  EXPECT_EQ(g.ClockText, "Year: 1 Week: 1 Day: 1 Hour: 2");
   EXPECT_FALSE(g.HasSaveFile);
-  for (int slot = 1; slot <= kStockSlots; ++slot) {
-    EXPECT_EQ(g.GameState.Stock[slot].Kind, "x");
-    EXPECT_FALSE(g.GameState.Stock[slot].Owned);
-    EXPECT_EQ(g.GameState.Stock[slot].Units, 0);
-  }
-  for (int k = 1; k <= kTrophyCount; ++k) EXPECT_FALSE(g.GameState.Trophies[k]);
-
-  EXPECT_EQ(Text(bar.Label1), "Vincent");
-  EXPECT_EQ(Text(bar.Label7), "25.00");
-  EXPECT_EQ(Text(bar.Label10), "Year: 1 Week: 1 Day: 1 Hour: 2");
-  EXPECT_TRUE(bar.Showing());
+  for (int slot = 1; slot <= kStockSlots; ++slot) EXPECT_EQ(g.GameState.Stock[slot].Kind, "x");
+  ExpectFreshBar(*app.forms().Form3, "Vincent");
+  EXPECT_TRUE(app.forms().Form3->Showing());
+  // The text the game keeps: 6 + 60 x 5 + 14 x 2 lines.
+  const TStringList& text = app.forms().Form3->ListBox1;
+  ASSERT_EQ(text.Count(), 334);
+  EXPECT_EQ(Lines(text.Items.begin(), text.Items.begin() + 11),
+            (Lines{"Vincent", "0", "0", "25", "0", "Pics", "stuffx", "", "x", "FALSE", "0"}));
+  EXPECT_EQ(text[text.Count() - 2], "trophiex");
 
   TForm1& main = app.main();
   EXPECT_TRUE(main.Timer1.Enabled());
@@ -50,50 +52,63 @@ TEST(NewGame, StartsWithTwentyFiveDollarsAtHourTwo) {
   EXPECT_FALSE(main.nowEvent1->isEnabled());
   EXPECT_FALSE(app.forms().Form4->Button2->isEnabled());
   EXPECT_TRUE(main.Image20->ShowHint());
-  EXPECT_TRUE(main.Image21->ShowHint());
-  EXPECT_TRUE(main.Image22->ShowHint());
   EXPECT_FALSE(main.Image1->ShowHint());
-  EXPECT_EQ(app.platform.inputCaptions, std::vector<std::string>{"New Game"});
-  EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Start new game?"});
+  EXPECT_EQ(app.platform.inputCaptions, Lines{"New Game"});
+  EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"});
 }
 
-TEST(NewGame, PutsTheNewGameTextIntoTheSharedList) {
+// Everything of the game before goes but the stock's names: trophies,
+// pictures, entries, the bar's figures, the open studio and calendar.
+TEST(NewGame, ASecondGameStartsAfreshAfterARunningOrAnEndedOne) {
   TestApp app;
-  app.StartNewGame("Ann");
-  const TStringList& text = app.forms().Form3->ListBox1;
-  ASSERT_EQ(text.Count(), 6 + 60 * 5 + 14 * 2);
-  EXPECT_EQ(std::vector<std::string>(text.Items.begin(), text.Items.begin() + 11),
-            (std::vector<std::string>{"Ann", "0", "0", "25", "0", "Pics", "stuffx", "", "x",
-                                      "FALSE", "0"}));
-  EXPECT_EQ(text[text.Count() - 2], "trophiex");
-  EXPECT_EQ(text[text.Count() - 1], "FALSE");
-}
+  app.StartNewGame("First");
+  Game& g = app.game;
+  stuffrec& canvas = g.GameState.Stock[kSlotCanvas];
+  canvas = stuffrec{"canvas", "", true, 3000};
+  g.GameState.Trophies[7] = true;
+  g.GameState.Pictures.push_back(picrec{"Sunset", "t", 10.0, false, false});
+  g.GameState.PictureCount = 1;
+  g.Venues[kVenueLocal].Entries = {"A", "B", "C", "D", "E", ""};
+  g.Venues[kVenueLocal].Submitted = true;
+  g.Venues[kVenueInternational].Entries[0] = "F";
+  app.forms().Form8->ListBox1->addItem("A");
+  TForm3& bar = *app.forms().Form3;
+  ShowReputation(bar, 57);
+  ShowPictureCount(bar, 9);
+  app.main().paint1Click();
+  ASSERT_TRUE(app.forms().Form2->Showing());
 
-TEST(NewGame, CancellingTheNameBoxPlaysAsAnonymous) {
-  TestApp app;
-  app.Start();
-  app.platform.answers = {ModalResult::Ok};
-  app.platform.inputs = {std::nullopt};
-  app.main().New1Click();
-  EXPECT_TRUE(app.game.GameRunning);
-  EXPECT_EQ(app.game.GameState.PlayerName, "Anonymous");
-}
+  app.platform.answers.push_back(ModalResult::No);
+  app.StartNewGame("Second");
+  EXPECT_EQ(g.GameState.PlayerName, "Second");
+  EXPECT_EQ(canvas.Name, "canvas");
+  EXPECT_EQ(canvas.Kind, "x");
+  EXPECT_FALSE(canvas.Owned);
+  EXPECT_EQ(canvas.Units, 0);
+  EXPECT_FALSE(g.GameState.Trophies[7]);
+  EXPECT_EQ(g.GameState.PictureCount, 0);
+  EXPECT_TRUE(g.GameState.Pictures.empty());
+  EXPECT_EQ(g.ElapsedHours, 1);
+  for (int v = 1; v <= 4; ++v) {
+    EXPECT_FALSE(g.Venues[v].Submitted) << v;
+    EXPECT_EQ(g.Venues[v].Entries, Lines(static_cast<std::size_t>(g.Venues[v].Slots + 1), ""));
+  }
+  EXPECT_EQ(app.forms().Form8->ListBox1->count(), 0);
+  EXPECT_FALSE(app.forms().Form2->Showing());
+  EXPECT_FALSE(app.forms().Form4->Showing());
+  ExpectFreshBar(bar, "Second");
+  // Thursday opens no exhibition for the new player, and the save writes no entries.
+  TickTo(app, 3 * 24);
+  EXPECT_FALSE(g.EventOpen);
+  EXPECT_EQ(g.EventVenue, 0);
+  app.main().Save1Click();
+  EXPECT_EQ(app.forms().Form3->ListBox1.Count(), 7 + 300 + 28);
 
-TEST(NewGame, AnEmptyNameOrCancelStartsNothing) {
-  TestApp app;
-  app.Start();
-  app.platform.answers = {ModalResult::Ok};
-  app.platform.inputs = {std::string()};
-  app.main().New1Click();
-  EXPECT_FALSE(app.game.GameRunning);
-  EXPECT_EQ(app.game.GameState.Money, 0.0);
-  EXPECT_FALSE(app.main().Timer1.Enabled());
-
-  app.platform.answers = {ModalResult::Cancel};
-  app.main().New1Click();
-  EXPECT_FALSE(app.game.GameRunning);
-  EXPECT_TRUE(app.platform.inputs.empty());
-  EXPECT_EQ(app.platform.inputCaptions.size(), 1u);
+  // After an ended game the figures were blank; the next game fills them all.
+  EndGame(g, app.forms());
+  ASSERT_EQ(Text(bar.Label6), "");
+  app.StartNewGame("Third");
+  ExpectFreshBar(bar, "Third");
 }
 
 // Whatever the answer to saving, a change of mind later leaves the game
@@ -104,7 +119,7 @@ TEST(NewGame, AChangeOfMindAtAnyQuestionKeepsTheOldGameRunning) {
   struct Row {
     std::vector<A> answers;
     Inputs names;
-    std::vector<std::string> asked;
+    Lines asked;
   };
   const std::string save = "Do you want to save the current game? (First)";
   const std::string refused =
@@ -137,7 +152,8 @@ TEST(NewGame, AChangeOfMindAtAnyQuestionKeepsTheOldGameRunning) {
     EXPECT_FALSE(app.main().Timer1.Held());
     EXPECT_EQ(Text(app.forms().Form3->Label1), "First");
   }
-  // Mended, the name starts the new game.
+  // Mended, the name starts the new game; with no game running an empty
+  // name or Cancel starts nothing, and a cancelled name box plays as Anonymous.
   TestApp app;
   app.StartNewGame("First");
   app.platform.answers = {A::No, A::Ok, A::Ok};
@@ -145,111 +161,38 @@ TEST(NewGame, AChangeOfMindAtAnyQuestionKeepsTheOldGameRunning) {
   app.main().New1Click();
   EXPECT_EQ(app.game.GameState.PlayerName, "ab");
   EXPECT_EQ(app.game.GameState.Money, 25.0);
+  TestApp idle;
+  idle.Start();
+  idle.platform.answers = {A::Ok, A::Cancel, A::Ok};
+  idle.platform.inputs = {std::string(), std::nullopt};
+  idle.main().New1Click();
+  EXPECT_FALSE(idle.game.GameRunning);
+  EXPECT_FALSE(idle.main().Timer1.Enabled());
+  idle.main().New1Click();
+  EXPECT_FALSE(idle.game.GameRunning);
+  EXPECT_EQ(idle.platform.inputCaptions.size(), 1u);
+  idle.main().New1Click();
+  EXPECT_TRUE(idle.game.GameRunning);
+  EXPECT_EQ(idle.game.GameState.PlayerName, "Anonymous");
 }
 
-TEST(NewGame, ASecondGameKeepsStockNamesButNothingElse) {
-  TestApp app;
-  app.StartNewGame("First");
-  stuffrec& canvas = app.game.GameState.Stock[kSlotCanvas];
-  canvas = stuffrec{"canvas", "", true, 3000};
-  app.game.GameState.Trophies[7] = true;
-  app.game.GameState.Pictures.push_back(picrec{"Sunset", "t", 10.0, false, false});
-  app.game.GameState.PictureCount = 1;
-
-  app.platform.answers = {ModalResult::No, ModalResult::Ok};
-  app.platform.inputs = {std::string("Second")};
-  app.main().New1Click();
-  EXPECT_EQ(app.game.GameState.PlayerName, "Second");
-  EXPECT_EQ(canvas.Name, "canvas");
-  EXPECT_EQ(canvas.Kind, "x");
-  EXPECT_FALSE(canvas.Owned);
-  EXPECT_EQ(canvas.Units, 0);
-  EXPECT_FALSE(app.game.GameState.Trophies[7]);
-  EXPECT_EQ(app.game.GameState.PictureCount, 0);
-  EXPECT_TRUE(app.game.GameState.Pictures.empty());
-  EXPECT_EQ(app.game.ElapsedHours, 1);
-}
-
-// The bar must not keep the figures of a game that was loaded, or blanks
-// left by one that ended, once a new game has started.
-TEST(NewGame, TheInfoBarShowsOnlyTheNewGamesFigures) {
-  TestApp app;
-  app.StartNewGame("First");
-  TForm3& bar = *app.forms().Form3;
-  ShowReputation(bar, 57);
-  ShowPictureCount(bar, 9);
-  app.platform.answers = {ModalResult::No, ModalResult::Ok};
-  app.platform.inputs = {std::string("Second")};
-  app.main().New1Click();
-  EXPECT_EQ(Text(bar.Label1), "Second");
-  EXPECT_EQ(Text(bar.Label6), "0");
-  EXPECT_EQ(Text(bar.Label7), "25.00");
-  EXPECT_EQ(Text(bar.Label8), "0");
-  EXPECT_EQ(Text(bar.Label10), "Year: 1 Week: 1 Day: 1 Hour: 2");
-
-  // After an ended game the figures were blank; the next game fills them all.
-  EndGame(app.game, app.forms());
-  ASSERT_EQ(Text(bar.Label6), "");
-  app.StartNewGame("Third");
-  EXPECT_EQ(Text(bar.Label6), "0");
-  EXPECT_EQ(Text(bar.Label8), "0");
-}
-
-TEST(NewGame, StartsWithNoEntriesAtAnyVenue) {
-  TestApp app;
-  app.StartNewGame("First");
-  Game& g = app.game;
-  g.Venues[kVenueLocal].Entries = {"A", "B", "C", "D", "E", ""};
-  g.Venues[kVenueLocal].Submitted = true;
-  g.Venues[kVenueInternational].Entries[0] = "F";
-  app.forms().Form8->ListBox1->addItem("A");
-
-  app.platform.answers = {ModalResult::No, ModalResult::Ok};
-  app.platform.inputs = {std::string("Second")};
-  app.main().New1Click();
-  for (int v = 1; v <= 4; ++v) {
-    EXPECT_FALSE(g.Venues[v].Submitted) << v;
-    EXPECT_EQ(g.Venues[v].Entries,
-              std::vector<std::string>(static_cast<std::size_t>(g.Venues[v].Slots + 1), ""))
-        << v;
-  }
-  EXPECT_EQ(app.forms().Form8->ListBox1->count(), 0);
-
-  // Thursday opens no exhibition for the new player, and the first save
-  // writes no entries.
-  g.ElapsedHours = 3 * 24 - 1;
-  app.main().Timer1Timer();
-  EXPECT_EQ(g.ClockDay, 3);
-  EXPECT_FALSE(g.EventOpen);
-  EXPECT_EQ(g.EventVenue, 0);
-  app.main().Save1Click();
-  const TStringList& text = app.forms().Form3->ListBox1;
-  for (const std::string& line : text.Items) EXPECT_NE(line, "LOCALXXB");
-  EXPECT_EQ(text.Count(), 7 + 300 + 28);
-}
-
-TEST(NewGame, ClosesTheStudioAndTheCalendar) {
-  TestApp app;
-  app.StartNewGame("First");
-  app.main().paint1Click();
-  EXPECT_TRUE(app.forms().Form2->Showing());
-  app.platform.answers = {ModalResult::No, ModalResult::Ok};
-  app.platform.inputs = {std::string("Second")};
-  app.main().New1Click();
-  EXPECT_FALSE(app.forms().Form2->Showing());
-  EXPECT_FALSE(app.forms().Form4->Showing());
-}
-
-TEST(EndGame, EmptiesTheGameAndTheInfoBar) {
+TEST(EndGame, EmptiesTheGameTheInfoBarAndTheEventsEntries) {
   TestApp app;
   app.StartNewGame("Quitter");
-  app.game.GameState.Reputation = 12;
-  app.game.GameState.PicturesSold = 3;
-  app.game.GameState.Stock[kSlotTelephone] = stuffrec{"telephone", "w", true, 1000};
+  Game& g = app.game;
+  g.GameState.Reputation = 12;
+  g.GameState.PicturesSold = 3;
+  g.GameState.Stock[kSlotTelephone] = stuffrec{"telephone", "w", true, 1000};
+  g.GameState.Pictures = {{"A", "t", 5, true, false}, {"B", "t", 5, true, true}};
+  g.GameState.PictureCount = 2;
+  g.Venues[kVenueLocal].Entries = {"A", "B", "", "", "", ""};
+  g.Venues[kVenueLocal].Submitted = true;
+  g.EventVenue = kVenueLocal;
+  g.EntriesSold = 1;
+  g.SellOutRewarded = true;
   app.platform.answers = {ModalResult::No};
   app.main().FormClose();  // leaving offers to save; No ends the game
 
-  const Game& g = app.game;
   EXPECT_FALSE(g.GameRunning);
   EXPECT_EQ(g.GameState.PlayerName, "Quitter");
   EXPECT_EQ(g.GameState.Money, 0.0);
@@ -257,12 +200,13 @@ TEST(EndGame, EmptiesTheGameAndTheInfoBar) {
   EXPECT_EQ(g.GameState.PicturesSold, 0);
   EXPECT_FALSE(g.GameState.Stock[kSlotTelephone].Owned);
   EXPECT_EQ(g.ElapsedHours, 0);
-  EXPECT_EQ(g.ClockDay, 0);
+  EXPECT_FALSE(g.Venues[kVenueLocal].Submitted);
+  EXPECT_EQ(g.EventVenue, 0);
+  EXPECT_EQ(g.EntriesSold, 0);
+  EXPECT_FALSE(g.SellOutRewarded);
   TForm3& bar = *app.forms().Form3;
-  EXPECT_EQ(Text(bar.Label1), "");
-  EXPECT_EQ(Text(bar.Label6), "");
-  EXPECT_EQ(Text(bar.Label7), "");
-  EXPECT_EQ(Text(bar.Label8), "");
+  for (QLabel* figure : {bar.Label1, bar.Label6, bar.Label7, bar.Label8})
+    EXPECT_EQ(Text(figure), "");
   EXPECT_EQ(Text(bar.Label10), "No game in progress");
   TForm1& main = app.main();
   EXPECT_FALSE(main.Timer1.Enabled());
@@ -274,27 +218,7 @@ TEST(EndGame, EmptiesTheGameAndTheInfoBar) {
   EXPECT_FALSE(main.Image4->Visible());
 }
 
-TEST(EndGame, ReleasesTheEntriesOfTheCurrentEvent) {
-  TestApp app;
-  app.StartNewGame("Seller");
-  who& state = app.game.GameState;
-  state.Pictures = {{"A", "t", 5, true, false}, {"B", "t", 5, true, true}};
-  state.PictureCount = 2;
-  app.game.Venues[kVenueLocal].Entries = {"A", "B", "", "", "", ""};
-  app.game.Venues[kVenueLocal].Submitted = true;
-  app.game.EventVenue = kVenueLocal;
-  app.game.EntriesSold = 1;
-  app.game.SellOutRewarded = true;
-  app.platform.answers = {ModalResult::No};
-  app.main().FormClose();
-  // The pictures are gone with the game; the venue's places are free again.
-  EXPECT_FALSE(app.game.Venues[kVenueLocal].Submitted);
-  EXPECT_EQ(app.game.EventVenue, 0);
-  EXPECT_EQ(app.game.EntriesSold, 0);
-  EXPECT_FALSE(app.game.SellOutRewarded);
-}
-
-TEST(HotSpots, DoNothingWithoutAGameExceptTheExit) {
+TEST(HotSpots, DoNothingWithoutAGameButTheExitAndTheCalendarIsDeadInTheStudio) {
   TestApp app;
   app.Start();
   TForm1& main = app.main();
@@ -304,41 +228,17 @@ TEST(HotSpots, DoNothingWithoutAGameExceptTheExit) {
   EXPECT_FALSE(app.forms().Form4->Showing());
   EXPECT_FALSE(app.forms().Form2->Showing());
   EXPECT_TRUE(app.platform.messages.empty());
-
   app.platform.answers = {ModalResult::No};
   main.Image23Click();
-  EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Do you want to exit?"});
+  EXPECT_EQ(app.platform.MessageTexts(), Lines{"Do you want to exit?"});
   EXPECT_EQ(app.platform.musicStops, 0);
-}
 
-TEST(HotSpots, CalendarIsDeadWhileTheStudioIsOpen) {
-  TestApp app;
   app.StartNewGame();
-  TForm1& main = app.main();
   main.Image22Click();
   EXPECT_TRUE(app.forms().Form2->Showing());
   EXPECT_FALSE(main.Calendar1->isEnabled());
   main.Image20Click();
   EXPECT_FALSE(app.forms().Form4->Showing());
-}
-
-TEST(HotSpots, SitOverTheRoomWithTheirHints) {
-  TestApp app;
-  app.Start();
-  TForm1& main = app.main();
-  EXPECT_EQ(main.Image20->geometry(), QRect(208, 152, 113, 89));
-  EXPECT_EQ(main.Image21->geometry(), QRect(64, 496, 137, 97));
-  EXPECT_EQ(main.Image22->geometry(), QRect(216, 288, 145, 257));
-  EXPECT_EQ(main.Image23->geometry(), QRect(720, 328, 57, 73));
-  EXPECT_EQ(main.Image20->Hint(), "Show Calendar");
-  EXPECT_EQ(main.Image21->Hint(), "Go to Shop");
-  EXPECT_EQ(main.Image22->Hint(), "Go to Studio");
-  EXPECT_EQ(main.Image23->Hint(), "Exit Game");
-  EXPECT_EQ(main.Image1->Hint(), "Use dropdown-menu to start new game or load a previous one");
-  EXPECT_TRUE(main.Image23->ShowHint());
-  EXPECT_FALSE(main.Image20->ShowHint());
-  EXPECT_EQ(main.Image18->geometry(), QRect(480, 16, 65, 114));
-  EXPECT_EQ(main.Image2->geometry(), QRect(374, 81, 378, 482));
 }
 
 TEST(Exit, YesStopsTheMusicAndClosesAfterOfferingToSave) {
@@ -348,73 +248,48 @@ TEST(Exit, YesStopsTheMusicAndClosesAfterOfferingToSave) {
   app.platform.answers = {ModalResult::Yes, ModalResult::No};
   app.main().Exit1Click();
   EXPECT_EQ(app.platform.MessageTexts(),
-            (std::vector<std::string>{"Do you want to exit?",
-                                      "Do you want to save the current game? (Leaver)"}));
+            (Lines{"Do you want to exit?", "Do you want to save the current game? (Leaver)"}));
   EXPECT_EQ(app.platform.musicStops, 1);
   EXPECT_FALSE(app.game.GameRunning);
 }
 
-TEST(Exit, AGameThatCouldNotBeSavedIsNotLeftUnasked) {
-  TestApp app;
-  app.StartNewGame("Stuck");
-  app.game.GameState.Money = 77.0;
-  std::filesystem::remove_all(app.dir / "savegames");
-  const std::string leave = "The game was not saved. Do you want to leave it without saving?";
-
-  // Exit, save, the save fails, stay: the game goes on with its clock and music.
-  app.platform.messages.clear();
-  app.platform.tracks.clear();
-  // The answers: exit, save, the save's error box, stay.
-  app.platform.answers = {ModalResult::Yes, ModalResult::Yes, ModalResult::Ok, ModalResult::No};
-  app.main().Exit1Click();
-  ASSERT_EQ(app.platform.messages.size(), 4u);
-  EXPECT_EQ(app.platform.messages[2].type, MsgType::Error);
-  EXPECT_EQ(app.platform.messages[3].text, leave);
-  EXPECT_TRUE(app.game.GameRunning);
-  EXPECT_EQ(app.game.GameState.Money, 77.0);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
-  EXPECT_EQ(app.platform.tracks.size(), 1u) << "the music starts again";
-
-  // Closing the window by other means asks the same; Yes leaves at last.
-  app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::No};
-  EXPECT_FALSE(app.main().FormClose());
-  EXPECT_TRUE(app.game.GameRunning);
-  app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::Yes};
-  EXPECT_TRUE(app.main().FormClose());
-  EXPECT_FALSE(app.game.GameRunning);
-  EXPECT_FALSE(app.main().Timer1.Enabled());
-}
-
-TEST(SoundMenus, MusicComesBackWithTheMainTheme) {
+TEST(SoundMenus, MusicAndSoundToggleOnceAndMusicComesBackWithTheMainTheme) {
   TestApp app;
   app.Start();
   TForm1& main = app.main();
   app.game.MusicTheme = 50;
-  main.Music1Click();
+  main.Music1->trigger();
   EXPECT_FALSE(app.game.MusicOn);
   EXPECT_FALSE(main.Music1->isChecked());
   EXPECT_EQ(app.platform.musicStops, 1);
   const std::size_t played = app.platform.tracks.size();
-  // No new track while music is off, even when one ends.
-  app.platform.FinishPlayback(MediaChannel::Music);
+  app.platform.FinishPlayback(MediaChannel::Music);  // no new track while music is off
   EXPECT_EQ(app.platform.tracks.size(), played);
-
   app.platform.randoms = {10};
-  main.Music1Click();
+  main.Music1->trigger();
   EXPECT_TRUE(app.game.MusicOn);
   EXPECT_TRUE(main.Music1->isChecked());
   EXPECT_EQ(app.game.MusicTheme, 10);
   ASSERT_EQ(app.platform.tracks.size(), played + 1);
   EXPECT_EQ(app.platform.tracks.back(), (app.dir / "sound/music/m20.mid").string());
+
+  main.PlaySound("\\sound\\sounds\\s1.wav");
+  main.Sound1->trigger();
+  EXPECT_FALSE(app.game.SoundOn);
+  EXPECT_FALSE(main.Sound1->isChecked());
+  main.PlaySound("\\sound\\sounds\\s2.wav");
+  main.Sound1->trigger();
+  EXPECT_TRUE(app.game.SoundOn);
+  EXPECT_TRUE(main.Sound1->isChecked());
+  main.PlaySound("\\sound\\sounds\\s3.wav");
+  EXPECT_EQ(app.platform.EffectNames(), (Lines{"s1.wav", "s3.wav"}));
 }
 
 TEST(SoundMenus, EachThemeDrawsFromItsOwnTracks) {
   TestApp app;
   app.Start();
   struct Case {
-    int theme;
-    int n;
-    int draw;
+    int theme, n, draw;
     const char* file;
   };
   for (const Case& c :
@@ -426,7 +301,7 @@ TEST(SoundMenus, EachThemeDrawsFromItsOwnTracks) {
     app.platform.randoms = {c.draw};
     app.main().MediaPlayer2Notify();
     EXPECT_EQ(app.platform.randomCalls, std::vector<int>{c.n});
-    EXPECT_EQ(app.platform.tracks.back(), (app.dir / "sound/music" / c.file).string());
+    EXPECT_EQ(BaseName(app.platform.tracks.back()), c.file);
   }
   // Without a restart pending, a direct call starts nothing.
   const std::size_t played = app.platform.tracks.size();
@@ -434,30 +309,108 @@ TEST(SoundMenus, EachThemeDrawsFromItsOwnTracks) {
   EXPECT_EQ(app.platform.tracks.size(), played);
 }
 
-TEST(SoundMenus, SoundToggleSilencesEffects) {
+// ---- speed and pause ----
+Lines Checked(TForm1& main) {
+  Lines marked;
+  for (QAction* item : {main.veryfast1, main.fast1, main.Normal1})
+    if (item->isChecked()) marked.push_back(item->text().toStdString());
+  return marked;
+}
+
+TEST(SpeedPause, SpeedItemsSetTheClockOnlyWhileItRuns) {
   TestApp app;
   app.Start();
   TForm1& main = app.main();
-  main.PlaySound("\\sound\\sounds\\s1.wav");
-  main.Sound1Click();
-  EXPECT_FALSE(app.game.SoundOn);
-  EXPECT_FALSE(main.Sound1->isChecked());
-  main.PlaySound("\\sound\\sounds\\s2.wav");
-  main.Sound1Click();
-  EXPECT_TRUE(app.game.SoundOn);
-  main.PlaySound("\\sound\\sounds\\s3.wav");
-  EXPECT_EQ(app.platform.EffectNames(), (std::vector<std::string>{"s1.wav", "s3.wav"}));
+  main.fast1Click();
+  main.veryfast1Click();
+  EXPECT_EQ(main.Timer1.Interval(), 5000);
+  EXPECT_EQ(Checked(main), Lines{"Normal"});
+  EXPECT_FALSE(main.Timer1.Enabled());
+
+  app.StartNewGame();
+  const std::tuple<void (TForm1::*)(), int, const char*> speeds[] = {
+      {&TForm1::veryfast1Click, 250, "Very fast"},
+      {&TForm1::fast1Click, 2500, "Fast"},
+      {&TForm1::Normal1Click, 5000, "Normal"}};
+  for (const auto& [item, interval, name] : speeds) {
+    (main.*item)();
+    EXPECT_EQ(main.Timer1.Interval(), interval);
+    EXPECT_EQ(Checked(main), Lines{name});
+  }
+  EXPECT_TRUE(main.Timer1.Enabled());
+  // Choosing the checked speed again changes nothing, not even a restart of the count.
+  main.Timer1.SetInterval(4999);
+  main.Normal1Click();
+  EXPECT_EQ(main.Timer1.Interval(), 4999);
+  main.Timer1.SetInterval(5000);
+  // Chosen while paused, by the key the notice lends, the speed waits for the resume.
+  app.platform.modalScripts.push_back([&main](QDialog& notice) {
+    for (QAction* key : notice.actions())
+      if (key->shortcut() == QKeySequence(Qt::Key_3)) key->trigger();
+    EXPECT_FALSE(main.Timer1.Running());
+    EXPECT_EQ(Checked(main), Lines{"Very fast"});
+  });
+  main.Pause1Click();
+  EXPECT_EQ(main.Timer1.Interval(), 250);
+  EXPECT_TRUE(main.Timer1.Running());
 }
 
-TEST(SoundMenus, TriggeringTheMenuItemTogglesOnce) {
+TEST(SpeedPause, PauseStopsTheClockAndResumesAtTheChosenSpeed) {
+  TestApp app;
+  app.StartNewGame();
+  TForm1& main = app.main();
+  TForm12& notice = *app.forms().Form12;
+  main.fast1Click();
+  std::string button;
+  Lines lines;
+  bool clockRan = true;
+  bool pictureShown = false;
+  QSize pictureSize;
+  app.platform.modalScripts.push_back([&](QDialog&) {
+    button = notice.Button1->text().toStdString();
+    lines = notice.Lines();
+    clockRan = main.Timer1.Enabled();
+    pictureShown = notice.Image1->Visible();
+    pictureSize = notice.Image1->size();
+    notice.Button1Click();
+  });
+  const int hours = app.game.ElapsedHours;
+  main.Pause1Click();
+
+  EXPECT_EQ(app.platform.modalsShown, Lines{"Paused"});
+  EXPECT_EQ(button, "Resume");
+  EXPECT_EQ(lines, Lines{"Game paused, press resume to continue."});
+  EXPECT_FALSE(clockRan);
+  EXPECT_TRUE(pictureShown);
+  EXPECT_EQ(pictureSize, QSize(65, 90));
+  EXPECT_EQ(app.platform.EffectNames(), Lines{"s17.wav"});
+
+  EXPECT_EQ(notice.Button1->text().toStdString(), "Close");
+  EXPECT_EQ(notice.Caption(), "");
+  EXPECT_TRUE(notice.Lines().empty());
+  EXPECT_TRUE(main.Timer1.Enabled());
+  EXPECT_EQ(main.Timer1.Interval(), 2500);
+  EXPECT_EQ(Checked(main), Lines{"Fast"});
+  EXPECT_EQ(app.game.ElapsedHours, hours) << "no game time passed";
+}
+
+TEST(SpeedPause, NoNoticeStartsTheClockWithoutAGame) {
   TestApp app;
   app.Start();
-  app.main().Sound1->trigger();
-  EXPECT_FALSE(app.game.SoundOn);
-  EXPECT_FALSE(app.main().Sound1->isChecked());
-  app.main().Sound1->trigger();
-  EXPECT_TRUE(app.game.SoundOn);
-  EXPECT_TRUE(app.main().Sound1->isChecked());
+  TForm1& main = app.main();
+  main.Pause1Click();
+  EXPECT_EQ(app.platform.modalsShown, Lines{"Paused"});
+  EXPECT_FALSE(main.Timer1.Enabled());
+
+  ShowNotice(app.game, app.forms(), "Note", "Nothing runs.", "\\items\\tel.bmp");
+  EXPECT_FALSE(main.Timer1.Enabled());
+
+  // A game that ended behind a notice stays stopped too.
+  app.StartNewGame();
+  app.platform.modalScripts.push_back([&app](QDialog&) { EndGame(app.game, app.forms()); });
+  main.Pause1Click();
+  EXPECT_FALSE(app.game.GameRunning);
+  EXPECT_FALSE(main.Timer1.Enabled());
 }
 
 }  // namespace

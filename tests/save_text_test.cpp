@@ -89,14 +89,6 @@ Lines Header(const std::string& pictures) {
   return {"Ann", pictures, "0", "25", "1", "0", "Pics"};
 }
 
-TEST(SaveText, FreshGameIsTheExampleOf335Lines) {
-  const Lines lines = WriteSavedGame(FreshGame("Ann"), Venues());
-  const Lines expected = Lines{"Ann", "0", "0", "25", "1", "0", "Pics"} + Repeat(kStockGroup, 60) +
-                         Repeat(kTrophyGroup, 14);
-  EXPECT_EQ(lines, expected);
-  EXPECT_EQ(lines.size(), 335u);
-}
-
 TEST(SaveText, RichGameRoundTrips) {
   OneBased<submittedpic, 4> venues = Venues();
   venues[kVenueLocal].Submitted = true;
@@ -120,40 +112,21 @@ TEST(SaveText, RichGameRoundTrips) {
   EXPECT_EQ(Lines(lines.end() - 22, lines.end() - 18), (Lines{"LOCALXXB", "a", "LOCALXXB", "b"}));
   EXPECT_EQ(Lines(lines.end() - 4, lines.end()), (Lines{"NATIONALXXB", "", "NATIONALXXB", ""}));
 
+  // Read back, every field comes back: the same text is written again.
   const LoadedGame loaded = Read(lines);
-  const who& state = loaded.state;
-  EXPECT_EQ(state.PlayerName, rich.PlayerName);
-  EXPECT_EQ(state.Reputation, -17);
-  EXPECT_DOUBLE_EQ(state.Money, 0.3);
-  EXPECT_EQ(state.SavedHours, 1234);
-  EXPECT_EQ(state.PicturesSold, 9);
-  ASSERT_EQ(state.PictureCount, 7);
-  ASSERT_EQ(state.Pictures.size(), 7u);
-  for (std::size_t k = 0; k < 7; ++k) {
-    EXPECT_EQ(state.Pictures[k].Title, rich.Pictures[k].Title);
-    EXPECT_EQ(state.Pictures[k].Kind, "o");
-    EXPECT_DOUBLE_EQ(state.Pictures[k].Value, rich.Pictures[k].Value);
-    EXPECT_EQ(state.Pictures[k].Gone, k == 0);
-    EXPECT_EQ(state.Pictures[k].AtVenue, k == 1);
-  }
-  for (int slot = 1; slot <= kStockSlots; ++slot) {
-    EXPECT_EQ(state.Stock[slot].Name, rich.Stock[slot].Name) << slot;
-    EXPECT_EQ(state.Stock[slot].Kind, rich.Stock[slot].Kind) << slot;
-    EXPECT_EQ(state.Stock[slot].Owned, rich.Stock[slot].Owned) << slot;
-    EXPECT_EQ(state.Stock[slot].Units, rich.Stock[slot].Units) << slot;
-  }
-  for (int k = 1; k <= kTrophyCount; ++k) EXPECT_EQ(state.Trophies[k], k == 1 || k == 14) << k;
-
+  EXPECT_EQ(WriteSavedGame(loaded.state, venues), lines);
+  EXPECT_EQ(loaded.state.PlayerName, rich.PlayerName);
+  EXPECT_EQ(loaded.state.Stock[60].Units, -3);
+  EXPECT_TRUE(loaded.state.Pictures[0].Gone);
+  EXPECT_TRUE(loaded.state.Pictures[1].AtVenue);
+  EXPECT_TRUE(loaded.state.Trophies[14]);
   EXPECT_TRUE(loaded.submitted[kVenueLocal]);
   EXPECT_EQ(loaded.entries[kVenueLocal], venues[kVenueLocal].Entries);
   // Free places survive, but only a filled last place marks the venue entered.
   EXPECT_FALSE(loaded.submitted[kVenueNational]);
   EXPECT_EQ(loaded.entries[kVenueNational], venues[kVenueNational].Entries);
-  EXPECT_FALSE(loaded.submitted[kVenueFlea]);
   EXPECT_FALSE(loaded.submitted[kVenueInternational]);
   EXPECT_EQ(loaded.entries[kVenueInternational], Lines(9, ""));
-
-  EXPECT_EQ(WriteSavedGame(state, venues), lines) << "a second round gives the same text";
 }
 
 TEST(SaveText, ValueSpellings) {

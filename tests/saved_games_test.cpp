@@ -1,18 +1,14 @@
 // Saving, loading and deleting games: the files on disk, the two dialogs and
-// the game they leave running.
+// the game they leave running; and the weekly autosave.
 #include "app/saved_games.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "app/delete_game_dialog.h"
 #include "app/game_flow.h"
@@ -30,19 +26,6 @@ namespace fs = std::filesystem;
 namespace pictorio {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-std::string Bytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-  std::ofstream(file, std::ios::binary) << bytes;
-}
-
 Lines FileLines(const fs::path& file) {
   Lines lines;
   std::string error;
@@ -59,6 +42,14 @@ Lines IndexNames(const TestApp& app) {
 
 fs::path GameFile(const TestApp& app, const std::string& name) {
   return app.dir / "savegames" / (name + ".sgm");
+}
+
+Lines Names(const fs::path& folder) {
+  Lines names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 // A game with something in every part of the file, on Monday at hour 8.
@@ -83,59 +74,38 @@ void MakeRichGame(TestApp& app, const std::string& name) {
   state.SavedHours = 7;
 }
 
-void SaveFirstTime(TestApp& app) {
-  app.main().Save1Click();
-}
-
-TEST(SavedGames, StartUpCreatesTheIndexOnlyWhenMissing) {
+TEST(SavedGames, AFreshGameSavesThe335LineExampleAndIsListedOnce) {
   TestApp app;
-  app.Start();
+  app.StartNewGame("Pictorio saved games");  // named like a reserved index line
   const fs::path index = app.dir / "savegames" / "main.txc";
-  const std::string created = Bytes(index);
-  EXPECT_EQ(created, "Pictorio saved games\r\nOne game name per line below\r\n");
+  EXPECT_EQ(Bytes(index), "Pictorio saved games\r\nOne game name per line below\r\n");
+  app.main().Save1Click();
+  std::string expected = "Pictorio saved games\r\n0\r\n0\r\n25\r\n1\r\n0\r\nPics\r\n";
+  for (int slot = 0; slot < 60; ++slot) expected += "stuffx\r\n\r\nx\r\n0\r\n0\r\n";
+  for (int k = 0; k < 14; ++k) expected += "trophiex\r\n0\r\n";
+  EXPECT_EQ(Bytes(GameFile(app, "Pictorio saved games")), expected);
+  EXPECT_TRUE(app.game.HasSaveFile);
+  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_EQ(Text(app.forms().Form3->Label10), "Game saved");  // a silent save would leave doubt
+  app.game.GameState.Money = 99.5;
+  app.main().Save1Click();
+  EXPECT_EQ(IndexNames(app), Lines{"Pictorio saved games"});
+  EXPECT_EQ(FileLines(GameFile(app, "Pictorio saved games"))[3], "99.5");
+  EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"});
+  EXPECT_EQ(Names(app.dir / "savegames").size(), 2u);  // no temporary file stays behind
 
+  // An index already there is left as it is.
   TestApp other;
   WriteBytes(other.dir / "savegames" / "main.txc", "x\r\ny\r\nAnn\r\n");
   other.Start();
   EXPECT_EQ(Bytes(other.dir / "savegames" / "main.txc"), "x\r\ny\r\nAnn\r\n");
 }
 
-TEST(SavedGames, AFreshGameSavesThe335LineExampleByteForByte) {
-  TestApp app;
-  app.StartNewGame("Tester");
-  SaveFirstTime(app);
-
-  std::string expected = "Tester\r\n0\r\n0\r\n25\r\n1\r\n0\r\nPics\r\n";
-  for (int slot = 0; slot < 60; ++slot) expected += "stuffx\r\n\r\nx\r\n0\r\n0\r\n";
-  for (int k = 0; k < 14; ++k) expected += "trophiex\r\n0\r\n";
-  EXPECT_EQ(Bytes(GameFile(app, "Tester")), expected);
-  EXPECT_EQ(FileLines(GameFile(app, "Tester")).size(), 335u);
-  EXPECT_EQ(IndexNames(app), Lines{"Tester"});
-  EXPECT_TRUE(app.game.HasSaveFile);
-  EXPECT_TRUE(app.game.GameRunning);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
-  EXPECT_EQ(Text(app.forms().Form3->Label10), "Game saved");  // a silent save would leave doubt
-  // Nothing but the index and the game: no temporary file stays behind.
-  EXPECT_EQ(std::distance(fs::directory_iterator(app.dir / "savegames"), fs::directory_iterator()),
-            2);
-}
-
-TEST(SavedGames, SavingTwiceKeepsOneIndexLineAndRewritesTheFile) {
-  TestApp app;
-  app.StartNewGame("Twice");
-  SaveFirstTime(app);
-  app.game.GameState.Money = 99.5;
-  app.main().Save1Click();
-  EXPECT_EQ(IndexNames(app), Lines{"Twice"});
-  EXPECT_EQ(FileLines(GameFile(app, "Twice"))[3], "99.5");
-  EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"});
-}
-
 TEST(SavedGames, ANewGameAsksBeforeReplacingASavedGameOfTheSameName) {
   TestApp app;
   app.StartNewGame("Same");
   app.game.GameState.Money = 70.0;
-  SaveFirstTime(app);
+  app.main().Save1Click();
   const std::string first = Bytes(GameFile(app, "Same"));
 
   app.platform.answers.push_back(ModalResult::No);  // do not save the running game
@@ -143,15 +113,11 @@ TEST(SavedGames, ANewGameAsksBeforeReplacingASavedGameOfTheSameName) {
   app.platform.messages.clear();
   app.platform.answers.push_back(ModalResult::No);
   app.main().Save1Click();
-  ASSERT_EQ(app.platform.messages.size(), 1u);
-  EXPECT_EQ(app.platform.messages[0].text,
-            "A saved game for 'Same' already exists. Do you want to replace it?");
-  EXPECT_EQ(app.platform.messages[0].type, MsgType::Warning);
+  ASSERT_EQ(app.platform.MessageTexts(),
+            Lines{"A saved game for 'Same' already exists. Do you want to replace it?"});
   EXPECT_EQ(app.platform.messages[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(Bytes(GameFile(app, "Same")), first);
   EXPECT_FALSE(app.game.HasSaveFile);
-  EXPECT_TRUE(app.game.GameRunning);
-
   app.platform.answers.push_back(ModalResult::Yes);
   app.main().Save1Click();
   EXPECT_EQ(FileLines(GameFile(app, "Same"))[3], "25");
@@ -168,37 +134,10 @@ TEST(SavedGames, ANewGameAsksBeforeReplacingASavedGameOfTheSameName) {
   EXPECT_TRUE(IndexNames(lone).empty());
 }
 
-TEST(SavedGames, APlayerNamedLikeAReservedIndexLineIsStillListed) {
-  TestApp app;
-  app.StartNewGame("Pictorio saved games");
-  SaveFirstTime(app);
-  EXPECT_EQ(IndexNames(app), Lines{"Pictorio saved games"});
-}
-
-// Files may not grow beyond `bytes` while alive: a real write failure, even for root.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, previous_);
-  }
-
- private:
-  rlimit old_{};
-  void (*previous_)(int) = nullptr;
-};
-
-TEST(SavedGames, AFailedWriteLeavesThePreviousSaveAsItWas) {
+TEST(SavedGames, AFailedWriteLeavesThePreviousSaveAndAFailedFirstSaveListsNothing) {
   TestApp app;
   app.StartNewGame("Careful");
-  SaveFirstTime(app);
+  app.main().Save1Click();
   const std::string saved = Bytes(GameFile(app, "Careful"));
   app.game.GameState.Money = 1000.0;
   {
@@ -208,12 +147,9 @@ TEST(SavedGames, AFailedWriteLeavesThePreviousSaveAsItWas) {
   EXPECT_EQ(Bytes(GameFile(app, "Careful")), saved);
   ASSERT_EQ(app.platform.messages.size(), 2u);
   EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
-  EXPECT_NE(app.platform.messages[1].text.find("File too large"), std::string::npos)
-      << app.platform.messages[1].text;
-  EXPECT_EQ(std::distance(fs::directory_iterator(app.dir / "savegames"), fs::directory_iterator()),
-            2);
+  EXPECT_NE(app.platform.messages[1].text.find("File too large"), std::string::npos);
+  EXPECT_EQ(Names(app.dir / "savegames").size(), 2u);
 
-  // A first save that fails is not a save: the game stays unsaved and unlisted.
   app.platform.answers.push_back(ModalResult::No);
   app.StartNewGame("Unlucky");
   {
@@ -223,6 +159,14 @@ TEST(SavedGames, AFailedWriteLeavesThePreviousSaveAsItWas) {
   EXPECT_FALSE(app.game.HasSaveFile);
   EXPECT_FALSE(fs::exists(GameFile(app, "Unlucky")));
   EXPECT_EQ(IndexNames(app), Lines{"Careful"});
+
+  // Without an index a first save writes nothing at all.
+  fs::remove(app.dir / "savegames" / "main.txc");
+  app.platform.messages.clear();
+  app.main().Save1Click();
+  ASSERT_EQ(app.platform.messages.size(), 1u);
+  EXPECT_NE(app.platform.messages[0].text.find("main.txc"), std::string::npos);
+  EXPECT_FALSE(fs::exists(GameFile(app, "Unlucky")));
 }
 
 // Runs a safe write in a child process that the kernel kills once the file
@@ -245,14 +189,6 @@ void KillWriteMidway(const fs::path& file, const std::string& bytes, rlim_t kill
   ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
 }
 
-std::vector<std::string> Names(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(SavedGames, StartUpClearsKilledWritesLeftoversAndNothingElse) {
   TestApp app;
   const fs::path saves = app.dir / "savegames";
@@ -267,91 +203,53 @@ TEST(SavedGames, StartUpClearsKilledWritesLeftoversAndNothingElse) {
   EXPECT_EQ(Names(pictures).size(), 3u);
 
   // What looks alike but is not a leftover of ours stays.
-  const std::vector<std::string> others = {"notes.txt",
-                                           ".pictorio-save-",
-                                           ".pictorio-save-abc12",
-                                           ".pictorio-save-abc1234",
-                                           ".pictorio-save-ab-12",
-                                           "x.pictorio-save-abc123",
-                                           "Kept.sgm.pictorio-save-abc123"};
+  Lines others = {"notes.txt",           ".pictorio-save-",        ".pictorio-save-abc12",
+                  ".pictorio-save-abc1234", ".pictorio-save-ab-12", "x.pictorio-save-abc123",
+                  "Kept.sgm.pictorio-save-abc123"};
   for (const std::string& name : others) WriteBytes(saves / name, "mine");
   fs::create_directory(pictures / ".pictorio-save-Folder");
   WriteBytes(pictures / ".pictorio-save-Folder" / ".pictorio-save-Inside", "mine");
   WriteBytes(app.dir / "outside.txt", "mine");
   fs::create_symlink(app.dir / "outside.txt", pictures / ".pictorio-save-Linked");
-  // Only the game's two folders are swept.
-  WriteBytes(app.dir / ".pictorio-save-RootXy", "mine");
+  WriteBytes(app.dir / ".pictorio-save-RootXy", "mine");  // only the game's two folders are swept
 
   app.Start();
-  std::vector<std::string> expected = others;
-  expected.push_back("Kept.sgm");
-  expected.push_back("main.txc");
-  std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(Names(saves), expected);
-  EXPECT_EQ(Names(pictures), (std::vector<std::string>{".pictorio-save-Folder",
-                                                       ".pictorio-save-Linked", "Kept.jpg"}));
+  others.insert(others.end(), {"Kept.sgm", "main.txc"});
+  std::sort(others.begin(), others.end());
+  EXPECT_EQ(Names(saves), others);
+  EXPECT_EQ(Names(pictures), (Lines{".pictorio-save-Folder", ".pictorio-save-Linked", "Kept.jpg"}));
   EXPECT_EQ(Bytes(pictures / "Kept.jpg"), "old picture");
   EXPECT_TRUE(fs::exists(pictures / ".pictorio-save-Folder" / ".pictorio-save-Inside"));
   EXPECT_EQ(Bytes(app.dir / "outside.txt"), "mine");
   EXPECT_TRUE(fs::exists(app.dir / ".pictorio-save-RootXy"));
 }
 
-TEST(SavedGames, AFirstSaveWithoutAnIndexWritesNothing) {
-  TestApp app;
-  app.StartNewGame("Nowhere");
-  fs::remove(app.dir / "savegames" / "main.txc");
-  SaveFirstTime(app);
-  ASSERT_EQ(app.platform.messages.size(), 2u);
-  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
-  EXPECT_NE(app.platform.messages[1].text.find("main.txc"), std::string::npos);
-  EXPECT_FALSE(fs::exists(GameFile(app, "Nowhere")));
-  EXPECT_FALSE(app.game.HasSaveFile);
-}
-
 TEST(SaveFiles, WritesWindows1252WithCrLfAndRefusesWhatItCannotHold) {
   TestApp app;
   const fs::path file = app.dir / "note.txt";
+  const std::string written = "Caf\xe9 \x80" "5\r\n\r\nend\r\n";
   std::string error;
   ASSERT_TRUE(WriteTextLinesSafely(file.string(), {"Café €5", "", "end"}, &error)) << error;
-  EXPECT_EQ(Bytes(file),
-            "Caf\xe9 \x80"
-            "5\r\n\r\nend\r\n");
-
+  EXPECT_EQ(Bytes(file), written);
   EXPECT_FALSE(WriteTextLinesSafely(file.string(), {"smile \xf0\x9f\x98\x80"}, &error));
   EXPECT_NE(error.find("Windows-1252"), std::string::npos) << error;
-  EXPECT_EQ(Bytes(file),
-            "Caf\xe9 \x80"
-            "5\r\n\r\nend\r\n");
-
+  EXPECT_EQ(Bytes(file), written);
   EXPECT_FALSE(WriteTextLinesSafely((app.dir / "missing" / "x.txt").string(), {"x"}, &error));
   EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
   for (const auto& entry : fs::directory_iterator(app.dir))
     EXPECT_NE(entry.path().filename().string().rfind(".pictorio-save", 0), 0u) << entry.path();
 }
 
-TEST(SavedGames, NewGameRefusesANameThatCannotNameAFile) {
-  for (const std::string name :
-       {"../escape", "a\\b", ".", "..", "PIC", "FLEAXXB", "tab\there", "snow \xe2\x98\x83 man"}) {
-    TestApp app;
-    app.Start();
-    app.platform.answers.push_back(ModalResult::Ok);
-    app.platform.inputs = {name, std::nullopt};  // refused, then given up
-    app.main().New1Click();
-    EXPECT_FALSE(app.game.GameRunning) << name;
-    EXPECT_FALSE(app.main().Timer1.Enabled()) << name;
-    ASSERT_EQ(app.platform.messages.size(), 2u) << name;
-    EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
-    EXPECT_TRUE(app.game.GameState.PlayerName.empty()) << name;
-  }
-}
-
-TEST(SavedGames, LoadingBringsBackEverythingAndAdvancesTheClockOneHour) {
+TEST(SavedGames, LoadingBringsBackEverythingClosesTheShopAndAdvancesTheClockOneHour) {
   TestApp app;
   MakeRichGame(app, "Rich");
-  SaveFirstTime(app);
-
+  app.main().Save1Click();
   app.platform.answers.push_back(ModalResult::No);
   app.StartNewGame("Poor");
+  app.game.Venues[kVenueLocal].Entries = {"a", "b", "c", "d", "e", ""};
+  app.game.Venues[kVenueLocal].Submitted = true;
+  app.main().Shop1Click();
+  ASSERT_TRUE(app.forms().Form10->Showing());
   app.platform.messages.clear();
   app.platform.answers.push_back(ModalResult::No);  // do not save Poor
   ChooseInLoadDialog(app, "Rich");
@@ -359,6 +257,7 @@ TEST(SavedGames, LoadingBringsBackEverythingAndAdvancesTheClockOneHour) {
 
   EXPECT_EQ(app.platform.MessageTexts(), Lines{"Do you want to save the current game? (Poor)"});
   EXPECT_EQ(app.platform.modalsShown, Lines{"Load Game"});
+  EXPECT_FALSE(app.forms().Form10->Showing());
   const Game& g = app.game;
   const who& state = g.GameState;
   EXPECT_TRUE(g.GameRunning);
@@ -369,63 +268,30 @@ TEST(SavedGames, LoadingBringsBackEverythingAndAdvancesTheClockOneHour) {
   EXPECT_DOUBLE_EQ(state.Money, 0.3);
   EXPECT_EQ(state.PicturesSold, 3);
   EXPECT_EQ(g.ElapsedHours, 8);
-  ASSERT_EQ(state.PictureCount, 3);
   ASSERT_EQ(state.Pictures.size(), 3u);
-  EXPECT_EQ(state.Pictures[0].Title, "PIC");
+  EXPECT_EQ(state.PictureCount, 3);
   EXPECT_EQ(state.Pictures[0].Value, 9.5e11);
   EXPECT_TRUE(state.Pictures[1].AtVenue);
-  EXPECT_FALSE(state.Pictures[1].Gone);
   EXPECT_TRUE(state.Pictures[2].Gone);
-  EXPECT_FALSE(state.Pictures[2].AtVenue);
-  EXPECT_TRUE(state.Stock[kSlotCanvas].Owned);
   EXPECT_EQ(state.Stock[kSlotCanvas].Units, 2000);
   EXPECT_EQ(state.Stock[kSlotTrophyRack].Name, "Trophy rack");
   EXPECT_TRUE(state.Trophies[2]);
-  // Entered with free places: the entries come back, "entered" only with the last place taken.
+  // Entered with free places: the entries come back, "entered" only with the
+  // last place taken; nothing stays of the game before.
   EXPECT_EQ(g.Venues[kVenueNational].Entries, (Lines{"Entered one", "", "", "", "", "", ""}));
   EXPECT_FALSE(g.Venues[kVenueNational].Submitted);
-
+  EXPECT_FALSE(g.Venues[kVenueLocal].Submitted);
+  EXPECT_EQ(g.Venues[kVenueLocal].Entries, Lines(6, ""));
   TForm3& bar = *app.forms().Form3;
   EXPECT_EQ(Text(bar.Label1), "Rich");
   EXPECT_EQ(Text(bar.Label6), "-12");
   EXPECT_EQ(Text(bar.Label7), "0.30");
   EXPECT_EQ(Text(bar.Label8), "3");
-  EXPECT_TRUE(bar.Showing());
   EXPECT_EQ(bar.ListBox3.Items, Lines{"PIC"});
-  EXPECT_TRUE(bar.ListBox2.Items.empty());
-}
-
-TEST(SavedGames, LoadingClosesAnOpenShopWithoutBuying) {
-  TestApp app;
-  MakeRichGame(app, "Rich");
-  SaveFirstTime(app);
-  app.main().Shop1Click();
-  ASSERT_TRUE(app.forms().Form10->Showing());
-  app.platform.answers.push_back(ModalResult::Yes);  // save Rich again first
-  ChooseInLoadDialog(app, "Rich");
-  app.main().LoadGame1Click();
-  EXPECT_FALSE(app.forms().Form10->Showing());
-  EXPECT_EQ(app.game.GameState.PlayerName, "Rich");
-  EXPECT_DOUBLE_EQ(app.game.GameState.Money, 0.3);
-}
-
-TEST(SavedGames, ALoadedGameTakesNoVenueEntriesFromTheGameBefore) {
-  TestApp app;
-  app.StartNewGame("Plain");
-  SaveFirstTime(app);
-  app.game.Venues[kVenueLocal].Entries = {"a", "b", "c", "d", "e", ""};
-  app.game.Venues[kVenueLocal].Submitted = true;
-  app.platform.answers.push_back(ModalResult::No);
-  ChooseInLoadDialog(app, "Plain");
-  app.main().LoadGame1Click();
-  EXPECT_EQ(app.game.GameState.PlayerName, "Plain");
-  EXPECT_FALSE(app.game.Venues[kVenueLocal].Submitted);
-  EXPECT_EQ(app.game.Venues[kVenueLocal].Entries, Lines(6, ""));
 }
 
 TEST(SavedGames, CancellingTheLoadDialog) {
-  // With no game running nothing changes.
-  TestApp idle;
+  TestApp idle;  // with no game running nothing changes
   idle.Start();
   idle.main().LoadGame1Click();
   EXPECT_EQ(idle.platform.modalsShown, Lines{"Load Game"});
@@ -439,7 +305,6 @@ TEST(SavedGames, CancellingTheLoadDialog) {
   app.platform.answers.push_back(ModalResult::Yes);
   app.main().LoadGame1Click();
   EXPECT_TRUE(app.game.GameRunning);
-  EXPECT_EQ(app.game.GameState.PlayerName, "Keeper");
   EXPECT_EQ(app.game.GameState.Money, 33.0);
   EXPECT_EQ(app.game.ElapsedHours, 2);
   EXPECT_TRUE(app.main().Timer1.Enabled());
@@ -464,14 +329,13 @@ TEST(SavedGames, ALoadedCopySavesIntoItsOwnFile) {
   TestApp app;
   app.StartNewGame("Alice");
   app.game.GameState.Money = 480.0;
-  SaveFirstTime(app);
+  app.main().Save1Click();
   const std::string alice = Bytes(GameFile(app, "Alice"));
   Lines copy = FileLines(GameFile(app, "Alice"));
   copy[3] = "25";
   std::string error;
   ASSERT_TRUE(WriteTextLinesSafely(GameFile(app, "Alice before the market").string(), copy, &error));
-  ASSERT_TRUE(WriteTextLinesSafely((app.dir / "savegames" / "main.txc").string(),
-                                   {"r", "r", "Alice", "Alice before the market"}, &error));
+  WriteBytes(app.dir / "savegames" / "main.txc", "r\r\nr\r\nAlice\r\nAlice before the market\r\n");
 
   app.platform.answers.push_back(ModalResult::No);
   ChooseInLoadDialog(app, "Alice before the market");
@@ -482,8 +346,6 @@ TEST(SavedGames, ALoadedCopySavesIntoItsOwnFile) {
   app.main().Save1Click();
   EXPECT_EQ(Bytes(GameFile(app, "Alice")), alice);
   EXPECT_EQ(FileLines(GameFile(app, "Alice before the market"))[3], "30");
-  EXPECT_TRUE(app.platform.messages.empty());
-
   app.platform.modalScripts.push_back([&](QDialog&) {
     app.forms().Form6->ComboBox1->setCurrentIndex(1);
     app.forms().Form6->Button1Click();
@@ -495,79 +357,65 @@ TEST(SavedGames, ALoadedCopySavesIntoItsOwnFile) {
 
 // A save that fails when a game ends must not lose it: the player is asked,
 // and No goes back to the running game exactly as it was.
-TEST(SavedGames, AFailedSaveAtTheEndOfAGameAsksBeforeLosingIt) {
+TEST(SavedGames, AFailedSaveWhenLeavingAGameAsksBeforeLosingIt) {
   TestApp app;
   app.StartNewGame("Fragile");
-  SaveFirstTime(app);
+  app.main().Save1Click();
   Game& g = app.game;
-  g.GameState.Money = 321.0;
+  g.GameState.Money = 221.0;
   g.Venues[kVenueLocal].Entries = {"a", "b", "c", "d", "e", ""};
   g.Venues[kVenueLocal].Submitted = true;
   g.EventVenue = kVenueLocal;
   fs::remove_all(app.dir / "savegames");  // nothing can be written any more
   const std::string leave = "The game was not saved. Do you want to leave it without saving?";
-
-  // New game: save, it fails, stay.
-  app.platform.messages.clear();
-  app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::No};
-  app.main().New1Click();
-  ASSERT_EQ(app.platform.messages.size(), 3u);
-  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
-  EXPECT_EQ(app.platform.messages[2].text, leave);
-  EXPECT_TRUE(app.platform.inputCaptions.size() == 1u) << "no name asked for a new game";
-  EXPECT_TRUE(g.GameRunning);
-  EXPECT_EQ(g.GameState.PlayerName, "Fragile");
-  EXPECT_EQ(g.GameState.Money, 321.0);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
-
-  // Load: the same, and the running event keeps its entries.
-  app.platform.messages.clear();
-  app.platform.modalsShown.clear();
-  app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::No};
-  app.main().LoadGame1Click();
-  EXPECT_EQ(app.platform.MessageTexts().back(), leave);
-  for (const std::string& shown : app.platform.modalsShown) EXPECT_NE(shown, "Load Game");
-  EXPECT_TRUE(g.Venues[kVenueLocal].Submitted);
-  EXPECT_EQ(g.EventVenue, kVenueLocal);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
-
+  using A = ModalResult;
+  struct Way {
+    const char* name;
+    std::function<void()> go;
+    std::vector<A> answers;  // save, the error box, stay
+  };
+  const Way ways[] = {
+      {"new game", [&] { app.main().New1Click(); }, {A::Yes, A::Ok, A::No}},
+      {"load", [&] { app.main().LoadGame1Click(); }, {A::Yes, A::Ok, A::No}},
+      {"exit", [&] { app.main().Exit1Click(); }, {A::Yes, A::Yes, A::Ok, A::No}},
+      {"closing", [&] { EXPECT_FALSE(app.main().FormClose()); }, {A::Yes, A::Ok, A::No}},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    app.platform.messages.clear();
+    app.platform.modalsShown.clear();
+    app.platform.tracks.clear();
+    app.platform.answers.assign(way.answers.begin(), way.answers.end());
+    way.go();
+    EXPECT_EQ(app.platform.MessageTexts().back(), leave);
+    EXPECT_EQ(app.platform.messages.end()[-2].type, MsgType::Error);
+    EXPECT_TRUE(app.platform.answers.empty());
+    EXPECT_EQ(app.platform.inputCaptions.size(), 1u) << "no name asked for a new game";
+    EXPECT_TRUE(app.platform.modalsShown.empty()) << "no Load Game dialog";
+    EXPECT_TRUE(g.GameRunning);
+    EXPECT_EQ(g.GameState.PlayerName, "Fragile");
+    EXPECT_EQ(g.GameState.Money, 221.0);
+    EXPECT_TRUE(g.Venues[kVenueLocal].Submitted);
+    EXPECT_EQ(g.EventVenue, kVenueLocal);
+    EXPECT_TRUE(app.main().Timer1.Enabled());
+    EXPECT_EQ(app.platform.tracks.size(), std::string(way.name) == "exit" ? 1u : 0u) << "music";
+  }
   // Yes to leaving unsaved ends the game and the new one starts.
-  app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::Yes, ModalResult::Ok};
+  app.platform.answers = {A::Yes, A::Ok, A::Yes, A::Ok};
   app.platform.inputs = {std::string("Fresh")};
   app.main().New1Click();
   EXPECT_EQ(g.GameState.PlayerName, "Fresh");
   EXPECT_EQ(g.GameState.Money, 25.0);
+  app.platform.answers = {A::Yes, A::Ok, A::Yes};
+  EXPECT_TRUE(app.main().FormClose());
+  EXPECT_FALSE(g.GameRunning);
+  EXPECT_FALSE(app.main().Timer1.Enabled());
 }
 
-TEST(SavedGames, LoadDialogNamesTheMissingFile) {
-  TestApp app;
-  app.Start();
-  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nGhost\r\nPipe\r\n");
-  // A pipe is no saved game, and is never waited on.
-  ASSERT_EQ(mkfifo(GameFile(app, "Pipe").c_str(), 0600), 0);
-  bool stayedOpen = false;
-  app.platform.modalScripts.push_back([&](QDialog& window) {
-    auto& dialog = dynamic_cast<TForm5&>(window);
-    for (int chosen : {0, 1}) {
-      dialog.ComboBox1->setCurrentIndex(chosen);
-      dialog.Button1Click();
-    }
-    stayedOpen = dialog.Showing();
-  });
-  app.main().LoadGame1Click();
-  const auto notFound = [&](const char* name) {
-    return "The file '" + GameFile(app, name).string() + "' could not be found.";
-  };
-  EXPECT_EQ(app.platform.MessageTexts(), (Lines{notFound("Ghost"), notFound("Pipe")}));
-  EXPECT_TRUE(stayedOpen);
-  EXPECT_FALSE(app.game.GameRunning);
-  EXPECT_FALSE(app.game.HasSaveFile);
-}
-
-TEST(SavedGames, ADamagedFileIsRefusedAndNothingStarts) {
+TEST(SavedGames, TheLoadDialogRefusesMissingAndDamagedFilesAndNothingStarts) {
   TestApp app;
   app.StartNewGame("Whole");
-  SaveFirstTime(app);
+  app.main().Save1Click();
   const Lines whole = FileLines(GameFile(app, "Whole"));
   Lines damaged = whole;
   damaged[1] = "-4";
@@ -578,97 +426,87 @@ TEST(SavedGames, ADamagedFileIsRefusedAndNothingStarts) {
   astray[1] = "1";
   astray.insert(astray.end(), {"PIC", "../keepsake", "p", "0.1", "0", "0"});
   ASSERT_TRUE(WriteTextLinesSafely(GameFile(app, "Astray").string(), astray, &error));
-  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nWhole\r\nBroken\r\nAstray\r\n");
+  // A pipe is no saved game, and is never waited on.
+  ASSERT_EQ(mkfifo(GameFile(app, "Pipe").c_str(), 0600), 0);
+  WriteBytes(app.dir / "savegames" / "main.txc",
+             "r1\r\nr2\r\nWhole\r\nBroken\r\nAstray\r\nGhost\r\nPipe\r\n");
 
   app.platform.messages.clear();
   app.platform.answers.push_back(ModalResult::No);  // end Whole without saving
-  bool stayedOpen = false;
-  app.platform.modalScripts.push_back([&](QDialog& window) {
-    auto& dialog = dynamic_cast<TForm5&>(window);
-    for (int chosen : {1, 2}) {
-      dialog.ComboBox1->setCurrentIndex(chosen);
-      dialog.Button1Click();
-    }
-    stayedOpen = dialog.Showing();
-  });
-  app.main().LoadGame1Click();
-  ASSERT_EQ(app.platform.messages.size(), 3u);
-  EXPECT_EQ(app.platform.messages[1].text,
-            "The saved game 'Broken' is damaged and cannot be loaded.\n"
-            "Line 2: the number of pictures cannot be negative.");
-  EXPECT_EQ(app.platform.messages[2].text,
-            "The saved game 'Astray' is damaged and cannot be loaded.\nLine " +
-                std::to_string(whole.size() + 2) +
-                ": the picture's title \"../keepsake\" cannot name a picture file.");
-  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
-  EXPECT_TRUE(stayedOpen);
-  EXPECT_FALSE(app.game.GameRunning);
-  EXPECT_FALSE(app.main().Timer1.Enabled());
-  EXPECT_EQ(app.game.ElapsedHours, 0);
-}
-
-TEST(SavedGames, OkStaysEnabledOnceAGameWasChosen) {
-  TestApp app;
-  app.Start();
-  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nOne\r\nTwo\r\n");
   TForm5& load = *app.forms().Form5;
   app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(load.ComboBox1->count(), 2);
+    EXPECT_EQ(load.ComboBox1->count(), 5);
     EXPECT_EQ(load.ComboBox1->currentIndex(), -1);
-    EXPECT_EQ(load.ComboBox1->placeholderText().toStdString(), "Name");
     EXPECT_FALSE(load.Button1->isEnabled());
-    load.ComboBox1->setCurrentIndex(1);
-    EXPECT_TRUE(load.Button1->isEnabled());
-    load.Button2Click();
-  });
-  app.main().LoadGame1Click();
-  app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(load.ComboBox1->currentIndex(), -1);
-    EXPECT_TRUE(load.Button1->isEnabled());
-    load.Button1Click();  // nothing chosen: nothing happens
+    for (int chosen : {1, 2, 3, 4}) {
+      load.ComboBox1->setCurrentIndex(chosen);
+      load.Button1Click();
+    }
     EXPECT_TRUE(load.Showing());
   });
   app.main().LoadGame1Click();
-  EXPECT_TRUE(app.platform.messages.empty());
+  const auto notFound = [&](const char* name) {
+    return "The file '" + GameFile(app, name).string() + "' could not be found.";
+  };
+  EXPECT_EQ(app.platform.MessageTexts(),
+            (Lines{"Do you want to save the current game? (Whole)",
+                   "The saved game 'Broken' is damaged and cannot be loaded.\n"
+                   "Line 2: the number of pictures cannot be negative.",
+                   "The saved game 'Astray' is damaged and cannot be loaded.\nLine " +
+                       std::to_string(whole.size() + 2) +
+                       ": the picture's title \"../keepsake\" cannot name a picture file.",
+                   notFound("Ghost"), notFound("Pipe")}));
+  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
   EXPECT_FALSE(app.game.GameRunning);
+  EXPECT_FALSE(app.main().Timer1.Enabled());
+  EXPECT_EQ(app.game.ElapsedHours, 0);
+
+  // Shown again, Ok stays enabled from the earlier choice, and does nothing
+  // while nothing is chosen.
+  app.platform.modalScripts.push_back([&](QDialog&) {
+    EXPECT_EQ(load.ComboBox1->currentIndex(), -1);
+    EXPECT_TRUE(load.Button1->isEnabled());
+    load.Button1Click();
+    EXPECT_TRUE(load.Showing());
+  });
+  app.platform.messages.clear();
+  app.main().LoadGame1Click();
+  EXPECT_TRUE(app.platform.messages.empty());
 }
 
-TEST(SavedGames, DeletingAGame) {
+TEST(SavedGames, DeletingAGameButNeverThePlayersOwn) {
   TestApp app;
   app.StartNewGame("Mine");
-  SaveFirstTime(app);
+  app.main().Save1Click();
   app.platform.answers.push_back(ModalResult::No);
   app.StartNewGame("Other");
-  SaveFirstTime(app);
+  app.main().Save1Click();
   ASSERT_EQ(IndexNames(app), (Lines{"Mine", "Other"}));
   TForm6& dialog = *app.forms().Form6;
-
+  const auto choose = [&](int item, std::function<void()> then = {}) {
+    app.platform.modalScripts.push_back([&dialog, item, then](QDialog&) {
+      dialog.ComboBox1->setCurrentIndex(item);
+      dialog.Button1Click();
+      if (then) then();
+    });
+    app.main().Delete1Click();
+  };
   // The running player's own game is refused without a word.
   app.platform.messages.clear();
-  app.platform.modalScripts.push_back([&](QDialog&) {
-    dialog.ComboBox1->setCurrentIndex(1);
-    dialog.Button1Click();
-    EXPECT_TRUE(dialog.Showing());
-  });
-  app.main().Delete1Click();
+  choose(1, [&] { EXPECT_TRUE(dialog.Showing()); });
   EXPECT_TRUE(app.platform.messages.empty());
   EXPECT_TRUE(fs::exists(GameFile(app, "Other")));
 
   // No keeps it, and the dialog stays open; Yes removes line and file and closes.
   app.platform.answers = {ModalResult::No, ModalResult::Yes};
-  app.platform.modalScripts.push_back([&](QDialog&) {
-    dialog.ComboBox1->setCurrentIndex(0);
-    dialog.Button1Click();
+  choose(0, [&] {
     EXPECT_TRUE(dialog.Showing());
     EXPECT_TRUE(fs::exists(GameFile(app, "Mine")));
     dialog.Button1Click();
     EXPECT_FALSE(dialog.Showing());
   });
-  app.main().Delete1Click();
   EXPECT_EQ(app.platform.MessageTexts(),
-            (Lines{"Are you sure you want to delete the game : 'Mine'",
-                   "Are you sure you want to delete the game : 'Mine'"}));
-  EXPECT_EQ(app.platform.messages[0].type, MsgType::Warning);
+            (Lines(2, "Are you sure you want to delete the game : 'Mine'")));
   EXPECT_FALSE(fs::exists(GameFile(app, "Mine")));
   EXPECT_EQ(FileLines(app.dir / "savegames" / "main.txc"),
             (Lines{"Pictorio saved games", "One game name per line below", "Other"}));
@@ -676,11 +514,7 @@ TEST(SavedGames, DeletingAGame) {
   // After the game ended its player's name is still refused.
   EndGame(app.game, app.forms());
   app.platform.messages.clear();
-  app.platform.modalScripts.push_back([&](QDialog&) {
-    dialog.ComboBox1->setCurrentIndex(0);
-    dialog.Button1Click();
-  });
-  app.main().Delete1Click();
+  choose(0);
   EXPECT_TRUE(app.platform.messages.empty());
   EXPECT_TRUE(fs::exists(GameFile(app, "Other")));
 }
@@ -689,7 +523,7 @@ TEST(SavedGames, DeletingAGame) {
 TEST(SavedGames, IndexNamesThatAreNoGameNamesNeverTouchAFile) {
   TestApp app;
   app.StartNewGame("Good");
-  SaveFirstTime(app);
+  app.main().Save1Click();
   const std::string good = Bytes(GameFile(app, "Good"));
   // A well-formed game lies one folder up, where "../Outside" would reach it.
   WriteBytes(app.dir / "Outside.sgm", good);
@@ -710,10 +544,10 @@ TEST(SavedGames, IndexNamesThatAreNoGameNamesNeverTouchAFile) {
   });
   app.main().Delete1Click();
   EXPECT_FALSE(fs::exists(GameFile(app, "Good")));
-  EXPECT_EQ(IndexNames(app), (Lines{"../Outside", "..", "sub/dir", "PIC"}));
-
-  TForm5& load = *app.forms().Form5;
-  app.platform.modalScripts.push_back([&](QDialog&) { EXPECT_EQ(load.ComboBox1->count(), 0); });
+  const Lines left = {"../Outside", "..", "sub/dir", "PIC"};
+  EXPECT_EQ(IndexNames(app), left);
+  app.platform.modalScripts.push_back(
+      [&](QDialog&) { EXPECT_EQ(app.forms().Form5->ComboBox1->count(), 0); });
   app.main().LoadGame1Click();
 
   // Asked for directly, the flows refuse them and leave every file alone.
@@ -727,24 +561,17 @@ TEST(SavedGames, IndexNamesThatAreNoGameNamesNeverTouchAFile) {
   EXPECT_FALSE(RemoveSavedGame(app.game, app.forms(), 0, &error));
   EXPECT_NE(error.find("../Outside"), std::string::npos) << error;
   EXPECT_EQ(Bytes(app.dir / "Outside.sgm"), good);
-  EXPECT_EQ(IndexNames(app), (Lines{"../Outside", "..", "sub/dir", "PIC"}));
-  EXPECT_FALSE(app.game.GameRunning);
+  EXPECT_EQ(IndexNames(app), left);
 }
 
-
-namespace autosave {
-
-fs::path File(const TestApp& app, const std::string& player) {
+fs::path AutosaveFile(const TestApp& app, const std::string& player) {
   return app.dir / "savegames" / "autosave" / (player + ".sgm");
 }
 
 // From Sunday 23:00 the next tick starts a week.
 void TickIntoANewWeek(TestApp& app) {
-  app.game.ElapsedHours = 7 * 24 - 1;
-  app.main().Timer1Timer();
+  TickTo(app, 7 * 24);
 }
-
-}  // namespace autosave
 
 TEST(Autosave, EachWeekBeginsWithOneThatLoadsBackAsTheGameWas) {
   TestApp app;
@@ -755,10 +582,10 @@ TEST(Autosave, EachWeekBeginsWithOneThatLoadsBackAsTheGameWas) {
   app.game.GameState.Pictures[1].AtVenue = false;
   const Lines shownText = app.forms().Form3->ListBox1.Items;
   app.main().Timer1Timer();  // Monday 8:00 is no new week
-  EXPECT_FALSE(fs::exists(autosave::File(app, "Rich")));
-  autosave::TickIntoANewWeek(app);
+  EXPECT_FALSE(fs::exists(AutosaveFile(app, "Rich")));
+  TickIntoANewWeek(app);
   const Lines written = WriteSavedGame(app.game.GameState, app.game.Venues);
-  EXPECT_EQ(FileLines(autosave::File(app, "Rich")), written);
+  EXPECT_EQ(FileLines(AutosaveFile(app, "Rich")), written);
   // The player's own saves are untouched, and a cancelled Load still goes
   // back to the text the player last saved or loaded.
   EXPECT_FALSE(fs::exists(GameFile(app, "Rich")));
@@ -770,9 +597,8 @@ TEST(Autosave, EachWeekBeginsWithOneThatLoadsBackAsTheGameWas) {
   app.platform.answers.push_back(ModalResult::No);  // do not save Other
   ChooseInLoadDialog(app, "Autosave of Rich");
   app.main().LoadGame1Click();
-  // All as it was, the clock one hour on as after every load.
   Lines reloaded = WriteSavedGame(app.game.GameState, app.game.Venues);
-  EXPECT_EQ(app.game.ElapsedHours, 7 * 24 + 1);
+  EXPECT_EQ(app.game.ElapsedHours, 7 * 24 + 1);  // one hour on, as after every load
   EXPECT_EQ(reloaded[4], std::to_string(7 * 24 + 1));
   reloaded[4] = written[4];
   EXPECT_EQ(reloaded, written);
@@ -781,74 +607,66 @@ TEST(Autosave, EachWeekBeginsWithOneThatLoadsBackAsTheGameWas) {
   app.platform.messages.clear();
   app.main().Save1Click();
   EXPECT_EQ(IndexNames(app), Lines{"Rich"});
-  EXPECT_TRUE(app.platform.messages.empty()) << app.platform.messages.front().text;
+  EXPECT_TRUE(app.platform.messages.empty());
   ChooseInLoadDialog(app, "Autosave of Rich");
-  app.platform.answers.push_back(ModalResult::No);  // do not save
+  app.platform.answers = {ModalResult::No, ModalResult::No};  // do not save; do not replace Rich
   app.main().LoadGame1Click();
-  app.platform.answers.push_back(ModalResult::No);  // would not replace Rich
   app.main().Save1Click();
   EXPECT_EQ(app.platform.MessageTexts().back(),
             "A saved game for 'Rich' already exists. Do you want to replace it?");
 
   // Switched off in Options, remembered, no week writes one.
-  fs::remove(autosave::File(app, "Rich"));
+  fs::remove(AutosaveFile(app, "Rich"));
   app.main().Autosave1->trigger();
   app.Restart();
   EXPECT_FALSE(app.main().Autosave1->isChecked());
   app.StartNewGame("Rich");
-  autosave::TickIntoANewWeek(app);
-  EXPECT_FALSE(fs::exists(autosave::File(app, "Rich")));
+  TickIntoANewWeek(app);
+  EXPECT_FALSE(fs::exists(AutosaveFile(app, "Rich")));
 }
 
-TEST(Autosave, LeavingTheProgramUnsavedKeepsTheGameThere) {
+TEST(Autosave, LeavingTheProgramUnsavedKeepsTheGameThereAndAFailureIsSaidOnce) {
   TestApp app;
   app.StartNewGame("Ivy");
-  SaveFirstTime(app);
+  app.main().Save1Click();
   const std::string saved = Bytes(GameFile(app, "Ivy"));
   app.game.GameState.Money = 99.0;
   const Lines unsaved = WriteSavedGame(app.game.GameState, app.game.Venues);
   app.platform.answers = {ModalResult::No};  // do not save at exit
   app.main().close();
   EXPECT_EQ(Bytes(GameFile(app, "Ivy")), saved);
-  EXPECT_EQ(FileLines(autosave::File(app, "Ivy")), unsaved);
+  EXPECT_EQ(FileLines(AutosaveFile(app, "Ivy")), unsaved);
 
-  // Said yes to, the game is saved and no autosave is written.
+  // Said yes to, the game is saved and no autosave is written; a New game
+  // after "No" is no leaving the program.
   TestApp other;
   other.StartNewGame("Yves");
   other.platform.answers = {ModalResult::Yes};
   other.main().close();
   EXPECT_TRUE(fs::exists(GameFile(other, "Yves")));
-  EXPECT_FALSE(fs::exists(autosave::File(other, "Yves")));
-
-  // A New game after "No" is no leaving the program: nothing is written.
+  EXPECT_FALSE(fs::exists(AutosaveFile(other, "Yves")));
   TestApp renewed;
   renewed.StartNewGame("Una");
   renewed.platform.answers.push_back(ModalResult::No);
   renewed.StartNewGame("Dos");
-  EXPECT_FALSE(fs::exists(autosave::File(renewed, "Una")));
-}
+  EXPECT_FALSE(fs::exists(AutosaveFile(renewed, "Una")));
 
-TEST(Autosave, AFailureIsSaidOnceAndTheGamePlaysOn) {
-  TestApp app;
-  app.StartNewGame("Ivy");
-  WriteBytes(app.dir / "savegames" / "autosave", "a file in the folder's place");
-  app.platform.messages.clear();
-  autosave::TickIntoANewWeek(app);
-  autosave::TickIntoANewWeek(app);
-  ASSERT_EQ(app.platform.messages.size(), 1u);
-  EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
-  EXPECT_NE(app.platform.messages[0].text.find("could not be saved automatically"),
+  WriteBytes(renewed.dir / "savegames" / "autosave", "a file in the folder's place");
+  renewed.platform.messages.clear();
+  TickIntoANewWeek(renewed);
+  TickIntoANewWeek(renewed);
+  ASSERT_EQ(renewed.platform.messages.size(), 1u);
+  EXPECT_NE(renewed.platform.messages[0].text.find("could not be saved automatically"),
             std::string::npos);
-  EXPECT_TRUE(app.game.GameRunning);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_TRUE(renewed.main().Timer1.Enabled());
 }
 
 // Killed at any moment of an autosave, the one before it still loads.
 TEST(Autosave, FiftyKillsMidWriteLeaveALoadableAutosaveEveryTime) {
   TestApp app;
   MakeRichGame(app, "Rich");
-  autosave::TickIntoANewWeek(app);
-  const fs::path file = autosave::File(app, "Rich");
+  TickIntoANewWeek(app);
+  const fs::path file = AutosaveFile(app, "Rich");
   const Lines text = FileLines(file);
   std::srand(7);
   int kills = 0;
@@ -870,8 +688,7 @@ TEST(Autosave, FiftyKillsMidWriteLeaveALoadableAutosaveEveryTime) {
     EXPECT_EQ(lines, text);
   }
   EXPECT_EQ(kills, 50);
-  // The next start sweeps what the kills left behind.
-  app.Restart();
+  app.Restart();  // the next start sweeps what the kills left behind
   EXPECT_EQ(Names(file.parent_path()), Lines{"Rich.sgm"});
 }
 

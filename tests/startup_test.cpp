@@ -1,4 +1,4 @@
-// Start-up, the splash, the display mode and the sound channels.
+// Start-up, the splash, the settings, the display mode and the sound channels.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -22,7 +22,6 @@ TEST(StartUp, SetsTheProgramVariablesVenuesAndMenus) {
   app.Start();
   const Game& g = app.game;
   TForm1& main = app.main();
-
   EXPECT_EQ(g.AssetRoot, app.dir.string());
   EXPECT_FALSE(g.GameRunning);
   EXPECT_FALSE(g.EventOpen);
@@ -30,15 +29,12 @@ TEST(StartUp, SetsTheProgramVariablesVenuesAndMenus) {
   EXPECT_TRUE(g.VipNoticeDone);
   EXPECT_EQ(g.EventVenue, 0);
   EXPECT_TRUE(main.Timer2.Enabled());
-  EXPECT_EQ(main.Timer2.Interval(), 5000);
   EXPECT_FALSE(main.Timer1.Enabled());
   EXPECT_EQ(main.Timer1.Interval(), 5000);
   EXPECT_TRUE(g.DisplayModeOk);
-
   struct Row {
     const char* code;
-    int places;
-    int threshold;
+    int places, threshold;
   };
   const Row rows[] = {
       {"FLEAXXB", 4, -10}, {"LOCALXXB", 5, 19}, {"NATIONALXXB", 6, 49}, {"INTERXXB", 8, 69}};
@@ -48,74 +44,24 @@ TEST(StartUp, SetsTheProgramVariablesVenuesAndMenus) {
     EXPECT_EQ(venue.Code, rows[v - 1].code);
     EXPECT_EQ(venue.Slots, rows[v - 1].places);
     EXPECT_EQ(venue.ReputationThreshold, rows[v - 1].threshold);
-    ASSERT_EQ(venue.Entries.size(), static_cast<std::size_t>(venue.Slots + 1));
-    for (const std::string& entry : venue.Entries) EXPECT_EQ(entry, "");
+    EXPECT_EQ(venue.Entries, Lines(static_cast<std::size_t>(venue.Slots + 1), ""));
     EXPECT_FALSE(venue.Submitted);
   }
-
   for (QAction* off :
        {main.Calendar1, main.Shop1, main.paint1, main.SubmitPictures1, main.nowEvent1, main.Save1})
     EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
   for (QAction* on : {main.New1, main.LoadGame1, main.Delete1, main.Exit1, main.InfoBar1,
                       main.StockBar1, main.Sound1, main.Music1, main.Pause1, main.Help1})
     EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
-  EXPECT_TRUE(main.Sound1->isChecked());
-  EXPECT_TRUE(main.Music1->isChecked());
-  EXPECT_TRUE(main.Normal1->isChecked());
-  EXPECT_FALSE(main.fast1->isChecked());
-  EXPECT_FALSE(main.veryfast1->isChecked());
-  EXPECT_TRUE(app.platform.messages.empty()) << app.platform.messages.front().text;
+  EXPECT_TRUE(app.platform.messages.empty());
+  // Names repeat across the pastels and the water colours, with different colours.
+  EXPECT_EQ(g.ColourTable[13].Name, g.ColourTable[29].Name);
+  EXPECT_NE(g.ColourTable[13].Color, g.ColourTable[29].Color);
 }
 
-TEST(StartUp, MenuTreeHasTheCaptionsSeparatorsAndSubItems) {
-  TestApp app;
-  app.Start();
-  TForm1& main = app.main();
-  auto captions = [](QMenu* menu) {
-    std::vector<std::string> items;
-    for (QAction* a : menu->actions())
-      items.push_back(a->isSeparator() ? "-" : a->text().toStdString());
-    return items;
-  };
-  using V = std::vector<std::string>;
-  EXPECT_EQ(main.File1->text(), "Game");
-  EXPECT_EQ(captions(main.File1->menu()), (V{"New", "-", "Load", "Save", "Delete", "-", "Exit"}));
-  EXPECT_EQ(main.Events1->text(), "Go To");
-  EXPECT_EQ(captions(main.Events1->menu()),
-            (V{"Calendar", "Shop", "Studio", "Submit Pictures", "-", "Go to Event"}));
-  EXPECT_EQ(captions(main.SubmitPictures1->menu()),
-            (V{"Flea Market", "Local Gallery", "National Gallery", "International Gallery"}));
-  EXPECT_EQ(main.Options1->text(), "Options");
-  EXPECT_EQ(captions(main.Options1->menu()),
-            (V{"Info Bar", "Stock Window", "-", "Sound", "Music", "Speed", "Display", "-", "Autosave",
-               "Summaries and unlocks", "Tips", "Pause when an event begins"}));
-  EXPECT_EQ(captions(main.Speed1->menu()), (V{"Very fast", "Fast", "Normal", "-", "Pause"}));
-  EXPECT_EQ(captions(main.Display1->menu()), (V{"Full screen", "Window", "-", "Switch"}));
-  EXPECT_EQ(main.SwitchDisplay1->shortcut(), QKeySequence(Qt::Key_F11));
-  EXPECT_EQ(main.Help1->text(), "Help");
-  EXPECT_EQ(main.Help1->menu(), nullptr);
-}
-
-TEST(StartUp, StartsARandomTrackOfTheMainTheme) {
+TEST(StartUp, RoomComesFirstThenTheOtherWindowsPicturesAndARandomTrack) {
   TestApp app;
   app.platform.randoms = {7};
-  app.Start();
-  EXPECT_EQ(app.game.MusicTheme, 10);
-  EXPECT_FALSE(app.game.MusicRestart);
-  ASSERT_EQ(app.platform.tracks.size(), 1u);
-  EXPECT_EQ(app.platform.tracks[0], (app.dir / "sound/music/m17.mid").string());
-  EXPECT_EQ(app.platform.randomCalls, std::vector<int>{11});
-
-  // A track that ends is followed by another of the same theme.
-  app.platform.randoms = {0};
-  app.platform.FinishPlayback(MediaChannel::Music);
-  ASSERT_EQ(app.platform.tracks.size(), 2u);
-  EXPECT_EQ(app.platform.tracks[1], (app.dir / "sound/music/m10.mid").string());
-}
-
-TEST(StartUp, RoomComesFirstThenTheOtherWindowsPicturesAndSound) {
-  TestApp app;
-  app.RemoveAsset("sound/sounds/s1.wav");
   app.StartRoomOnly();
   TForm1& main = app.main();
   // Before the first frame: the room with its splash over it, nothing that can
@@ -124,7 +70,6 @@ TEST(StartUp, RoomComesFirstThenTheOtherWindowsPicturesAndSound) {
   EXPECT_TRUE(main.Image1->Picture().isNull());
   EXPECT_EQ(app.forms().Form2, nullptr);
   EXPECT_TRUE(app.platform.tracks.empty());
-  EXPECT_TRUE(app.platform.messages.empty());
 
   app.windows().FinishStartUp();
   TForm2* studio = app.forms().Form2;
@@ -135,48 +80,39 @@ TEST(StartUp, RoomComesFirstThenTheOtherWindowsPicturesAndSound) {
   for (TImage* piece :
        {main.Image1, main.Image2, main.Image3, main.Image4, main.Image5, main.Image6})
     EXPECT_FALSE(piece->Picture().isNull());
-  EXPECT_EQ(app.platform.tracks.size(), 1u);
-  EXPECT_EQ(app.platform.MessageTexts(),
-            std::vector<std::string>{"Some sound files may be missing"});
-
+  EXPECT_EQ(app.game.MusicTheme, 10);
+  EXPECT_EQ(app.platform.tracks, Lines{(app.dir / "sound/music/m17.mid").string()});
+  EXPECT_EQ(app.platform.randomCalls, std::vector<int>{11});
   // A second call neither builds the windows again nor starts a second tune.
   app.windows().FinishStartUp();
   EXPECT_EQ(app.forms().Form2, studio);
   EXPECT_EQ(app.platform.tracks.size(), 1u);
-  EXPECT_EQ(app.platform.messages.size(), 1u);
+  // A track that ends is followed by another of the same theme.
+  app.platform.randoms = {0};
+  app.platform.FinishPlayback(MediaChannel::Music);
+  ASSERT_EQ(app.platform.tracks.size(), 2u);
+  EXPECT_EQ(BaseName(app.platform.tracks[1]), "m10.mid");
 }
 
-TEST(StartUp, MissingSoundFileSwitchesEffectsOffButKeepsMusic) {
-  TestApp app;
-  app.RemoveAsset("sound/sounds/s1.wav");
-  app.Start();
-  EXPECT_FALSE(app.game.SoundOn);
-  EXPECT_FALSE(app.main().Sound1->isEnabled());
-  EXPECT_FALSE(app.main().Sound1->isChecked());
-  ASSERT_EQ(app.platform.messages.size(), 1u);
-  EXPECT_EQ(app.platform.messages[0].text, "Some sound files may be missing");
-  EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
-  EXPECT_TRUE(app.game.MusicOn);
-  EXPECT_TRUE(app.main().Music1->isEnabled());
-  EXPECT_EQ(app.platform.tracks.size(), 1u);
-
-  // With sound off nothing is played, whichever window asks.
-  app.main().PlaySound("\\sound\\sounds\\s3.wav");
-  EXPECT_TRUE(app.platform.effects.empty());
-}
-
-TEST(StartUp, MissingMusicFileSwitchesMusicOffAndPlaysNothing) {
-  TestApp app;
-  app.RemoveAsset("sound/music/m10.mid");
-  app.Start();
-  EXPECT_FALSE(app.game.MusicOn);
-  EXPECT_FALSE(app.main().Music1->isEnabled());
-  EXPECT_FALSE(app.main().Music1->isChecked());
-  EXPECT_EQ(app.platform.MessageTexts(),
-            std::vector<std::string>{"Some sound files may be missing"});
-  EXPECT_TRUE(app.platform.tracks.empty());
-  EXPECT_TRUE(app.game.SoundOn);
-  EXPECT_TRUE(app.main().Sound1->isEnabled());
+TEST(StartUp, AMissingSoundOrMusicFileSwitchesOnlyItsChannelOff) {
+  for (const bool music : {false, true}) {
+    SCOPED_TRACE(music);
+    TestApp app;
+    app.RemoveAsset(music ? "sound/music/m10.mid" : "sound/sounds/s1.wav");
+    app.Start();
+    TForm1& main = app.main();
+    EXPECT_EQ(app.game.MusicOn, !music);
+    EXPECT_EQ(main.Music1->isEnabled(), !music);
+    EXPECT_EQ(main.Music1->isChecked(), !music);
+    EXPECT_EQ(app.platform.tracks.size(), music ? 0u : 1u);
+    EXPECT_EQ(app.game.SoundOn, music);
+    EXPECT_EQ(main.Sound1->isEnabled(), music);
+    EXPECT_EQ(main.Sound1->isChecked(), music);
+    ASSERT_EQ(app.platform.MessageTexts(), Lines{"Some sound files may be missing"});
+    EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
+    main.PlaySound("\\sound\\sounds\\s3.wav");  // whichever window asks
+    EXPECT_EQ(app.platform.effects.size(), music ? 1u : 0u);
+  }
 }
 
 // What the Options menu shows and the clock runs at, from the settings read at start.
@@ -250,66 +186,48 @@ TEST(Settings, ADamagedFileStartsTheGameWithDefaults) {
   fs::remove(file);
 }
 
-TEST(DisplayMode, AlreadyRightChangesAndRestoresNothing) {
+// 800 x 600 in 16 bits: taken as it is, switched to the first listed match
+// and given back at exit, a window when none matches, the end when refused.
+TEST(DisplayMode, TheGamesModeIsTakenWhereTheScreenHasIt) {
+  struct Row {
+    DisplayMode current;
+    std::vector<DisplayMode> modes;
+    bool refuse, ok, closes;
+    std::vector<DisplayMode> set;  // at start, then at exit
+  };
+  const DisplayMode game{800, 600, 16};
+  const Row rows[] = {
+      {game, {game}, false, true, false, {}},
+      {{1024, 768, 32},
+       {{640, 480, 16}, {800, 600, 32}, game, game, {1024, 768, 32}},
+       false, false, false, {game, {1024, 768, 32}}},
+      {{1920, 1080, 24}, {{1920, 1080, 24}}, false, false, false, {{1920, 1080, 24}}},
+      {{1024, 768, 32}, {game}, true, false, true, {}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.current.width);
+    TestApp app;
+    app.platform.current = r.current;
+    app.platform.modes = r.modes;
+    app.platform.refuseDisplayChange = r.refuse;
+    app.Start();
+    EXPECT_EQ(app.game.DisplayModeOk, r.ok);
+    EXPECT_EQ(app.main().CloseRequested(), r.closes);
+    if (r.closes) {
+      EXPECT_EQ(app.platform.MessageTexts(),
+                Lines{"Your system does not support the required screen resolution (800x600, 16 "
+                      "colors)"});
+      continue;
+    }
+    EXPECT_TRUE(app.platform.messages.empty());
+    app.main().FormClose();
+    EXPECT_EQ(app.platform.modesSet, r.set);
+  }
   TestApp app;
   app.Start();
-  EXPECT_TRUE(app.game.DisplayModeOk);
-  EXPECT_EQ(app.game.ScreenWidth, 800);
-  EXPECT_EQ(app.game.ScreenHeight, 600);
-  EXPECT_EQ(app.game.ScreenBitsPerPixel, 16);
-  app.main().FormClose();
+  app.platform.modes = {{800, 600, 32}};
+  EXPECT_FALSE(app.main().SwitchDisplayMode(800, 600, 16));
   EXPECT_TRUE(app.platform.modesSet.empty());
-}
-
-TEST(DisplayMode, AnotherModeIsSwitchedAndGivenBackAtExit) {
-  TestApp app;
-  app.platform.current = {1024, 768, 32};
-  app.platform.modes = {{640, 480, 16}, {800, 600, 32}, {800, 600, 16}, {1024, 768, 32}};
-  app.Start();
-  EXPECT_FALSE(app.game.DisplayModeOk);
-  ASSERT_EQ(app.platform.modesSet.size(), 1u);
-  EXPECT_EQ(app.platform.modesSet[0], (DisplayMode{800, 600, 16}));
-  EXPECT_FALSE(app.main().CloseRequested());
-
-  app.main().FormClose();
-  ASSERT_EQ(app.platform.modesSet.size(), 2u);
-  EXPECT_EQ(app.platform.modesSet[1], (DisplayMode{1024, 768, 32}));
-}
-
-TEST(DisplayMode, NoMatchingModeRunsInAWindowWithoutComplaint) {
-  TestApp app;
-  app.platform.current = {1920, 1080, 24};
-  app.platform.modes = {{1920, 1080, 24}};
-  app.Start();
-  EXPECT_FALSE(app.game.DisplayModeOk);
-  EXPECT_TRUE(app.platform.modesSet.empty());
-  EXPECT_FALSE(app.main().CloseRequested());
-  EXPECT_TRUE(app.platform.messages.empty());
-}
-
-TEST(DisplayMode, ARefusedSwitchSaysSoAndEndsTheProgram) {
-  TestApp app;
-  app.platform.current = {1024, 768, 32};
-  app.platform.modes = {{800, 600, 16}};
-  app.platform.refuseDisplayChange = true;
-  app.Start();
-  EXPECT_TRUE(app.main().CloseRequested());
-  EXPECT_EQ(app.platform.MessageTexts(),
-            std::vector<std::string>{
-                "Your system does not support the required screen resolution (800x600, 16 "
-                "colors)"});
-  EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
-}
-
-TEST(DisplayMode, SwitchTakesTheFirstListedMatch) {
-  TestApp app;
-  app.Start();
-  app.platform.modes = {{800, 600, 32}, {800, 600, 16}, {800, 600, 16}};
-  app.platform.current = {640, 480, 8};
-  EXPECT_TRUE(app.main().SwitchDisplayMode(800, 600, 16));
-  EXPECT_EQ(app.platform.modesSet.size(), 1u);
-  EXPECT_FALSE(app.main().SwitchDisplayMode(1280, 1024, 16));
-  EXPECT_EQ(app.platform.modesSet.size(), 1u);
 }
 
 TEST(Splash, CoversTheRoomUntilTheThirdTick) {
@@ -317,52 +235,28 @@ TEST(Splash, CoversTheRoomUntilTheThirdTick) {
   app.Start();
   TForm1& main = app.main();
   main.FormShow();
+  const auto menusShown = [&] {
+    for (QAction* top : {main.File1, main.Events1, main.Options1, main.Help1})
+      if (!top->isVisible()) return false;
+    return true;
+  };
   EXPECT_TRUE(main.Image19->Visible());
-  EXPECT_EQ(main.Image19->geometry(), QRect(0, 0, 801, 601));
-  for (QAction* top : {main.File1, main.Events1, main.Options1, main.Help1})
-    EXPECT_FALSE(top->isVisible());
+  EXPECT_FALSE(menusShown());
   // No game: every extra and trophy is hidden.
   for (TImage* extra : {main.Image2, main.Image3, main.Image4, main.Image5, main.Image6})
     EXPECT_FALSE(extra->Visible());
-
   main.Timer2Timer();
   main.Timer2Timer();
   EXPECT_TRUE(main.Image19->Visible());
   EXPECT_TRUE(app.platform.messages.empty());
-
   main.Timer2Timer();
   EXPECT_FALSE(main.Image19->Visible());
-  for (QAction* top : {main.File1, main.Events1, main.Options1, main.Help1})
-    EXPECT_TRUE(top->isVisible());
+  EXPECT_TRUE(menusShown());
   ASSERT_EQ(app.platform.messages.size(), 1u);
   EXPECT_EQ(app.platform.messages[0].type, MsgType::Information);
-  EXPECT_EQ(app.platform.messages[0].text,
-            "Use the dropdown menu to start a new game. Go to the shop to buy utensils to create "
-            "some artworks. Go to the calendar to submit your pictures and sell them at various "
-            "locations. Enjoy the game.");
-
-  // Later ticks change nothing.
-  main.Timer2Timer();
+  main.Timer2Timer();  // later ticks change nothing
   EXPECT_EQ(app.platform.messages.size(), 1u);
   EXPECT_FALSE(main.Image19->Visible());
-}
-
-TEST(ColourTable, HoldsThePastelsThenTheWaterColours) {
-  TestApp app;
-  app.Start();
-  const auto& table = app.game.ColourTable;
-  EXPECT_EQ(table[4].Name, "Rose");
-  EXPECT_EQ(table[4].Color, QColor(250, 75, 108));
-  EXPECT_EQ(table[20].Name, "Red");
-  EXPECT_EQ(table[20].Color, QColor(215, 56, 59));
-  EXPECT_EQ(table[17].Name, "White");
-  EXPECT_EQ(table[17].Color, table[1].Color);
-  EXPECT_EQ(table[1].Color, QColor(245, 245, 245));
-  EXPECT_EQ(table[19].Name, "Black");
-  EXPECT_EQ(table[32].Color, QColor(94, 100, 22));
-  // Names repeat across the two ranges with different colours.
-  EXPECT_EQ(table[13].Name, table[29].Name);
-  EXPECT_NE(table[13].Color, table[29].Color);
 }
 
 }  // namespace

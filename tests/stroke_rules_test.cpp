@@ -1,11 +1,11 @@
 // What a stroke costs and earns, the style rule, the colour picks and the oil
-// mix, and the saved-game lines of an artwork: plain rules, no window.
+// mix, and the brush stamps: plain rules, no window.
 #include "studio/stroke_rules.h"
 
 #include <gtest/gtest.h>
 
 #include "core/game.h"
-#include "studio/artwork_files.h"
+#include "studio/brush_stamp.h"
 #include "studio/canvas.h"
 #include "studio/colour_picks.h"
 #include "support/scripted_platform.h"
@@ -31,39 +31,41 @@ struct Studio {
   int Taken(int slot) const { return 1000 - stock[slot].Units; }
 };
 
-TEST(StrokeCost, PastelPencilCharcoalAndTheEraser) {
+TEST(StrokeCost, PastelPencilCharcoalTheEraserAndWaterColoursByTheBrush) {
   Studio st;
   const struct {
-    int slot, stamps, taken;
+    int slot, stamps;
+    double spread;
+    int taken;
   } cases[] = {
-      {4, 1, 1},    {4, 2, 1},     {4, 3, 2},   // Round(n / 1.5), halves to even
-      {34, 3, 0},   {35, 7, 1},    {36, 8, 2},  // n div 4
-      {38, 3, 2},   {38, 100, 67},              // charcoal like a pastel
-      {37, 500, 0},                             // the eraser never wears
+      {4, 1, 0, 1},    {4, 2, 0, 1},     {4, 3, 0, 2},   // Round(n / 1.5), halves to even
+      {34, 3, 0, 0},   {35, 7, 0, 1},    {36, 8, 0, 2},  // n div 4
+      {38, 3, 0, 2},   {38, 100, 0, 67},                 // charcoal like a pastel
+      {37, 500, 0, 0},                                   // the eraser never wears
+      {29, 100, 1.8, 37}, {29, 100, 0.9, 74},            // a fine and a big brush
+      {29, 100, 0, 0},  // a brush whose spread was never set costs nothing rather than garbage
   };
   for (const auto& c : cases) {
     st.stock[c.slot].Units = 1000;
     st.Use({c.slot});
+    st.session.BrushSpread = c.spread;
     ConsumeStroke(st.session, st.stock, c.stamps);
     EXPECT_EQ(st.Taken(c.slot), c.taken) << "slot " << c.slot << ", " << c.stamps << " stamps";
   }
-}
-
-TEST(StrokeCost, WaterColourDependsOnTheBrush) {
-  Studio st;
-  st.Use({29});
-  st.session.BrushSpread = 1.8;  // fine brush
-  ConsumeStroke(st.session, st.stock, 100);
-  EXPECT_EQ(st.Taken(29), 37);
-  st.stock[29].Units = 1000;
-  st.session.BrushSpread = 0.9;  // big brush
-  ConsumeStroke(st.session, st.stock, 100);
-  EXPECT_EQ(st.Taken(29), 74);
-  // A brush whose spread was never set costs nothing rather than garbage.
-  st.stock[29].Units = 1000;
-  st.session.BrushSpread = 0;
-  ConsumeStroke(st.session, st.stock, 100);
-  EXPECT_EQ(st.Taken(29), 0);
+  // Two used up at once: only the first is reported.
+  st.Use({46, 0, 0, 45, 49});
+  st.stock[46].Owned = false;
+  st.stock[45].Owned = false;
+  EXPECT_EQ(FirstExhaustedSlot(st.session, st.stock), 46);
+  st.stock[46].Owned = true;
+  EXPECT_EQ(FirstExhaustedSlot(st.session, st.stock), 45);
+  st.stock[45].Owned = true;
+  EXPECT_EQ(FirstExhaustedSlot(st.session, st.stock), 0);
+  // A huge stroke never wraps the stock around.
+  st.Use({4});
+  st.stock[4].Units = -2'000'000'000;
+  ConsumeStroke(st.session, st.stock, 2'000'000'000);
+  EXPECT_LT(st.stock[4].Units, 0);
 }
 
 TEST(StrokeCost, OilTakesPaintTurpentineAndTheBrush) {
@@ -91,26 +93,6 @@ TEST(StrokeCost, OilTakesPaintTurpentineAndTheBrush) {
   }
   EXPECT_EQ(strokes, 50);
   EXPECT_EQ(st.stock[49].Units, 750);
-}
-
-TEST(StrokeCost, StockNeverWrapsAroundOnAHugeStroke) {
-  Studio st;
-  st.Use({4});
-  st.stock[4].Units = -2'000'000'000;
-  ConsumeStroke(st.session, st.stock, 2'000'000'000);
-  EXPECT_LT(st.stock[4].Units, 0);
-}
-
-TEST(StrokeCost, OnlyTheFirstUsedUpSlotIsReported) {
-  Studio st;
-  st.Use({46, 0, 0, 45, 49});
-  st.stock[46].Owned = false;
-  st.stock[45].Owned = false;
-  EXPECT_EQ(FirstExhaustedSlot(st.session, st.stock), 46);
-  st.stock[46].Owned = true;
-  EXPECT_EQ(FirstExhaustedSlot(st.session, st.stock), 45);
-  st.stock[45].Owned = true;
-  EXPECT_EQ(FirstExhaustedSlot(st.session, st.stock), 0);
 }
 
 TEST(StrokeWorth, GrowsWithLengthToolAndColoursUnlessMixed) {
@@ -256,29 +238,57 @@ TEST(OilMix, ColourFormedBeforeUnusableTubesAreZeroed) {
   EXPECT_EQ(st.session.ActiveSlots[4], 0);
 }
 
-TEST(ArtworkTitle, TitlesThatCannotNameAFileAreRefusedWithTheReason) {
-  for (const char* fine : {"Sunset", "Zoë", "a.b", "...", "Pics at dawn"})
-    EXPECT_FALSE(ArtworkTitleProblem(fine).has_value()) << fine;
-  const struct {
-    std::string title;
-    const char* reason;
-  } refused[] = {
-      {"../x", "cannot contain \"/\""},
-      {"a/b", "cannot contain \"/\""},
-      {"a\\b", "cannot contain \"/\""},
-      {"..", "cannot be \"..\""},
-      {".", "cannot be \".\""},
-      {"line\nbreak", "control characters"},
-      {"smile \xf0\x9f\x98\x80", "cannot hold"},
-      {std::string(252, 'a'), "too long"},
-      {"stuffx", "uses for itself"},
-      {"LOCALXXB", "uses for itself"},
-  };
-  for (const auto& c : refused) {
-    const auto problem = ArtworkTitleProblem(c.title);
-    ASSERT_TRUE(problem.has_value()) << c.title;
-    EXPECT_NE(problem->find(c.reason), std::string::npos) << *problem;
-  }
+// ---- brush stamps ----
+// A brush on white with a black core and one grey pixel that must keep its colour.
+QImage TestBrush(int w, int h) {
+  QImage brush(w, h, QImage::Format_RGB32);
+  brush.fill(Qt::white);
+  for (int y = 1; y < h - 1; ++y)
+    for (int x = 1; x < w - 1; ++x) brush.setPixel(x, y, qRgb(0, 0, 0));
+  brush.setPixel(1, 1, qRgb(128, 128, 128));
+  return brush;
+}
+
+TEST(BrushStamp, RecoloursOnlyPureBlackAndKeysOutTheBottomLeftColour) {
+  const BrushStamp stamp = BrushStamp::FromPicture(TestBrush(5, 5), QColor(200, 30, 40));
+  QImage canvas(20, 20, QImage::Format_RGB32);
+  canvas.fill(qRgb(10, 250, 10));
+  const QRect touched = stamp.Lay(canvas, 10, 10);
+
+  // Half of 5 is 2.5, which rounds to 2: the stamp's corner is at (8, 8).
+  EXPECT_EQ(stamp.HalfWidth(), 2);
+  EXPECT_EQ(touched, QRect(8, 8, 5, 5));
+  EXPECT_EQ(canvas.pixel(10, 10), qRgb(200, 30, 40));
+  EXPECT_EQ(canvas.pixel(9, 9), qRgb(128, 128, 128));
+  // The white rim is the key colour: the green ground shows through it.
+  EXPECT_EQ(canvas.pixel(8, 8), qRgb(10, 250, 10));
+  EXPECT_EQ(canvas.pixel(12, 12), qRgb(10, 250, 10));
+  // Halves round to even: 3.5 -> 4, 1.5 -> 2.
+  EXPECT_EQ(BrushStamp::FromPicture(TestBrush(7, 3), Qt::black).HalfWidth(), 4);
+  EXPECT_EQ(BrushStamp::FromPicture(TestBrush(7, 3), Qt::black).HalfHeight(), 2);
+}
+
+TEST(BrushStamp, WhiteBrushColourOnAWhiteKeyedBrushPaintsNothing) {
+  // Pencils keep the brush colour white: their black turns to the key colour.
+  const BrushStamp stamp = BrushStamp::FromPicture(TestBrush(5, 5), Qt::white);
+  QImage canvas(10, 10, QImage::Format_RGB32);
+  canvas.fill(qRgb(1, 2, 3));
+  stamp.Lay(canvas, 5, 5);
+  EXPECT_EQ(canvas.pixel(5, 5), qRgb(1, 2, 3));
+  EXPECT_EQ(canvas.pixel(4, 4), qRgb(128, 128, 128));
+}
+
+TEST(BrushStamp, StampsAtTheEdgeAreClippedAndAnEmptyStampDrawsNothing) {
+  const BrushStamp stamp = BrushStamp::FromPicture(TestBrush(5, 5), Qt::red);
+  QImage canvas(10, 10, QImage::Format_RGB32);
+  canvas.fill(Qt::white);
+  EXPECT_EQ(stamp.Lay(canvas, 0, 0), QRect(0, 0, 3, 3));
+  EXPECT_EQ(canvas.pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_TRUE(stamp.Lay(canvas, -50, 400).isEmpty());
+
+  const BrushStamp none = BrushStamp::FromPicture(QImage(), Qt::red);
+  EXPECT_TRUE(none.Empty());
+  EXPECT_TRUE(none.Lay(canvas, 5, 5).isEmpty());
 }
 
 }  // namespace

@@ -1,19 +1,16 @@
 // The studio as the player meets it: opened from the easel, painting with the
-// mouse, tools and colours taken from stock, and artworks saved and loaded.
+// mouse, tools and colours taken from stock, undo, and artworks saved and loaded.
 #include <gtest/gtest.h>
 #include <qpa/qwindowsysteminterface.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "app/main_window.h"
 #include "app/saved_games.h"
@@ -34,37 +31,9 @@ namespace fs = std::filesystem;
 namespace pictorio {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 const QRgb kFresh = qRgb(250, 250, 250);
 
-std::string Bytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, previous_);
-  }
-
- private:
-  rlimit old_{};
-  void (*previous_)(int) = nullptr;
-};
-
-// A running game with `canvases` whole canvases, and the studio opened from the easel.
+// A running game with `canvasUnits` of canvas, and the studio opened from the easel.
 struct Studio {
   TestApp app;
   TForm2* studio = nullptr;
@@ -73,15 +42,13 @@ struct Studio {
     Own(kSlotCanvas, canvasUnits);
     app.main().paint1Click();
     studio = app.forms().Form2;
-    // Only what the studio shows and asks from here on.
-    app.platform.messages.clear();
+    app.platform.messages.clear();  // only what the studio says from here on
     app.platform.inputCaptions.clear();
   }
   TForm2& s() { return *studio; }
   void Own(int slot, int units = 1000) {
-    stuffrec& item = app.game.GameState.Stock[slot];
-    item.Owned = units > 0;
-    item.Units = units;
+    app.game.GameState.Stock[slot].Owned = units > 0;
+    app.game.GameState.Stock[slot].Units = units;
   }
   int Units(int slot) const { return app.game.GameState.Stock[slot].Units; }
   // A stroke of `stamps` stamps from (x, y) to the right, one pixel apart.
@@ -90,7 +57,6 @@ struct Studio {
     for (int i = 1; i < stamps; ++i) s().Image100MouseMove(QPoint(x + i, y));
     s().Image100MouseUp(Qt::LeftButton, QPoint(x + stamps - 1, y));
   }
-  // A new picture with the thick charcoal in hand.
   void TakeThickCharcoal() {
     Own(kSlotCharcoal);
     s().New1Click();
@@ -105,6 +71,15 @@ struct Studio {
   void SaveAs(const std::string& title) {
     app.platform.inputs.push_back(title);
     s().Save1Click();
+  }
+  // The Load Artwork dialog: choose the `item`th title and press Ok.
+  void LoadItem(int item) {
+    app.platform.modalScripts.push_back([item](QDialog& window) {
+      auto& dialog = dynamic_cast<TForm7&>(window);
+      dialog.ComboBox1->setCurrentIndex(item);
+      dialog.Button1Click();
+    });
+    s().Load1Click();
   }
 };
 
@@ -132,98 +107,71 @@ void Take(Studio& st, const StyleInHand& style) {
   st.s().BitBtnClick(style.button);
 }
 
-TEST(StudioWindow, OpensFromTheEaselWithoutBlockingAndHoldsTheCalendar) {
+TEST(StudioWindow, OpensFromTheEaselHoldsTheCalendarAndTakesOneCanvasAPicture) {
   Studio st(0);
   TForm2& s = st.s();
   TForm1& room = st.app.main();
   EXPECT_TRUE(s.Showing());
   EXPECT_TRUE(st.app.platform.modalsShown.empty());
   EXPECT_FALSE(room.Calendar1->isEnabled());
-  EXPECT_TRUE(s.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(s.size(), QSize(800, 600));
-
-  EXPECT_EQ(s.StockBar1->text().toStdString(), "Stock Winow");
-  EXPECT_EQ(s.WaterColors1->text().toStdString(), "Water Colors");
-  EXPECT_EQ(s.Label2->text().toStdString(), "no picture");
-  EXPECT_EQ(s.Label3->text().toStdString(), "Buy some canvas to create a new picture");
-  EXPECT_EQ(s.Label4->text().toStdString(), "or load an unfinished one");
   EXPECT_FALSE(s.New1->isEnabled());
   EXPECT_TRUE(s.Load1->isEnabled());
   EXPECT_FALSE(s.Save1->isEnabled());
   EXPECT_FALSE(s.Style1->isEnabled());
-  EXPECT_EQ(s.Image100->size(), QSize(670, 570));
-  EXPECT_EQ(s.canvas.Image().size(), QSize(670, 570));
   EXPECT_EQ(st.app.platform.cursors,
             (std::map<int, std::string>{
                 {1, "PENCIL"}, {2, "CHARCO"}, {3, "ERA"}, {4, "BRU"}, {5, "PASTA"}}));
-
-  // Escape does not leave the room behind Exit's back.
-  s.reject();
-  EXPECT_TRUE(s.Showing());
-
-  // Exit with no picture open asks nothing and gives the calendar back.
-  s.Exit1Click();
-  EXPECT_FALSE(s.Showing());
-  EXPECT_TRUE(room.Calendar1->isEnabled());
-  EXPECT_TRUE(st.app.platform.messages.empty());
-}
-
-TEST(StudioWindow, EveryToolButtonShowsItsBrushInInk) {
   // A brush with nothing dark in it (the eraser) must not vanish on its button.
-  Studio st(0);
   for (int k = 1; k <= 20; ++k) {
-    const QImage icon = st.s().BitBtn[static_cast<std::size_t>(k)]->icon().pixmap(40, 40).toImage();
+    const QImage icon = s.BitBtn[static_cast<std::size_t>(k)]->icon().pixmap(40, 40).toImage();
     bool inked = false;
     for (int y = 0; y < icon.height() && !inked; ++y)
       for (int x = 0; x < icon.width() && !inked; ++x)
         inked = qAlpha(icon.pixel(x, y)) > 0 && qGray(icon.pixel(x, y)) < 200;
     EXPECT_TRUE(inked) << "BitBtn" << k;
   }
+  s.reject();  // Escape does not leave the room behind Exit's back
+  EXPECT_TRUE(s.Showing());
+  s.Exit1Click();  // no picture: nothing asked
+  EXPECT_FALSE(s.Showing());
+  EXPECT_TRUE(room.Calendar1->isEnabled());
+  EXPECT_TRUE(st.app.platform.messages.empty());
+
+  for (const int units : {1999, 1000}) {
+    SCOPED_TRACE(units);
+    Studio one(units);
+    ASSERT_TRUE(one.s().New1->isEnabled());
+    one.s().New1->trigger();
+    EXPECT_EQ(one.Units(kSlotCanvas), units - 1000);
+    EXPECT_EQ(one.app.game.GameState.Stock[kSlotCanvas].Owned, units > 1000);
+    EXPECT_FALSE(one.s().New1->isEnabled());
+    EXPECT_TRUE(one.s().session.PictureOpen);
+    EXPECT_TRUE(one.s().Style1->isEnabled());
+    EXPECT_TRUE(one.s().Save1->isEnabled());
+    EXPECT_EQ(one.Pixel(0, 0), kFresh);
+    EXPECT_EQ(one.Pixel(669, 569), kFresh);
+    one.s().New1->trigger();  // disabled: takes nothing more
+    EXPECT_EQ(one.Units(kSlotCanvas), units - 1000);
+  }
 }
 
-TEST(StudioWindow, NewPictureTakesOneWholeCanvas) {
-  Studio st(1999);
-  TForm2& s = st.s();
-  EXPECT_TRUE(s.New1->isEnabled());
-  EXPECT_EQ(s.Label3->text().toStdString(), "Create a new picture");
-  s.New1->trigger();
-  EXPECT_EQ(st.Units(kSlotCanvas), 999);
-  EXPECT_FALSE(s.New1->isEnabled());
-  EXPECT_TRUE(s.session.PictureOpen);
-  EXPECT_TRUE(s.Style1->isEnabled());
-  EXPECT_TRUE(s.Save1->isEnabled());
-  EXPECT_TRUE(s.Label3->isHidden());
-  EXPECT_EQ(s.Label2->text().toStdString(), "(Not yet saved)");
-  EXPECT_EQ(st.Pixel(0, 0), kFresh);
-  EXPECT_EQ(st.Pixel(669, 569), kFresh);
-  // The disabled item takes nothing more.
-  s.New1->trigger();
-  EXPECT_EQ(st.Units(kSlotCanvas), 999);
-
-  Studio last(1000);
-  last.s().New1Click();
-  EXPECT_EQ(last.Units(kSlotCanvas), 0);
-  EXPECT_FALSE(last.app.game.GameState.Stock[kSlotCanvas].Owned);
-  EXPECT_FALSE(last.s().New1->isEnabled());
-}
-
-TEST(StudioWindow, StampsLandWhereTheMouseWasWithoutFillingGaps) {
+TEST(StudioWindow, StampsLandWhereTheMouseWasAndOnlyAToolInHandPaints) {
   Studio st;
   st.Own(29);  // Blue water colour
   TForm2& s = st.s();
   s.New1Click();
+  st.Stroke(50, 50, 40);  // the "none" brush: no mark, no worth
+  EXPECT_EQ(s.session.PictureValue, 0.0);
+  EXPECT_EQ(st.Pixel(50, 50), kFresh);
   s.WaterColors1Click();
   EXPECT_FALSE(s.BitBtn[2]->isEnabled());  // round brush not owned
   st.Own(40);
   s.WaterColors1Click();
   ASSERT_TRUE(s.BitBtn[2]->isEnabled());
-
   s.ImageClick(29);
   EXPECT_EQ(s.Label8->text().toStdString(), "Blue");
-  EXPECT_EQ(s.session.WaterSlot, 29);
   s.BitBtnClick(2);
   EXPECT_EQ(s.session.BrushName, "b2");
-  EXPECT_EQ(s.session.BrushColour, QColor(54, 7, 208));
   EXPECT_EQ(s.session.ActiveSlots[1], 29);
   for (int i = 2; i <= 5; ++i) EXPECT_EQ(s.session.ActiveSlots[i], 0);
   EXPECT_EQ(s.session.PictureStyle, "w");
@@ -236,13 +184,10 @@ TEST(StudioWindow, StampsLandWhereTheMouseWasWithoutFillingGaps) {
   EXPECT_EQ(st.Pixel(100, 100), blue);
   EXPECT_EQ(st.Pixel(200, 100), blue);
   EXPECT_EQ(st.Pixel(150, 100), kFresh);  // no line drawn between the two
-  EXPECT_EQ(st.Pixel(100, 140), kFresh);
   // Round(2 / 1.0 / 1.5) = 1 unit; worth 0.3 x 0.1 x 0.02.
   EXPECT_EQ(st.Units(29), 999);
   EXPECT_NEAR(s.session.PictureValue, 0.0006, 1e-12);
-
-  // Moving with no button held lays nothing.
-  s.Image100MouseMove(QPoint(300, 300));
+  s.Image100MouseMove(QPoint(300, 300));  // no button held: nothing laid
   EXPECT_EQ(st.Pixel(300, 300), kFresh);
 
   // Smooth strokes fill the gap for nothing: the positions alone are paid and earn.
@@ -253,6 +198,18 @@ TEST(StudioWindow, StampsLandWhereTheMouseWasWithoutFillingGaps) {
   EXPECT_EQ(st.Pixel(150, 300), blue);
   EXPECT_EQ(st.Units(29), 998);
   EXPECT_NEAR(s.session.PictureValue, 0.0012, 1e-12);
+
+  // A pastel button before a colour is picked: the cursor changes, nothing else.
+  st.Own(4);
+  st.app.platform.inputs.push_back(std::nullopt);  // the blue strokes are not kept
+  s.New1Click();
+  s.Pastel1Click();
+  s.BitBtnClick(13);
+  EXPECT_EQ(st.app.platform.screenCursor, kCursorPastel);
+  EXPECT_FALSE(s.session.BrushReady);
+  st.Stroke(50, 50, 40);
+  EXPECT_EQ(st.Units(4), 1000);
+  EXPECT_EQ(s.session.PictureStyle, "z");
 }
 
 // A fast drag from corner to corner: pointer positions far apart, and the
@@ -317,17 +274,15 @@ bool Press(QWidget& window, QKeyCombination key) {
 TEST(Keys, ReachTheRoomsAndTheStudiosItems) {
   Studio st;
   TForm1& room = st.app.main();
-  // The room as the player has it: shown, and its menus there after the splash.
   room.show();
-  for (int tick = 0; tick < 3; ++tick) room.Timer2Timer();
+  for (int tick = 0; tick < 3; ++tick) room.Timer2Timer();  // the menus come after the splash
   const std::pair<Qt::Key, QAction*> speeds[] = {
       {Qt::Key_2, room.fast1}, {Qt::Key_3, room.veryfast1}, {Qt::Key_1, room.Normal1}};
   for (const auto& [key, item] : speeds) {
     EXPECT_TRUE(Press(room, key));
     EXPECT_TRUE(item->isChecked());
   }
-  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_P}) EXPECT_TRUE(Press(room, key));
-  EXPECT_TRUE(Press(room, Qt::Key_F1));
+  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_P, Qt::Key_F1}) EXPECT_TRUE(Press(room, key));
   EXPECT_EQ(st.app.platform.modalsShown, (Lines{"Paused", "Paused", "Help"}));
 
   TForm2& s = st.s();
@@ -371,49 +326,16 @@ class PaintSpy : public QObject {
   }
 };
 
-TEST(StudioWindow, AStampRepaintsOnlyItsOwnRectangle) {
+// A stamp repaints only its own rectangle; a notice opening during a drag
+// ends the stroke there: its stamps are paid and earn once, and the rest of
+// the drag paints nothing.
+TEST(StudioWindow, AStampRepaintsItsRectangleAndAWindowOpeningOverAStrokeEndsIt) {
   Studio st;
   st.TakeThickCharcoal();
   TForm2& s = st.s();
   QCoreApplication::processEvents();
   PaintSpy spy;
   s.Image100->installEventFilter(&spy);
-  s.Image100MouseDown(Qt::LeftButton, QPoint(300, 300));
-  QCoreApplication::processEvents();
-  s.Image100MouseUp(Qt::LeftButton, QPoint(300, 300));
-  s.Image100->removeEventFilter(&spy);
-  const QSize stamp = s.canvas.Stamp().Image().size();
-  ASSERT_FALSE(spy.painted.isEmpty());
-  EXPECT_LE(spy.painted.boundingRect().width(), stamp.width());
-  EXPECT_LE(spy.painted.boundingRect().height(), stamp.height());
-}
-
-TEST(StudioWindow, AStrokeWithoutAToolCostsAndEarnsNothing) {
-  Studio st;
-  st.Own(4);
-  st.Own(34);
-  TForm2& s = st.s();
-  s.New1Click();
-  st.Stroke(50, 50, 40);
-  EXPECT_EQ(s.session.PictureValue, 0.0);
-  EXPECT_EQ(st.Pixel(50, 50), kFresh);  // the "none" brush leaves no mark
-
-  // A pastel button before a colour is picked: the cursor changes, nothing else.
-  s.Pastel1Click();
-  s.BitBtnClick(13);
-  EXPECT_EQ(st.app.platform.screenCursor, kCursorPastel);
-  EXPECT_FALSE(s.session.BrushReady);
-  st.Stroke(50, 50, 40);
-  EXPECT_EQ(st.Units(4), 1000);
-  EXPECT_EQ(s.session.PictureStyle, "z");
-}
-
-// A notice that opens during a drag ends the stroke there: its stamps are
-// paid and earn once, and the rest of the drag paints nothing.
-TEST(StudioWindow, AWindowOpeningOverAStrokeEndsIt) {
-  Studio st;
-  st.TakeThickCharcoal();
-  TForm2& s = st.s();
   const auto mouse = [&](QEvent::Type type, int x, Qt::MouseButtons held) {
     const QPointF at(x, 100);
     QMouseEvent event(type, at, s.Image100->mapToGlobal(at), Qt::LeftButton, held,
@@ -421,6 +343,13 @@ TEST(StudioWindow, AWindowOpeningOverAStrokeEndsIt) {
     QCoreApplication::sendEvent(s.Image100, &event);
   };
   mouse(QEvent::MouseButtonPress, 100, Qt::LeftButton);
+  QCoreApplication::processEvents();
+  s.Image100->removeEventFilter(&spy);
+  const QSize stamp = s.canvas.Stamp().Image().size();
+  ASSERT_FALSE(spy.painted.isEmpty());
+  EXPECT_LE(spy.painted.boundingRect().width(), stamp.width());
+  EXPECT_LE(spy.painted.boundingRect().height(), stamp.height());
+
   for (int x = 101; x < 106; ++x) mouse(QEvent::MouseMove, x, Qt::LeftButton);
   TForm12& notice = *st.app.forms().Form12;
   notice.setWindowModality(Qt::ApplicationModal);
@@ -437,49 +366,50 @@ TEST(StudioWindow, AWindowOpeningOverAStrokeEndsIt) {
   EXPECT_EQ(s.session.PictureValue, worth);
 }
 
-TEST(StudioWindow, OnlyOwnedColoursCanBePicked) {
+TEST(StudioWindow, OnlyOwnedColoursCanBePickedAndAUsedUpOneIsRetired) {
   Studio st;
-  st.Own(4);  // Rose
+  st.Own(4, 2);  // two thousandths of a Rose pastel
   TForm2& s = st.s();
   s.New1Click();
   s.Pastel1Click();
   EXPECT_FALSE(s.Panel3->isHidden());
-  const TSwatch& rose = *s.Image[4];
-  EXPECT_TRUE(rose.Opaque());
-  EXPECT_EQ(rose.Colour(), QColor(250, 75, 108));
-  EXPECT_EQ(rose.Hint(), "Rose");
-  EXPECT_EQ(rose.Tag, 4);
-  EXPECT_EQ(rose.ColourRect().size(), QSize(20, 20));
+  EXPECT_TRUE(s.Image[4]->Opaque());
+  EXPECT_EQ(s.Image[4]->Tag, 4);
   for (int k : {1, 5, 16}) {
     EXPECT_FALSE(s.Image[k]->Opaque()) << k;
-    EXPECT_EQ(s.Image[k]->Hint(), "Not Avalible");
     EXPECT_EQ(s.Image[k]->Tag, -1);
   }
   s.ImageClick(5);
   EXPECT_EQ(s.Label7->text().toStdString(), "None Selected");
   EXPECT_FALSE(s.session.PastelReady);
 
-  // The three buttons take the picked colour's faces and lose their captions.
-  s.ImageClick(4);
+  // The keyboard picks as the mouse does, with Space, Return or Enter only; the
+  // three buttons take the picked colour's faces and lose their captions.
+  for (const Qt::Key key : {Qt::Key_A, Qt::Key_Space}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(s.Image[4], &press);
+    EXPECT_EQ(s.session.PastelReady, key == Qt::Key_Space);
+  }
   EXPECT_EQ(s.Label7->text().toStdString(), "Rose");
-  EXPECT_EQ(s.Label7->palette().color(QPalette::WindowText), QColor(250, 75, 108));
   for (int b = 13; b <= 15; ++b) EXPECT_TRUE(s.BitBtn[b]->text().isEmpty());
   s.BitBtnClick(14);
   EXPECT_EQ(s.session.ActiveSlots[1], 4);
-  st.Stroke(300, 300, 3);
-  EXPECT_EQ(st.Units(4), 998);
+  st.Stroke(300, 300, 6);  // takes 4 of the 2 left
   int painted = 0;
   for (int y = 290; y < 312; ++y)
     for (int x = 290; x < 314; ++x) painted += st.Pixel(x, y) == qRgb(250, 75, 108);
   EXPECT_GT(painted, 0);
-
-  // Opening the panel again puts the captions back.
-  s.Pastel1Click();
+  EXPECT_FALSE(st.app.game.GameState.Stock[4].Owned);
+  EXPECT_EQ(st.Units(4), 0);
+  EXPECT_EQ(s.Image[4]->Tag, -1);
+  EXPECT_FALSE(s.session.PastelReady);
+  EXPECT_FALSE(s.session.BrushReady);
+  EXPECT_EQ(s.Label7->text().toStdString(), "None Selected");
   EXPECT_EQ(s.BitBtn[13]->text().toStdString(), "Select");
-  EXPECT_EQ(s.BitBtn[15]->text().toStdString(), "Color");
+  EXPECT_TRUE(st.app.platform.messages.empty());
 }
 
-TEST(StudioWindow, MixingStylesWarnsAndCollapsesTheWorth) {
+TEST(StudioWindow, MixingStylesWarnsAndCollapsesTheWorthAndUndoTakesItBack) {
   Studio st;
   st.Own(34);
   st.Own(kSlotCharcoal);
@@ -497,17 +427,14 @@ TEST(StudioWindow, MixingStylesWarnsAndCollapsesTheWorth) {
 
   s.Charcoal1Click();
   ASSERT_EQ(st.app.platform.messages.size(), 1u);
-  EXPECT_EQ(st.app.platform.messages[0].text,
-            "Using different styles on one canvas will severely reduce the value of the picture!");
   EXPECT_EQ(st.app.platform.messages[0].type, MsgType::Warning);
   s.BitBtnClick(10);
   EXPECT_EQ(s.session.PictureStyle, "x");
   EXPECT_DOUBLE_EQ(s.session.PictureValue, 0.01);
   st.Stroke(100, 200, 200);
   EXPECT_DOUBLE_EQ(s.session.PictureValue, 0.02);
-  // Undoing the first stroke after the mixing takes the mixing back with it,
-  // and puts down the charcoal: drawing on with it would earn charcoal's
-  // worth on a pencil picture. Redo mixes it again.
+  // Undoing the stroke after the mixing takes the mixing back and puts down
+  // the charcoal, which would earn charcoal's worth on a pencil picture.
   s.Undo1Click();
   EXPECT_EQ(s.session.PictureStyle, "p");
   EXPECT_NEAR(s.session.PictureValue, 0.1, 1e-12);
@@ -516,28 +443,8 @@ TEST(StudioWindow, MixingStylesWarnsAndCollapsesTheWorth) {
   s.Redo1Click();
   EXPECT_EQ(WorthOf(s.session), (PictureWorth{"x", 0.02}));
   st.app.platform.messages.pop_back();  // the word on undo
-  // A mixed picture: no more warnings.
-  s.Pencil1Click();
+  s.Pencil1Click();  // a mixed picture: no more warnings
   EXPECT_EQ(st.app.platform.messages.size(), 1u);
-}
-
-TEST(StudioWindow, UsedUpColourIsRetiredAndTheToolDropped) {
-  Studio st;
-  st.Own(4, 2);
-  TForm2& s = st.s();
-  s.New1Click();
-  s.Pastel1Click();
-  s.ImageClick(4);
-  s.BitBtnClick(13);
-  st.Stroke(100, 100, 6);  // takes 4 of the 2 left
-  EXPECT_FALSE(st.app.game.GameState.Stock[4].Owned);
-  EXPECT_EQ(st.Units(4), 0);
-  EXPECT_EQ(s.Image[4]->Tag, -1);
-  EXPECT_FALSE(s.session.PastelReady);
-  EXPECT_FALSE(s.session.BrushReady);
-  EXPECT_EQ(s.Label7->text().toStdString(), "None Selected");
-  EXPECT_EQ(s.BitBtn[13]->text().toStdString(), "Select");
-  EXPECT_TRUE(st.app.platform.messages.empty());
 }
 
 TEST(StudioWindow, OilPaintingNeedsPaletteAndTurpentine) {
@@ -552,7 +459,6 @@ TEST(StudioWindow, OilPaintingNeedsPaletteAndTurpentine) {
   EXPECT_FALSE(s.TrackBar1->isEnabled());
   EXPECT_FALSE(s.BitBtn[16]->isEnabled());
   EXPECT_FALSE(s.session.PaintReady);
-  EXPECT_EQ(s.TrackBar1->value(), 244);
 
   // Two slots run out in one stroke: only red's handling runs, and it reopens
   // the oil panel, which finds the turpentine gone too.
@@ -591,7 +497,7 @@ TEST(StudioUndo, EveryStyleComesBackToThePixelAndTheCent) {
     st.Stroke(100, 100, 60);
     const QImage before = s.canvas.Image().copy();
     const PictureWorth worthBefore = WorthOf(s.session);
-    st.Stroke(120, 104, 90);
+    st.Stroke(600, 104, 90);  // on to the canvas's right edge
     const QImage after = s.canvas.Image().copy();
     const PictureWorth worthAfter = WorthOf(s.session);
     const auto stock = st.app.game.GameState.Stock;
@@ -607,8 +513,7 @@ TEST(StudioUndo, EveryStyleComesBackToThePixelAndTheCent) {
     EXPECT_EQ(WorthOf(s.session), worthAfter);
     EXPECT_FALSE(s.Redo1->isEnabled());
     for (int slot = 1; slot <= kStockSlots; ++slot) EXPECT_EQ(st.Units(slot), stock[slot].Units);
-    // Said once in a game, at the first undo.
-    EXPECT_EQ(st.app.platform.MessageTexts(), Lines{kUndoNote});
+    EXPECT_EQ(st.app.platform.MessageTexts(), Lines{kUndoNote});  // said once, at the first undo
   }
 }
 
@@ -622,35 +527,24 @@ TEST(StudioUndo, ThirtyStrokesAreKeptUntilThePictureIsLeft) {
     st.Stroke(10 + 20 * i, 10 + 15 * i, 3);
   }
   int undone = 0;
-  while (s.Undo1->isEnabled() && undone < 100) {
-    s.Undo1->trigger();
-    ++undone;
-  }
+  for (; s.Undo1->isEnabled() && undone < 100; ++undone) s.Undo1->trigger();
   EXPECT_EQ(undone, 30);
   EXPECT_EQ(s.canvas.Image(), two);
   EXPECT_EQ(st.app.platform.MessageTexts(), Lines{kUndoNote});
-  // A new stroke drops what could have been redone.
-  st.Stroke(300, 300, 3);
+  st.Stroke(300, 300, 3);  // a new stroke drops what could have been redone
   EXPECT_FALSE(s.Redo1->isEnabled());
 
-  // New Picture, Load Picture and leaving the studio each forget the strokes.
-  const auto load = [&] {
-    st.app.platform.modalScripts.push_back([](QDialog& window) {
-      auto& dialog = dynamic_cast<TForm7&>(window);
-      dialog.ComboBox1->setCurrentIndex(0);
-      dialog.Button1Click();
-    });
-    s.Load1Click();
-  };
+  // New Picture, Load Picture and leaving the studio each forget the strokes; saving keeps them.
   st.SaveAs("Kept");
-  EXPECT_TRUE(s.Undo1->isEnabled());  // saving keeps them
-  const std::pair<std::function<void()>, bool> leaves[] = {{[&] { s.New1Click(); }, true},
-                                                           {load, false},
-                                                           {[&] {
-                                                              s.Exit1Click();
-                                                              st.app.main().paint1Click();
-                                                            },
-                                                            true}};
+  EXPECT_TRUE(s.Undo1->isEnabled());
+  const std::pair<std::function<void()>, bool> leaves[] = {
+      {[&] { s.New1Click(); }, true},
+      {[&] { st.LoadItem(0); }, false},
+      {[&] {
+         s.Exit1Click();
+         st.app.main().paint1Click();
+       },
+       true}};
   for (const auto& [leave, asks] : leaves) {
     s.Charcoal1Click();
     s.BitBtnClick(12);
@@ -669,7 +563,6 @@ TEST(StudioUndo, UndoneAcrossASaveThenSavedWritesTheUndonePicture) {
   Studio st;
   st.TakeThickCharcoal();
   TForm2& s = st.s();
-  who& state = st.app.game.GameState;
   st.Stroke(100, 100, 40);
   const PictureWorth first = WorthOf(s.session);
   st.SaveAs("Dusk");
@@ -690,16 +583,16 @@ TEST(StudioUndo, UndoneAcrossASaveThenSavedWritesTheUndonePicture) {
   const QImage saved = LoadPicture(st.PictureFile("Dusk").string());
   EXPECT_GT(qGray(saved.pixel(100, 300)), 240);
   EXPECT_LT(qGray(saved.pixel(100, 100)), 100);
-  EXPECT_EQ(state.Pictures.back().Value, first.Value);
+  EXPECT_EQ(st.app.game.GameState.Pictures.back().Value, first.Value);
 }
 
-TEST(Artwork, FirstSaveWritesTheFileTheEntryAndTheCount) {
+TEST(Artwork, SavingWritesTheFileTheEntryAndTheCountAndAsksBeforeOverwriting) {
   Studio st;
   st.Own(34);
   TForm2& s = st.s();
   who& state = st.app.game.GameState;
-  // The text as the game keeps it once it has been rebuilt from the game.
-  SnapshotGame(st.app.game, st.app.forms());
+  SnapshotGame(st.app.game, st.app.forms());  // the text as the game keeps it
+  fs::remove_all(st.app.dir / "pictures");  // made at the first save
   const int before = state.PictureCount;
   s.New1Click();
   s.Pencil1Click();
@@ -710,7 +603,7 @@ TEST(Artwork, FirstSaveWritesTheFileTheEntryAndTheCount) {
 
   st.SaveAs("Sunset");
   EXPECT_EQ(st.app.platform.inputCaptions, Lines{"Save Artwork"});
-  ASSERT_TRUE(fs::exists(st.PictureFile("Sunset")));
+  EXPECT_TRUE(st.app.platform.messages.empty());
   const QImage saved = LoadPicture(st.PictureFile("Sunset").string());
   EXPECT_EQ(saved.size(), QSize(670, 570));
   EXPECT_EQ(Bytes(st.PictureFile("Sunset")).substr(0, 3), "\xFF\xD8\xFF");
@@ -720,13 +613,10 @@ TEST(Artwork, FirstSaveWritesTheFileTheEntryAndTheCount) {
   EXPECT_EQ(state.PictureCount, before + 1);
   EXPECT_EQ(st.Text()[1], std::to_string(before + 1));
   EXPECT_EQ(Text(st.app.forms().Form3->Label8), std::to_string(before + 1));
-  ASSERT_EQ(state.Pictures.size(), static_cast<std::size_t>(before + 1));
   EXPECT_EQ(state.Pictures.back().Title, "Sunset");
   EXPECT_EQ(state.Pictures.back().Kind, "p");
   EXPECT_EQ(st.app.forms().Form3->ListBox3.Items.back(), "Sunset");
   EXPECT_EQ(s.Label2->text().toStdString(), "Sunset");
-  EXPECT_TRUE(s.session.PictureTitled);
-  // The saved-game text still reads back whole.
   LoadedGame loaded;
   std::string error;
   EXPECT_TRUE(ReadSavedGame(st.Text(), st.app.game.Venues, &loaded, &error)) << error;
@@ -735,29 +625,17 @@ TEST(Artwork, FirstSaveWritesTheFileTheEntryAndTheCount) {
   const std::string first = Bytes(st.PictureFile("Sunset"));
   st.Stroke(300, 300, 50);
   s.session.PictureValue = 0.9;
-  st.app.platform.answers.push_back(ModalResult::No);
+  st.app.platform.answers = {ModalResult::No, ModalResult::Yes};
   s.Save1Click();
-  EXPECT_EQ(st.app.platform.messages.back().text,
-            "Do you want to save the current artwork? (Sunset)");
   EXPECT_EQ(Bytes(st.PictureFile("Sunset")), first);
   EXPECT_DOUBLE_EQ(state.Pictures.back().Value, 0.35);
-  st.app.platform.answers.push_back(ModalResult::Yes);
   s.Save1Click();
   EXPECT_NE(Bytes(st.PictureFile("Sunset")), first);
   EXPECT_DOUBLE_EQ(state.Pictures.back().Value, 0.9);
   EXPECT_EQ(st.Text().size(), lines + 6);
 }
 
-TEST(Artwork, AMissingPicturesFolderIsMadeAtTheFirstSave) {
-  Studio st;
-  fs::remove_all(st.app.dir / "pictures");
-  st.s().New1Click();
-  st.SaveAs("First");
-  EXPECT_TRUE(st.app.platform.messages.empty());
-  EXPECT_TRUE(fs::exists(st.PictureFile("First")));
-}
-
-TEST(Artwork, CancelledTitleSavesNothing) {
+TEST(Artwork, TitlesThatCannotNameANewPictureAreAskedAgainAndCancelSavesNothing) {
   Studio st;
   TForm2& s = st.s();
   s.New1Click();
@@ -769,51 +647,34 @@ TEST(Artwork, CancelledTitleSavesNothing) {
   EXPECT_FALSE(s.session.PictureTitled);
   EXPECT_TRUE(s.session.PictureOpen);
 
-  // Exit with the prompt cancelled drops the painting and closes.
-  st.app.platform.inputs.push_back(std::nullopt);
-  s.Exit1Click();
-  EXPECT_FALSE(s.Showing());
-  EXPECT_TRUE(fs::is_empty(st.app.dir / "pictures"));
-}
-
-TEST(Artwork, TitlesThatCannotNameAPictureAreAskedAgain) {
-  Studio st;
-  TForm2& s = st.s();
-  s.New1Click();
-  for (const char* hostile : {"../escape", "a/b", "..", "PIC", "stuffx", "tab\there", "   "})
-    st.app.platform.inputs.push_back(hostile);
+  std::ofstream(st.PictureFile("Dawn"), std::ios::binary) << "not a picture";
+  st.app.game.GameState.Pictures.push_back({"Sunset", "p", 5, false, true});  // sold, file gone
+  const Lines refused = {"../escape", "a/b", "..", "PIC", "stuffx", "tab\there", "   ",
+                         "smile \xf0\x9f\x98\x80", std::string(252, 'a'), "Dawn", "Sunset"};
+  for (const std::string& title : refused) st.app.platform.inputs.push_back(title);
   st.SaveAs("Safe");
   const Lines messages = st.app.platform.MessageTexts();
   // Every refusal but "PIC" says why and asks again.
-  ASSERT_EQ(messages.size(), 6u);
+  ASSERT_EQ(messages.size(), 10u);
   EXPECT_NE(messages[0].find("cannot contain \"/\""), std::string::npos);
   EXPECT_NE(messages[2].find("cannot be \"..\""), std::string::npos);
   EXPECT_NE(messages[3].find("uses for itself"), std::string::npos);
-  EXPECT_EQ(messages[5], "The name cannot be made of spaces only. Please choose another name.");
+  EXPECT_NE(messages[4].find("control characters"), std::string::npos);
+  EXPECT_NE(messages[6].find("cannot hold"), std::string::npos);
+  EXPECT_NE(messages[7].find("too long"), std::string::npos);
+  EXPECT_EQ(messages[9],
+            "The name \"Sunset\" was used for a previous artwork. Please choose another name.");
   for (const auto& m : st.app.platform.messages) EXPECT_EQ(m.type, MsgType::Warning);
-  EXPECT_EQ(st.app.platform.inputCaptions.size(), 8u);
+  EXPECT_EQ(st.app.platform.inputCaptions.size(), 13u);
   EXPECT_FALSE(fs::exists(st.app.dir / "escape.jpg"));
-  EXPECT_FALSE(fs::exists(st.app.dir / "pictures" / "a"));
-  EXPECT_TRUE(fs::exists(st.PictureFile("Safe")));
-  EXPECT_EQ(s.session.PictureTitle, "Safe");
-}
-
-TEST(Artwork, AnyFileOrPictureOfThatNameTakesTheTitle) {
-  Studio st;
-  TForm2& s = st.s();
-  s.New1Click();
-  std::ofstream(st.PictureFile("Dawn"), std::ios::binary) << "not a picture";
-  // Sold, and its file deleted since.
-  st.app.game.GameState.Pictures.push_back({"Sunset", "p", 5, false, true});
-  st.app.platform.inputs.push_back("Dawn");
-  st.app.platform.inputs.push_back("Sunset");
-  st.SaveAs("Dawn 2");
-  EXPECT_EQ(
-      st.app.platform.MessageTexts(),
-      (Lines{"The name \"Dawn\" was used for a previous artwork. Please choose another name.",
-             "The name \"Sunset\" was used for a previous artwork. Please choose another name."}));
   EXPECT_EQ(Bytes(st.PictureFile("Dawn")), "not a picture");
-  EXPECT_TRUE(fs::exists(st.PictureFile("Dawn 2")));
+  EXPECT_TRUE(fs::exists(st.PictureFile("Safe")));
+
+  // Exit with the prompt cancelled drops the painting and closes.
+  s.New1Click();
+  st.app.platform.inputs.push_back(std::nullopt);
+  s.Exit1Click();
+  EXPECT_FALSE(s.Showing());
 }
 
 TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
@@ -829,13 +690,10 @@ TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
   ASSERT_EQ(st.app.platform.messages.size(), 1u);
   EXPECT_EQ(st.app.platform.messages[0].type, MsgType::Error);
   EXPECT_NE(st.app.platform.messages[0].text.find("Storm.jpg"), std::string::npos);
-  EXPECT_FALSE(fs::exists(st.PictureFile("Storm")));
   EXPECT_EQ(st.Text(), text);
   EXPECT_EQ(st.app.game.GameState.PictureCount, count);
   EXPECT_FALSE(s.session.PictureTitled);
-  EXPECT_EQ(s.Label2->text().toStdString(), "(Not yet saved)");
-  // Nothing half-written is left behind either.
-  EXPECT_TRUE(fs::is_empty(st.app.dir / "pictures"));
+  EXPECT_TRUE(fs::is_empty(st.app.dir / "pictures"));  // nothing half-written either
 
   st.SaveAs("Storm");
   const std::string good = Bytes(st.PictureFile("Storm"));
@@ -852,18 +710,14 @@ TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
   // With a plain file where the folder was, leaving the painting is asked first.
   fs::remove_all(st.app.dir / "pictures");
   std::ofstream(st.app.dir / "pictures") << "not a folder";
-  const Lines failedThenAsked = {
-      "Do you want to save the current artwork? (Storm)", "?",
-      "The picture was not saved. Do you want to leave it without saving?"};
   const int canvases = st.Units(kSlotCanvas);
   for (const auto leave : {&TForm2::Exit1Click, &TForm2::New1Click}) {
     st.app.platform.messages.clear();
     st.app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::No};
     (s.*leave)();
-    Lines shown = st.app.platform.MessageTexts();
+    const Lines shown = st.app.platform.MessageTexts();
     ASSERT_EQ(shown.size(), 3u);
-    shown[1] = "?";  // the system's reason
-    EXPECT_EQ(shown, failedThenAsked);
+    EXPECT_EQ(shown[2], "The picture was not saved. Do you want to leave it without saving?");
     EXPECT_TRUE(s.Showing());
     EXPECT_EQ(s.Label2->text().toStdString(), "Storm");
     EXPECT_EQ(st.Units(kSlotCanvas), canvases);
@@ -873,7 +727,7 @@ TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
   EXPECT_FALSE(s.Showing());
 }
 
-TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
+TEST(Artwork, LoadArtworkListsFreePicturesRestoresStyleAndWorthAndNamesAMissingFile) {
   Studio st;
   TForm2& s = st.s();
   who& state = st.app.game.GameState;
@@ -882,36 +736,50 @@ TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
   s.session.PictureStyle = "o";
   s.session.PictureValue = 1.25;
   st.SaveAs("Harbour");
-  // Saved again after another style was taken up: the text keeps the first
-  // save's entry until the next snapshot, the record has the second.
+  // Saved again after another style was taken up: the record has the second save.
   st.Own(kSlotCharcoal);
   s.Charcoal1Click();
   s.BitBtnClick(12);
   st.Stroke(10, 10);
   st.app.platform.answers.push_back(ModalResult::Yes);
   s.Save1Click();
-  // A new picture over it: nothing to save, nothing asked.
   st.app.platform.messages.clear();
-  s.New1Click();
+  s.New1Click();  // nothing to save, nothing asked
   EXPECT_TRUE(st.app.platform.messages.empty());
   state.Pictures.push_back({"Sold one", "p", 1, false, true});
   state.Pictures.push_back({"Entered one", "p", 1, true, false});
+  state.Pictures.push_back({"Lost", "p", 2, false, false});
+  // A pipe is no picture either, and is never waited on.
+  ASSERT_EQ(mkfifo(st.PictureFile("Pipe").c_str(), 0600), 0);
+  state.Pictures.push_back({"Pipe", "p", 2, false, false});
 
   TForm7& dialog = *st.app.forms().Form7;
   Lines offered;
   st.app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(dialog.Caption(), "Load Artwork");
     for (int i = 0; i < dialog.ComboBox1->count(); ++i)
       offered.push_back(dialog.ComboBox1->itemText(i).toStdString());
     EXPECT_EQ(dialog.ComboBox1->currentIndex(), -1);
     dialog.Button1Click();  // nothing chosen: stays open
     EXPECT_TRUE(dialog.Showing());
-    dialog.ComboBox1->setCurrentIndex(0);
-    EXPECT_TRUE(dialog.Button1->isEnabled());
-    dialog.Button1Click();
   });
   s.Load1Click();
-  EXPECT_EQ(offered, Lines{"Harbour"});
+  EXPECT_EQ(offered, (Lines{"Harbour", "Lost", "Pipe"}));
+  for (const int missing : {1, 2}) st.LoadItem(missing);
+  const auto notFound = [&](const char* title) {
+    return "The file '" + st.PictureFile(title).string() + "' could not be found.";
+  };
+  ASSERT_EQ(st.app.platform.MessageTexts(), (Lines{notFound("Lost"), notFound("Pipe")}));
+  EXPECT_EQ(st.app.platform.messages[0].type, MsgType::Error);
+  EXPECT_FALSE(s.session.PictureTitled);  // the open picture is kept
+  EXPECT_EQ(st.Pixel(5, 5), kFresh);
+  // Shown again: Ok stays enabled from the earlier choice.
+  st.app.platform.modalScripts.push_back([&](QDialog&) {
+    EXPECT_TRUE(dialog.Button1->isEnabled());
+    EXPECT_FALSE(dialog.ArtworkChosen);
+  });
+  s.Load1Click();
+
+  st.LoadItem(0);
   EXPECT_EQ(s.session.PictureTitle, "Harbour");
   EXPECT_EQ(s.session.PictureStyle, "x");
   EXPECT_DOUBLE_EQ(s.session.PictureValue, 0.02);
@@ -920,41 +788,6 @@ TEST(Artwork, LoadArtworkListsFreePicturesAndRestoresStyleAndWorth) {
   EXPECT_NEAR(qRed(p), 10, 3);
   EXPECT_NEAR(qBlue(p), 200, 3);
   EXPECT_FALSE(s.session.BrushReady);
-}
-
-TEST(Artwork, AMissingFileIsReportedAndTheOpenPictureKept) {
-  Studio st;
-  TForm2& s = st.s();
-  s.New1Click();
-  st.app.game.GameState.Pictures.push_back({"Lost", "p", 2, false, false});
-  // A pipe is no picture either, and is never waited on.
-  ASSERT_EQ(mkfifo(st.PictureFile("Pipe").c_str(), 0600), 0);
-  st.app.game.GameState.Pictures.push_back({"Pipe", "p", 2, false, false});
-  for (const int chosen : {0, 1}) {
-    st.app.platform.modalScripts.push_back([chosen](QDialog& window) {
-      auto& dialog = dynamic_cast<TForm7&>(window);
-      dialog.ComboBox1->setCurrentIndex(chosen);
-      dialog.Button1Click();
-    });
-    s.Load1Click();
-  }
-  const auto notFound = [&](const char* title) {
-    return "The file '" + st.PictureFile(title).string() + "' could not be found.";
-  };
-  ASSERT_EQ(st.app.platform.MessageTexts(), (Lines{notFound("Lost"), notFound("Pipe")}));
-  EXPECT_EQ(st.app.platform.messages[0].type, MsgType::Error);
-  EXPECT_FALSE(s.session.PictureTitled);
-  EXPECT_EQ(s.Label2->text().toStdString(), "(Not yet saved)");
-  EXPECT_EQ(st.Pixel(5, 5), kFresh);
-
-  // Shown again: Ok stays enabled from the earlier choice.
-  st.app.platform.modalScripts.push_back([](QDialog& window) {
-    auto& dialog = dynamic_cast<TForm7&>(window);
-    EXPECT_TRUE(dialog.Button1->isEnabled());
-    EXPECT_FALSE(dialog.ArtworkChosen);
-  });
-  s.Load1Click();
-  EXPECT_EQ(st.app.platform.messages.size(), 2u);
 }
 
 }  // namespace

@@ -5,10 +5,13 @@
 
 #include <QSettings>
 #include <atomic>
+#include <fstream>
+#include <sstream>
 
 #include "app/load_game_dialog.h"
 #include "app/main_window.h"
 #include "ui/display_settings.h"
+#include "venues/entry_window.h"
 
 namespace fs = std::filesystem;
 
@@ -100,6 +103,39 @@ void ChooseInLoadDialog(TestApp& app, const std::string& name) {
     dialog.ComboBox1->setCurrentIndex(item);
     dialog.Button1Click();
   });
+}
+
+void EnterAndAccept(TestApp& app, const Lines& titles) {
+  app.platform.modalScripts.push_back([titles](QDialog& window) {
+    auto& entry = dynamic_cast<TForm8&>(window);
+    for (const std::string& title : titles) {
+      const int item = entry.ComboBox1->findText(QString::fromStdString(title));
+      ASSERT_GE(item, 0) << title << " is not offered";
+      entry.ComboBox1->setCurrentIndex(item);
+      entry.Button1Click();
+    }
+    entry.Button2Click();
+  });
+}
+
+void TickTo(TestApp& app, int hour) {
+  app.game.ElapsedHours = hour - 1;
+  app.main().Timer1Timer();
+}
+
+std::string Bytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::string BaseName(const std::string& path) {
+  return fs::path(path).filename().string();
 }
 
 }  // namespace pictorio

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/form_set.h"
 #include "core/game.h"
@@ -44,7 +48,37 @@ class TestApp {
   std::unique_ptr<FormSet> windows_;
 };
 
+using Lines = std::vector<std::string>;
+
 // Scripts the next modal window: choose `name` in the Load Game dialog and press Ok.
 void ChooseInLoadDialog(TestApp& app, const std::string& name);
+// Scripts the next modal window, the entry window: enter `titles`, then accept.
+void EnterAndAccept(TestApp& app, const Lines& titles);
+// The clock's next tick brings game hour `hour` (Tuesday of week 1 starts at 24).
+void TickTo(TestApp& app, int hour);
+
+std::string Bytes(const std::filesystem::path& file);
+void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
+std::string BaseName(const std::string& path);
+
+// Files may not grow beyond `bytes` while alive: a real write failure, even for root.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*previous_)(int) = nullptr;
+};
 
 }  // namespace pictorio
