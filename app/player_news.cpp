@@ -1,5 +1,7 @@
 #include "app/player_news.h"
 
+#include <QTextCursor>
+
 #include "app/main_window.h"
 #include "core/game.h"
 #include "simulation/notice_window.h"
@@ -14,6 +16,8 @@ void ShowLines(Game& game, Forms& forms, const std::string& caption,
   TForm12& notice = *forms.Form12;
   notice.SetCaption(caption);
   for (const std::string& line : lines) notice.AddLine(line);
+  // A long summary is read from its first line down.
+  notice.Memo1->moveCursor(QTextCursor::Start);
   if (!picture.isNull()) notice.ShowPicture(picture);
   ShowNoticeModal(game, forms);
 }

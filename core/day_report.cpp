@@ -85,17 +85,17 @@ std::vector<std::string> UnlockNews(int told, int now, const OneBased<submittedp
 const char* TipText(Tip tip) {
   switch (tip) {
     case Tip::Shop:
-      return "Choose a product from the Products menu, pick how many you want and press Buy. "
-             "A canvas and a pencil are enough to start: every stroke adds to a picture's worth.";
+      return "Pick a product in the Products menu, then press Buy. A canvas and an HB pencil "
+             "are enough to start.";
     case Tip::Studio:
-      return "Start with Picture > New Picture, choose a style from the Style menu and paint "
-             "with the mouse. Save the picture with a title: only saved pictures can be sold.";
+      return "Picture > New Picture, then a style from the Style menu, and paint with the "
+             "mouse. Save the picture to sell it.";
     case Tip::EventDay:
-      return "Today is an event day. Open the calendar, submit your pictures and go to the "
-             "event early: buyers come one by one through the day, and it closes in the evening.";
+      return "An event today! Submit pictures from the calendar and go early: buyers come "
+             "through the day.";
     case Tip::Offer:
-      return "A buyer has made an offer. Press yes to sell or no to wait for the next buyer; "
-             "while an offer waits, no other buyer comes.";
+      return "An offer! Yes sells, no waits for the next buyer. Nobody else comes while an "
+             "offer waits.";
   }
   return "";
 }

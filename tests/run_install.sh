@@ -40,7 +40,13 @@ inner() {
     step=$((step + 1))
     if [ -n "${INSTALL_DEBUG:-}" ]; then import -window root "$INSTALL_DEBUG/$(printf %02d $step)-$1.png"; fi
   }
-  click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
+  calm() { # a fire may break out at six in the morning: its notice is closed first
+    if xdotool search --onlyvisible --name '^FIRE' >/dev/null 2>&1; then
+      xdotool key Return
+      sleep 0.5
+    fi
+  }
+  click() { calm; xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
   menu() { # the menu bar item at x, then the item at y in its drop-down
     click "$1" 14 0.4
     click "$(($1 + 30))" "$2" "${3:-1}"
@@ -75,6 +81,9 @@ inner() {
   sleep 1.5
   look named
   menu 92 77 1.5 # Go To > Shop
+  look shop-tip
+  xdotool key Return # a new game's first shop visit brings a tip
+  sleep 0.5
   menu 96 42 0.8 # Products > Canvases
   click 350 161 0.5 # a single canvas
   click 482 335 0.6
@@ -88,6 +97,9 @@ inner() {
   look bought
   click 88 569 1.5 # Exit Shop
   menu 92 108 1.5 # Go To > Studio
+  look studio-tip
+  xdotool key Return # and so does its first studio
+  sleep 0.5
   menu 34 42 0.8 # Picture > New Picture
   menu 93 42 0.8 # Style > Pencil
   click 60 124 0.5 # the HB pencil
