@@ -102,6 +102,7 @@ void NewGame(Game& game, Forms& forms) {
   who& state = game.GameState;
   state.PlayerName = name;
   ClearGameState(state);
+  game.Book = CareerBook{};
   state.Money = 25.0;
   game.HasSaveFile = false;
 

@@ -395,6 +395,8 @@ bool TForm2::SaveArtwork() {
     if (picrec* record = StudioRecord(game.GameState, session.PictureTitle)) {
       record->Value = session.PictureValue;
       record->Kind = session.PictureStyle;
+      BookResaved(game.Book, static_cast<int>(record - game.GameState.Pictures.data()),
+                  session.PictureStyle, session.PictureValue);
     }
     session.StrokesUnsaved = false;
     return true;
@@ -434,6 +436,8 @@ bool TForm2::SaveArtwork() {
   session.StrokesUnsaved = false;
   Label2->setText(QString::fromStdString(title));
   state.Pictures.back() = picrec{title, session.PictureStyle, session.PictureValue, false, false};
+  BookPainted(game.Book, state.PictureCount - 1, title, session.PictureStyle, session.PictureValue,
+              game.ElapsedHours);
   return true;
 }
 

@@ -115,9 +115,9 @@ TEST(SavedGames, AFreshGameSavesThe335LineExampleByteForByte) {
   EXPECT_TRUE(app.game.GameRunning);
   EXPECT_TRUE(app.main().Timer1.Enabled());
   EXPECT_EQ(Text(app.forms().Form3->Label10), "Game saved");  // a silent save would leave doubt
-  // Nothing but the index and the game: no temporary file stays behind.
+  // Nothing but the index, the game and its book: no temporary file stays behind.
   EXPECT_EQ(std::distance(fs::directory_iterator(app.dir / "savegames"), fs::directory_iterator()),
-            2);
+            3);
 }
 
 TEST(SavedGames, SavingTwiceKeepsOneIndexLineAndRewritesTheFile) {
@@ -211,7 +211,7 @@ TEST(SavedGames, AFailedWriteLeavesThePreviousSaveAsItWas) {
   EXPECT_NE(app.platform.messages[1].text.find("File too large"), std::string::npos)
       << app.platform.messages[1].text;
   EXPECT_EQ(std::distance(fs::directory_iterator(app.dir / "savegames"), fs::directory_iterator()),
-            2);
+            3);
 
   // A first save that fails is not a save: the game stays unsaved and unlisted.
   app.platform.answers.push_back(ModalResult::No);
@@ -872,7 +872,7 @@ TEST(Autosave, FiftyKillsMidWriteLeaveALoadableAutosaveEveryTime) {
   EXPECT_EQ(kills, 50);
   // The next start sweeps what the kills left behind.
   app.Restart();
-  EXPECT_EQ(Names(file.parent_path()), Lines{"Rich.sgm"});
+  EXPECT_EQ(Names(file.parent_path()), (Lines{"Rich.book", "Rich.sgm"}));
 }
 
 }  // namespace
