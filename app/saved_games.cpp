@@ -64,8 +64,9 @@ void LoadBook(Game& game, const std::string& path) {
   if (exists && ReadRegularFile(path, &bytes, &error, kMostBookBytes + 1) &&
       ReadCareerBookBytes(bytes, &game.Book, &error))
     return;
-  game.Book = CareerBook{exists ? BookOrigin::Unreadable : BookOrigin::Loaded, game.ElapsedHours,
-                         {}, {}};
+  game.Book = CareerBook{};
+  game.Book.Origin = exists ? BookOrigin::Unreadable : BookOrigin::Loaded;
+  game.Book.StartHour = game.ElapsedHours;
   if (exists)
     game.platform.MessageDlg("The career book of this game could not be read; a new one starts "
                              "now.\n" + error,

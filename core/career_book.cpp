@@ -50,6 +50,12 @@ std::string StyleField(const std::string& style) {
   return style.size() == 1 && kStyles.find(style[0]) != std::string_view::npos ? style : "z";
 }
 
+std::string PartsField(const WorthParts& parts) {
+  std::string out;
+  for (double part : parts) out += Number(part) + "\t";
+  return out;
+}
+
 const char* StandingWord(BookStanding s) {
   switch (s) {
     case BookStanding::Sold: return "sold";
@@ -116,7 +122,10 @@ bool Style(std::string_view text, std::string* out) {
 }
 
 bool ReadPicture(const std::vector<std::string_view>& f, BookPicture* p) {
-  if (f.size() != 11) return false;
+  constexpr std::size_t kParts = 10;
+  if (f.size() != kParts + kWorthSources + 1) return false;
+  for (std::size_t k = 0; k < kWorthSources; ++k)
+    if (!Money(f[kParts + k], &p->Parts[k])) return false;
   if (f[6] == "studio") p->Standing = BookStanding::Studio;
   else if (f[6] == "sold") p->Standing = BookStanding::Sold;
   else if (f[6] == "stolen") p->Standing = BookStanding::Stolen;
@@ -124,7 +133,8 @@ bool ReadPicture(const std::vector<std::string_view>& f, BookPicture* p) {
   return Int(f[1], 0, kMostPictures, &p->Index) && Int(f[2], 0, kMostHours, &p->PaintedHour) &&
          Style(f[3], &p->Style) && Money(f[4], &p->Worth) && Int(f[5], 0, 4, &p->Venue) &&
          Int(f[7], 0, kMostHours, &p->SoldHour) && Money(f[8], &p->Price) &&
-         Text(f[9], kMostBookBuyerBytes, &p->Buyer) && Text(f[10], kMostBookTitleBytes, &p->Title);
+         Text(f[9], kMostBookBuyerBytes, &p->Buyer) &&
+         Text(f[kParts + kWorthSources], kMostBookTitleBytes, &p->Title);
 }
 
 bool ReadOffer(const std::vector<std::string_view>& f, BookOffer* o) {
@@ -156,21 +166,24 @@ auto* Entry(Book& book, int index) {
 }  // namespace
 
 void BookPainted(CareerBook& book, int index, const std::string& title, const std::string& style,
-                 double worth, int hour) {
+                 double worth, const WorthParts& parts, int hour) {
   if (static_cast<int>(book.Pictures.size()) >= kMostBookPictures) return;
   BookPicture p;
   p.Index = index;
   p.Title = title;
   p.Style = style;
   p.Worth = worth;
+  p.Parts = parts;
   p.PaintedHour = hour;
   book.Pictures.push_back(std::move(p));
 }
 
-void BookResaved(CareerBook& book, int index, const std::string& style, double worth) {
+void BookResaved(CareerBook& book, int index, const std::string& style, double worth,
+                 const WorthParts& parts) {
   if (BookPicture* p = Entry(book, index)) {
     p->Style = style;
     p->Worth = worth;
+    p->Parts = parts;
   }
 }
 
@@ -230,7 +243,7 @@ std::vector<std::string> WriteCareerBook(const CareerBook& book) {
                     StyleField(p.Style) + "\t" + Number(p.Worth) + "\t" + Whole(p.Venue, 0, 4) +
                     "\t" + StandingWord(p.Standing) + "\t" + hour(p.SoldHour) + "\t" +
                     Number(p.Price) + "\t" + Field(p.Buyer, kMostBookBuyerBytes) + "\t" +
-                    Field(p.Title, kMostBookTitleBytes));
+                    PartsField(p.Parts) + Field(p.Title, kMostBookTitleBytes));
   for (const BookOffer& o : book.Offers)
     lines.push_back("O\t" + hour(o.Hour) + "\t" + Whole(o.Venue, 1, 4) + "\t" +
                     picture(o.Picture) + "\t" + Number(o.Sum) + "\t" + (o.Taken ? "1" : "0") +
@@ -293,6 +306,43 @@ bool ReadCareerBookBytes(const std::string& bytes, CareerBook* out, std::string*
     return false;
   }
   return ReadCareerBook(SplitLines(FromWindows1252(bytes)), out, error);
+}
+
+std::vector<WorthLine> WorthBreakdown(double worth, const WorthParts& parts) {
+  auto cents = [](double dollars) {
+    return std::isfinite(dollars) ? std::llround(std::clamp(dollars, -kMostMoney, kMostMoney) * 100.0)
+                                  : 0LL;
+  };
+  std::vector<WorthLine> lines;
+  long long sum = 0;
+  for (int k = 0; k < kWorthSources; ++k) {
+    const long long c = cents(parts[static_cast<std::size_t>(k)]);
+    sum += c;
+    if (c != 0) lines.push_back({static_cast<WorthSource>(k), c});
+  }
+  const long long left = cents(worth) - sum;
+  if (left == 0) return lines;
+  if (lines.empty()) return {{kWorthEarlier, left}};
+  auto largest = std::max_element(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
+    return std::llabs(a.Cents) < std::llabs(b.Cents);
+  });
+  largest->Cents += left;
+  if (largest->Cents == 0) lines.erase(largest);
+  return lines;
+}
+
+std::string WorthSourceName(WorthSource source) {
+  switch (source) {
+    case kWorthPencil: return "Pencil strokes";
+    case kWorthCharcoal: return "Charcoal strokes";
+    case kWorthPastel: return "Pastel strokes";
+    case kWorthWaterColour: return "Water colour strokes";
+    case kWorthOil: return "Oil strokes";
+    case kWorthMixedRule: return "Mixed styles: set to one cent";
+    case kWorthEarlier:
+    case kWorthSources: break;
+  }
+  return "Worth before the book";
 }
 
 std::string StyleName(const std::string& style) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -14,12 +15,27 @@ namespace pictorio {
 
 enum class BookStanding { Studio, Sold, Stolen };
 
+// Where a picture's worth came from: the strokes of each material, the cent a
+// mixed picture is set to, and what it was worth when the book first saw it.
+enum WorthSource {
+  kWorthEarlier,
+  kWorthPencil,
+  kWorthCharcoal,
+  kWorthPastel,
+  kWorthWaterColour,
+  kWorthOil,
+  kWorthMixedRule,
+  kWorthSources
+};
+using WorthParts = std::array<double, kWorthSources>;
+
 struct BookPicture {
   int Index = 0;  // into GameState.Pictures
   std::string Title;
   std::string Style;  // the studio's letter: p c t w o x z
   int PaintedHour = 0;
   double Worth = 0.0;
+  WorthParts Parts{};
   BookStanding Standing = BookStanding::Studio;
   // Sold: where (1..4), when, for how much and to whom (the buyer's face).
   // Stolen: when, in SoldHour.
@@ -79,8 +95,9 @@ inline constexpr std::size_t kMostBookBytes = kMostBookLines * kMostBookLineByte
 
 // What the game tells the book as it runs.
 void BookPainted(CareerBook& book, int index, const std::string& title, const std::string& style,
-                 double worth, int hour);
-void BookResaved(CareerBook& book, int index, const std::string& style, double worth);
+                 double worth, const WorthParts& parts, int hour);
+void BookResaved(CareerBook& book, int index, const std::string& style, double worth,
+                 const WorthParts& parts);
 void BookOffered(CareerBook& book, const BookOffer& offer);
 // The offer just made for picture `index` was taken: it and its picture say so.
 void BookOfferTaken(CareerBook& book, int index);
@@ -98,6 +115,18 @@ std::vector<std::string> WriteCareerBook(const CareerBook& book);
 bool ReadCareerBook(const std::vector<std::string>& lines, CareerBook* out, std::string* error);
 // The same from the file's bytes (Windows-1252), refusing more than kMostBookBytes.
 bool ReadCareerBookBytes(const std::string& bytes, CareerBook* out, std::string* error);
+
+// A picture's worth taken apart, in whole cents that add up exactly to the
+// worth rounded to the cent; the cent or two the rounding of the parts leaves
+// over goes to the largest. Sources worth nothing are left out.
+struct WorthLine {
+  WorthSource Source = kWorthEarlier;
+  long long Cents = 0;
+  bool operator==(const WorthLine&) const = default;
+};
+std::vector<WorthLine> WorthBreakdown(double worth, const WorthParts& parts);
+// "Pencil strokes", "Mixed styles: set to one cent", ...
+std::string WorthSourceName(WorthSource source);
 
 // The style's name as the book shows it ("Pencil", "Mixed", ...).
 std::string StyleName(const std::string& style);

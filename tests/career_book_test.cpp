@@ -10,6 +10,7 @@
 #include "app/saved_games.h"
 #include "core/career_book.h"
 #include "core/text_file.h"
+#include "studio/stroke_rules.h"
 #include "support/test_app.h"
 
 namespace fs = std::filesystem;
@@ -23,8 +24,9 @@ fs::path BookFile(const TestApp& app, const std::string& name) {
 
 CareerBook SomeBook() {
   CareerBook book;
-  BookPainted(book, 0, "Dawn", "w", 3.2, 10);
-  BookPainted(book, 1, "Dusk\tat sea", "p", 0.45, 30);  // a tab the file cannot hold
+  BookPainted(book, 0, "Dawn", "w", 3.2, {0, 0, 0, 0, 3.2, 0, 0}, 10);
+  // A tab the file cannot hold; worth partly from before the book.
+  BookPainted(book, 1, "Dusk\tat sea", "p", 0.45, {0.25, 0.2, 0, 0, 0, 0, 0}, 30);
   BookOffered(book, {40, 2, "\\people\\f9.jpg", 0, "Dawn", 2.5, false, false});
   BookOffered(book, {41, 2, "\\people\\f3.jpg", 0, "Dawn", 4.75, false, true});
   BookOfferTaken(book, 0);
@@ -113,13 +115,16 @@ TEST(CareerBook, ReaderRefusesWhatTheWriterNeverWritesAndSaysWhere) {
       {"", "Line 1 "},
       {"Pictorio career book 2\nstart\tkept\t0\n", "Line 1 "},
       {"Pictorio career book 1\nstart\tlater\t0\n", "Line 2 "},
-      {head + "P\t0\t1\tq\t1\t0\tstudio\t0\t0\t\tT\n", "Line 3 "},        // no such style
-      {head + "P\t0\t1\tp\tnan\t0\tstudio\t0\t0\t\tT\n", "Line 3 "},      // not a number
-      {head + "P\t0\t1\tp\t1e13\t0\tstudio\t0\t0\t\tT\n", "Line 3 "},     // beyond any money
+      {head + "P\t0\t1\tq\t1\t0\tstudio\t0\t0\t\t0\t0\t0\t0\t0\t0\t0\tT\n", "Line 3 "},
+      {head + "P\t0\t1\tp\tnan\t0\tstudio\t0\t0\t\t0\t0\t0\t0\t0\t0\t0\tT\n", "Line 3 "},
+      {head + "P\t0\t1\tp\t1\t0\tstudio\t0\t0\t\t0\t0\t0\t1e13\t0\t0\t0\tT\n", "Line 3 "},
+      {head + "P\t0\t1\tp\t1\t0\tstudio\t0\t0\t\tT\n", "Line 3 "},  // no worth parts
       {head + "O\t1\t5\t0\t1\t0\t0\tf\tT\n", "Line 3 "},                  // no fifth venue
       {head + "O\t1\t1\t0\t1\t0\t0\tf\tT\textra\n", "Line 3 "},
       {head + "W\t1\t1\t1\t16384\n", "Line 3 "},                           // no fifteenth trophy
-      {head + "P\t0\t1\tp\t1\t0\tstudio\t0\t0\t\t" + std::string(600, 'a') + "\n", "Line 3 "},
+      {head + "P\t0\t1\tp\t1\t0\tstudio\t0\t0\t\t0\t0\t0\t0\t0\t0\t0\t" +
+           std::string(600, 'a') + "\n",
+       "Line 3 "},
       {head + "X\n", "Line 3 "},
   };
   for (const auto& c : cases) {
@@ -128,6 +133,50 @@ TEST(CareerBook, ReaderRefusesWhatTheWriterNeverWritesAndSaysWhere) {
     EXPECT_FALSE(ReadCareerBookBytes(c.text, &book, &error)) << c.text;
     EXPECT_EQ(error.rfind(c.reason, 0), 0u) << c.text << " -> " << error;
   }
+}
+
+TEST(CareerBook, WorthTakenApartAddsUpToTheCent) {
+  using L = std::vector<WorthLine>;
+  const struct {
+    double worth;
+    WorthParts parts;
+    L lines;
+  } cases[] = {
+      {0.0, {}, {}},
+      {1.5, {0, 0, 1.5, 0, 0, 0, 0}, {{kWorthCharcoal, 150}}},
+      // Three parts that round to 29 cents of a 30-cent worth: the cent goes to the largest.
+      {0.1 + 0.2, {0, 0.104, 0.104, 0.092, 0, 0, 0}, {{kWorthPencil, 11}, {kWorthCharcoal, 10},
+                                                       {kWorthPastel, 9}}},
+      {2.0, {}, {{kWorthEarlier, 200}}},  // painted before the book
+      {0.04, {0, 0.03, 0, 0, 0, 0, 0.01}, {{kWorthPencil, 3}, {kWorthMixedRule, 1}}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WorthBreakdown(c.worth, c.parts), c.lines) << c.worth;
+
+  // The studio keeps the parts as it keeps the worth: charcoal, then a pencil
+  // that makes the picture mixed, then water colour that sets it to a cent again.
+  StudioSession s;
+  auto hold = [&s](int a, int b) {
+    ClearActiveSlots(s);
+    s.ActiveSlots[1] = a;
+    s.ActiveSlots[2] = b;
+  };
+  ApplyToolStyle(s, "c");
+  hold(kSlotCharcoal, 0);
+  s.StrokeStamps = 1500;
+  AccrueValue(s);
+  EXPECT_EQ(WorthBreakdown(s.PictureValue, s.PictureParts), (L{{kWorthCharcoal, 150}}));
+  ApplyToolStyle(s, "p");
+  hold(34, 0);
+  AccrueValue(s);
+  AccrueValue(s);
+  EXPECT_EQ(WorthBreakdown(s.PictureValue, s.PictureParts),
+            (L{{kWorthPencil, 2}, {kWorthMixedRule, 1}}));
+  ApplyToolStyle(s, "w");
+  hold(17, 18);
+  AccrueValue(s);
+  EXPECT_DOUBLE_EQ(s.PictureValue, 0.03);
+  EXPECT_EQ(WorthBreakdown(s.PictureValue, s.PictureParts),
+            (L{{kWorthWaterColour, 2}, {kWorthMixedRule, 1}}));
 }
 
 }  // namespace

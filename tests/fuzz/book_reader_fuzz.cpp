@@ -2,6 +2,7 @@
 // write back to lines the file can hold and that read as the same book, so a
 // saved book loads again.
 #include <cstddef>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -27,5 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   pictorio::CareerBook again;
   if (!pictorio::ReadCareerBookBytes(file, &again, &error)) std::abort();
   if (!(again == book)) std::abort();
+  // However odd its parts, a picture's worth taken apart adds up to the cent.
+  for (const pictorio::BookPicture& p : book.Pictures) {
+    long long sum = 0;
+    for (const pictorio::WorthLine& line : pictorio::WorthBreakdown(p.Worth, p.Parts))
+      sum += line.Cents;
+    if (sum != std::llround(p.Worth * 100.0)) std::abort();
+  }
   return 0;
 }
