@@ -61,6 +61,7 @@ std::map<std::string, QSize> ExpectedPictures() {
   files["design/telephone.png"] = QSize(105, 105);
   files["design/alarm1.png"] = QSize(121, 65);
   files["design/alarm2.png"] = QSize(73, 65);
+  files["design/bookshelf.png"] = QSize(104, 84);
   for (int i = 1; i <= 11; ++i) files["design/trophy" + std::to_string(i) + ".png"] = notice;
   files["design/trophy12.png"] = QSize(65, 114);
   files["design/infobar.png"] = QSize(250, 144);
@@ -209,7 +210,8 @@ TEST(Assets, OverlaysHaveClearBackgrounds) {
   // corners must be see-through. The rack is opaque by design.
   std::vector<std::string> overlays = {"design/extinguisher.png", "design/telephone.png",
                                        "design/alarm1.png",       "design/alarm2.png",
-                                       "design/sold.png",         "design/shophint.png"};
+                                       "design/sold.png",         "design/shophint.png",
+                                       "design/bookshelf.png"};
   for (int i = 1; i <= 12; ++i) overlays.push_back("design/trophy" + std::to_string(i) + ".png");
   for (const auto& name : overlays) {
     SCOPED_TRACE(name);

@@ -82,7 +82,8 @@ TEST(StartUp, MenuTreeHasTheCaptionsSeparatorsAndSubItems) {
   EXPECT_EQ(captions(main.File1->menu()), (V{"New", "-", "Load", "Save", "Delete", "-", "Exit"}));
   EXPECT_EQ(main.Events1->text(), "Go To");
   EXPECT_EQ(captions(main.Events1->menu()),
-            (V{"Calendar", "Shop", "Studio", "Submit Pictures", "-", "Go to Event"}));
+            (V{"Calendar", "Shop", "Studio", "Submit Pictures", "-", "Go to Event", "-",
+               "Career Book"}));
   EXPECT_EQ(captions(main.SubmitPictures1->menu()),
             (V{"Flea Market", "Local Gallery", "National Gallery", "International Gallery"}));
   EXPECT_EQ(main.Options1->text(), "Options");
