@@ -273,6 +273,9 @@ TCareerBook::TCareerBook(Game& g, Forms& f, QWidget* parent)
   PictureList->setIconSize(kThumbnail);
   PictureList->setUniformItemSizes(true);
   PictureList->setSpacing(2);
+  // A long title is cut short with an ellipsis; the side pane gives it whole.
+  PictureList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  PictureList->setTextElideMode(Qt::ElideRight);
   split->addWidget(PictureList, 1);
   auto* side = new QVBoxLayout;
   PicturePreview = new QLabel;
