@@ -29,6 +29,7 @@ void SetGameMenus(TForm1& main, bool enabled) {
   main.Calendar1->setEnabled(enabled);
   main.Save1->setEnabled(enabled);
   main.Shop1->setEnabled(enabled);
+  main.CareerBook1->setEnabled(enabled);
 }
 
 // Hot spot hints speak while a game runs; the room's own hint while none does.
@@ -36,6 +37,7 @@ void SetSceneHints(TForm1& main, bool gameRunning) {
   main.Image20->SetShowHint(gameRunning);
   main.Image21->SetShowHint(gameRunning);
   main.Image22->SetShowHint(gameRunning);
+  main.Image24->SetShowHint(gameRunning);
   main.Image1->SetShowHint(!gameRunning);
 }
 
@@ -102,6 +104,7 @@ void NewGame(Game& game, Forms& forms) {
   who& state = game.GameState;
   state.PlayerName = name;
   ClearGameState(state);
+  game.Book = CareerBook{};
   state.Money = 25.0;
   game.HasSaveFile = false;
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "app/career_book_window.h"
 #include "app/game_flow.h"
 #include "app/player_news.h"
 #include "app/saved_games.h"
@@ -119,6 +120,8 @@ void TForm1::BuildScene() {
   Image7 = MakeHiddenImage("trophy1.png", 408, 352, 65, 90);
   Image8 = MakeHiddenImage("trophy2.png", 480, 352, 65, 90);
   Image9 = MakeHiddenImage("trophy3.png", 552, 352, 65, 90);
+  Image24 = MakeHiddenImage("bookshelf.png", 12, 350, 104, 84);
+  Image24->SetHint("Open the Career Book");
   for (TImage* hidden : {Image2, Image3, Image4, Image5, Image6}) hidden->hide();
   for (int k = 1; k <= 12; ++k) {
     TImage* trophy = TrophyImage(k);
@@ -134,12 +137,14 @@ void TForm1::BuildScene() {
   Image22->SetHint("Go to Studio");
   Image23 = MakeImage(nullptr, 720, 328, 57, 73);
   Image23->SetHint("Exit Game");
-  for (TImage* spot : {Image20, Image21, Image22}) spot->SetShowHint(false);
-  for (TImage* spot : {Image20, Image21, Image22, Image23}) spot->setCursor(Qt::PointingHandCursor);
+  for (TImage* spot : {Image20, Image21, Image22, Image24}) spot->SetShowHint(false);
+  for (TImage* spot : {Image20, Image21, Image22, Image23, Image24})
+    spot->setCursor(Qt::PointingHandCursor);
   Image20->OnClick = [this] { Image20Click(); };
   Image21->OnClick = [this] { Image21Click(); };
   Image22->OnClick = [this] { Image22Click(); };
   Image23->OnClick = [this] { Image23Click(); };
+  Image24->OnClick = [this] { Image24Click(); };
 
   Image19 = MakeImage("splash.bmp", 0, 0, 801, 601);
   Image19->hide();
@@ -153,7 +158,7 @@ TImage* TForm1::TrophyImage(int trophy) const {
 
 std::vector<QRect> TForm1::HotSpotsOnScreen() const {
   std::vector<QRect> spots;
-  for (const TImage* spot : {Image20, Image21, Image22, Image23})
+  for (const TImage* spot : {Image20, Image21, Image22, Image23, Image24})
     spots.emplace_back(scene_->mapToGlobal(spot->geometry().topLeft()), spot->size());
   return spots;
 }
@@ -238,6 +243,9 @@ void TForm1::BuildMenus() {
   InternationalGallery1 = submit->addAction("International Gallery");
   go->addSeparator();
   nowEvent1 = go->addAction("Go to Event");
+  go->addSeparator();
+  CareerBook1 = go->addAction("Career Book");
+  CareerBook1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
 
   QMenu* options = bar->addMenu("Options");
   Options1 = options->menuAction();
@@ -305,7 +313,7 @@ void TForm1::BuildMenus() {
   const auto& [speedItem, interval] = speeds[static_cast<int>(game_.Settings.Speed)];
   speedItem->setChecked(true);
   Timer1.SetInterval(interval);
-  for (QAction* item : {Calendar1, Shop1, paint1, SubmitPictures1, nowEvent1, Save1})
+  for (QAction* item : {Calendar1, Shop1, paint1, SubmitPictures1, nowEvent1, Save1, CareerBook1})
     item->setEnabled(false);
 
   connect(New1, &QAction::triggered, [this] { New1Click(); });
@@ -322,6 +330,7 @@ void TForm1::BuildMenus() {
   connect(InternationalGallery1, &QAction::triggered,
           [this] { SubmitPicturesClick(kVenueInternational); });
   connect(nowEvent1, &QAction::triggered, [this] { nowEvent1Click(); });
+  connect(CareerBook1, &QAction::triggered, [this] { CareerBook1Click(); });
   connect(InfoBar1, &QAction::triggered, [this] { InfoBar1Click(); });
   connect(StockBar1, &QAction::triggered, [this] { StockBar1Click(); });
   OnManualCheck(Sound1, [this] { Sound1Click(); });
@@ -718,6 +727,17 @@ void TForm1::Help1Click() {
 
 void TForm1::Image20Click() {
   if (Calendar1->isEnabled()) Calendar1Click();
+}
+
+void TForm1::CareerBook1Click() {
+  if (!careerBook_) careerBook_ = new TCareerBook(game_, forms_, this);
+  const TimerHold hold(Timer1);
+  careerBook_->Refresh();
+  game_.platform.ShowModal(*careerBook_);
+}
+
+void TForm1::Image24Click() {
+  if (CareerBook1->isEnabled()) CareerBook1Click();
 }
 
 void TForm1::Image21Click() {

@@ -14,6 +14,8 @@
 
 namespace pictorio {
 
+class TCareerBook;
+
 struct Game;
 struct Forms;
 
@@ -64,6 +66,10 @@ class TForm1 : public QMainWindow {
   void Image21Click();
   void Image22Click();
   void Image23Click();
+  // Go To > Career Book, Ctrl+B and the bookshelf: the book, with no game hour passing.
+  void CareerBook1Click();
+  void Image24Click();
+  TCareerBook* CareerBook() const { return careerBook_; }
   void TrophyClick(int trophy);
   void Timer1Timer();
   // Runs the close handler as closing the window would; false when the window
@@ -100,9 +106,10 @@ class TForm1 : public QMainWindow {
   TImage* Image21;
   TImage* Image22;
   TImage* Image23;
+  TImage* Image24;  // the bookshelf
   // Trophy k's picture in the scene (k = 1..12).
   TImage* TrophyImage(int trophy) const;
-  // The four hot spots where they are on screen.
+  // The hot spots where they are on screen.
   std::vector<QRect> HotSpotsOnScreen() const;
 
   // Shows the room as the player chose: filling the screen, the scene in the
@@ -138,6 +145,7 @@ class TForm1 : public QMainWindow {
   QAction* NationalGallery1;
   QAction* InternationalGallery1;
   QAction* nowEvent1;
+  QAction* CareerBook1;
   QAction* Options1;
   QAction* InfoBar1;
   QAction* StockBar1;
@@ -180,6 +188,7 @@ class TForm1 : public QMainWindow {
   Forms& forms_;
   QWidget* scene_;
   std::unique_ptr<QWidget> backdrop_;
+  TCareerBook* careerBook_ = nullptr;  // made at its first opening
   int timer2Ticks_ = 0;
   bool shownOnce_ = false;
   bool startUpFinished_ = false;

@@ -8,7 +8,9 @@
 #include "app/game_flow.h"
 #include "app/load_game_dialog.h"
 #include "app/main_window.h"
+#include "core/career_book.h"
 #include "core/game.h"
+#include "core/read_file.h"
 #include "core/save_files.h"
 #include "core/save_text.h"
 #include "core/text_file.h"
@@ -38,6 +40,37 @@ std::string UnusableNameMessage(const std::string& name) {
 
 void ReportError(Game& game, const std::string& text) {
   game.platform.MessageDlg(text, MsgType::Error, MsgButtons::Ok);
+}
+
+std::string AutosaveBookPath(const Game& game, const std::string& player) {
+  return AutosaveFolder(game) + "/" + player + ".book";
+}
+
+// The book goes with the game but is no part of it: a failed write is
+// reported and the game stays saved.
+void SaveBook(Game& game, const std::string& path) {
+  std::string error;
+  if (!WriteTextLinesSafely(path, WriteCareerBook(game.Book), &error))
+    ReportError(game, "The career book could not be saved.\n" + error);
+}
+
+// A game saved before its book existed starts one now; a damaged book is
+// reported, started afresh and never keeps the game from loading.
+void LoadBook(Game& game, const std::string& path) {
+  std::error_code ignored;
+  const bool exists = std::filesystem::exists(path, ignored);
+  std::string bytes;
+  std::string error;
+  if (exists && ReadRegularFile(path, &bytes, &error, kMostBookBytes + 1) &&
+      ReadCareerBookBytes(bytes, &game.Book, &error))
+    return;
+  game.Book = CareerBook{};
+  game.Book.Origin = exists ? BookOrigin::Unreadable : BookOrigin::Loaded;
+  game.Book.StartHour = game.ElapsedHours;
+  if (exists)
+    game.platform.MessageDlg("The career book of this game could not be read; a new one starts "
+                             "now.\n" + error,
+                             MsgType::Warning, MsgButtons::Ok);
 }
 
 // Only the lines after the reserved ones name games: a player whose name
@@ -79,11 +112,12 @@ bool SaveNewGame(Game& game, Forms& forms) {
     }
   }
   game.HasSaveFile = true;
+  SaveBook(game, BookPath(game, name));
   return true;
 }
 
 // Steps 7 to 15 of a load, over the saved-game text now held by the info bar.
-bool StartLoadedGame(Game& game, Forms& forms, const std::string& chosenGame) {
+bool StartLoadedGame(Game& game, Forms& forms, const std::string& chosenGame, bool autosave) {
   TForm3& bar = *forms.Form3;
   LoadedGame loaded;
   std::string error;
@@ -103,6 +137,7 @@ bool StartLoadedGame(Game& game, Forms& forms, const std::string& chosenGame) {
   game.ElapsedHours = state.SavedHours;
   // A game that is going on needs no first-week tips.
   game.TipsThisGame = false;
+  LoadBook(game, autosave ? AutosaveBookPath(game, chosenGame) : BookPath(game, game.SaveName));
   bar.Label1->setText(QString::fromStdString(state.PlayerName));
   ShowReputation(bar, state.Reputation);
   ShowMoney(bar, state.Money);
@@ -140,6 +175,10 @@ std::string SaveIndexPath(const Game& game) {
 
 std::string SavedGamePath(const Game& game, const std::string& name) {
   return PlayerPath(game, "\\savegames\\" + name + ".sgm");
+}
+
+std::string BookPath(const Game& game, const std::string& name) {
+  return PlayerPath(game, "\\savegames\\" + name + ".book");
 }
 
 void EnsureSaveIndex(const Game& game) {
@@ -206,7 +245,8 @@ bool Autosave(Game& game) {
   // one the player saved or loaded, which a cancelled Load goes back to.
   if (!PlayerNameProblem(player) &&
       WriteTextLinesSafely(AutosaveFolder(game) + "/" + player + ".sgm",
-                           WriteSavedGame(game.GameState, game.Venues), &error))
+                           WriteSavedGame(game.GameState, game.Venues), &error) &&
+      WriteTextLinesSafely(AutosaveBookPath(game, player), WriteCareerBook(game.Book), &error))
     return true;
   if (PlayerNameProblem(player)) error = UnusableNameMessage(player);
   if (!std::exchange(game.AutosaveFailureShown, true))
@@ -258,6 +298,7 @@ bool RemoveSavedGame(Game& game, Forms& forms, int position, std::string* error)
   index.Items = std::move(kept);
   std::error_code ignored;
   std::filesystem::remove(SavedGamePath(game, name), ignored);
+  std::filesystem::remove(BookPath(game, name), ignored);
   return true;
 }
 
@@ -275,6 +316,7 @@ bool SaveGame(Game& game, Forms& forms) {
     ReportError(game, error);
     return false;
   }
+  SaveBook(game, BookPath(game, game.SaveName));
   return true;
 }
 
@@ -291,7 +333,7 @@ void LoadGame(Game& game, Forms& forms) {
   const std::string chosen = std::exchange(forms.Form5->ChosenGame, {});
   const bool autosave = std::exchange(forms.Form5->ChoseAutosave, false);
   // A game that was not saved (declined or failed) and is still running goes on.
-  if (!game.HasSaveFile || !StartLoadedGame(game, forms, chosen)) {
+  if (!game.HasSaveFile || !StartLoadedGame(game, forms, chosen, autosave)) {
     if (game.GameRunning) main.Timer1.SetEnabled(true);
     return;
   }

@@ -26,6 +26,8 @@ bool IsUsablePlayerName(const std::string& name, std::string* reason);
 // The save index and a game's file, as native paths.
 std::string SaveIndexPath(const Game& game);
 std::string SavedGamePath(const Game& game, const std::string& name);
+// The career book beside it.
+std::string BookPath(const Game& game, const std::string& name);
 
 // At start-up: a missing save index is created holding its two reserved lines.
 void EnsureSaveIndex(const Game& game);

@@ -1,16 +1,24 @@
 // A long career's bookkeeping: the saved-game text rebuilt (every sale, fire
-// and event end does it), a save and a load, with a thousand pictures painted.
+// and event end does it), a save and a load, and the career book opened, with
+// a thousand pictures painted.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <filesystem>
 
+#include <QPainter>
+
+#include "app/career_book_window.h"
 #include "app/form_set.h"
 #include "app/load_game_dialog.h"
 #include "app/main_window.h"
 #include "app/saved_games.h"
 #include "bench/quiet_platform.h"
+#include "core/career_book.h"
 #include "core/game.h"
+#include "core/save_files.h"
+#include "studio/artwork_files.h"
+#include "ui/picture_io.h"
 #include "ui/forms.h"
 
 namespace fs = std::filesystem;
@@ -101,5 +109,43 @@ void BM_LoadCareer(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LoadCareer)->Unit(benchmark::kMillisecond);
+
+// Go To > Career Book ten years in: a thousand pictures, each with its file,
+// two thousand offers and 520 weeks, timed to the first page drawn. Only the
+// thumbnails in sight are read.
+void BM_OpenCareerBook(benchmark::State& state) {
+  Career career;
+  Game& game = career.game;
+  QImage painting(801, 601, QImage::Format_RGB32);
+  painting.fill(Qt::white);
+  QPainter brush(&painting);
+  brush.setPen(QPen(Qt::black, 6));
+  brush.drawEllipse(100, 100, 600, 400);
+  brush.end();
+  std::string jpeg, error;
+  EncodeJpeg(painting, 90, &jpeg, &error);
+  for (int k = 0; k < kPictures; ++k) {
+    const picrec& p = game.GameState.Pictures[static_cast<std::size_t>(k)];
+    WriteBytesSafely(PicturePath(game, p.Title), jpeg, &error);
+    BookPainted(game.Book, k, p.Title, p.Kind, p.Value, {0, p.Value, 0, 0, 0, 0, 0}, k * 80);
+    for (int offer = 0; offer < 2; ++offer)
+      BookOffered(game.Book, {k * 80 + 10 + offer, 1 + k % 4, "\\people\\f1.jpg", k, p.Title,
+                              2.0 + offer, false, offer == 1});
+    if (p.Gone) BookOfferTaken(game.Book, k);
+  }
+  for (int week = 1; week <= 520; ++week)
+    BookWeekEnded(game.Book, {week * 168, week * 10.0, week, 0});
+  TCareerBook* shown = nullptr;
+  career.platform.whileModal = [&shown](QDialog& window) {
+    shown = dynamic_cast<TCareerBook*>(&window);
+    benchmark::DoNotOptimize(window.grab());
+  };
+  for (auto _ : state) career.forms().Form1->CareerBook1Click();
+  if (!shown || shown->PictureModel->rowCount() != kPictures)
+    state.SkipWithError("the book did not show every picture");
+  else
+    state.counters["thumbnails read"] = shown->PictureModel->ThumbnailsRead();
+}
+BENCHMARK(BM_OpenCareerBook)->Unit(benchmark::kMillisecond);
 
 }  // namespace

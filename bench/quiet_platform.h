@@ -21,6 +21,7 @@ class QuietPlatform : public Platform {
     lastMessage = text;
     return buttons == MsgButtons::YesNo ? ModalResult::No : ModalResult::Ok;
   }
+  std::string ChooseFolder(const std::string&, const std::string&) override { return ""; }
   std::string InputBox(const std::string&, const std::string&, const std::string&) override {
     return "Bench";
   }

@@ -40,7 +40,7 @@ std::vector<std::string> DayReportLines(const DayReport& report, double moneyAft
 const char* VenueName(int venue) {
   static const char* const kNames[4] = {"Flea Market", "Local Gallery", "National Gallery",
                                         "International Gallery"};
-  return venue >= kVenueFlea && venue <= kVenueInternational ? kNames[venue - 1] : "";
+  return venue >= kVenueFlea && venue <= kVenueInternational ? kNames[venue - 1] : "a venue";
 }
 
 std::vector<std::string> UnsoldEntries(const submittedpic& venue, const who& state) {

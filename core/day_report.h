@@ -28,7 +28,8 @@ std::vector<std::string> DayReportLines(const DayReport& report, double moneyAft
                                         int reputationAfter,
                                         const std::vector<std::string>& unsold, bool dayOver);
 
-// "Flea Market", "Local Gallery", "National Gallery", "International Gallery".
+// "Flea Market", "Local Gallery", "National Gallery", "International Gallery";
+// "a venue" for a number that names none (a damaged career book).
 const char* VenueName(int venue);
 
 // The titles entered at `venue` whose pictures are not sold (or stolen).

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/career_book.h"
 #include "core/game_state.h"
 #include "core/one_based.h"
 #include "core/settings.h"
@@ -35,6 +36,8 @@ struct Game {
   Platform& platform;
 
   who GameState;
+  // What became of the game's pictures and offers; saved beside the game.
+  CareerBook Book;
   OneBased<submittedpic, 4> Venues;
   OneBased<schedule, 7> WeekPlan;
   OneBased<ttcolx, 32> ColourTable;

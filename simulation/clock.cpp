@@ -54,6 +54,7 @@ void RollBurglary(Game& game, Forms& forms) {
   const std::string line =
       "Your artwork entitled \"" + picture.Title + "\" was stolen during the night.";
   picture.Gone = true;
+  BookStolen(game.Book, stolen, game.ElapsedHours);
   ShowNotice(game, forms, "BURGLARY !!!", line, "\\people\\fb.jpg");
   SnapshotGame(game, forms);
 }
@@ -102,6 +103,8 @@ void AdvanceClock(Game& game, Forms& forms) {
   }
 
   game.GameState.SavedHours = game.ElapsedHours;
+  if (game.ElapsedHours % kHoursPerWeek == 0)
+    BookWeekEnded(game.Book, WeekInBook(game.GameState, game.ElapsedHours));
 
   if (game.ClockHour >= kEventDayEnds) CloseEventDay(game, forms);
   if (game.ClockHour == kFireHour) RollFire(game, forms);

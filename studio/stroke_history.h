@@ -7,12 +7,15 @@
 #include <optional>
 #include <string>
 
+#include "core/career_book.h"
+
 namespace pictorio {
 
 // What a stroke can change about the open picture besides its pixels.
 struct PictureWorth {
   std::string Style;
   double Value = 0.0;
+  WorthParts Parts{};
   bool operator==(const PictureWorth&) const = default;
 };
 

@@ -73,14 +73,14 @@ void ResetBrush(StudioSession& session, Canvas& canvas) {
 }
 
 void ApplyToolStyle(StudioSession& session, const std::string& letter) {
-  if (session.PictureStyle == "x") {
-    session.PictureValue = 0.01;
-  } else if (session.PictureStyle == letter || session.PictureStyle == "z") {
+  if (session.PictureStyle == letter || session.PictureStyle == "z") {
     session.PictureStyle = letter;
-  } else {
-    session.PictureStyle = "x";
-    session.PictureValue = 0.01;
+    return;
   }
+  session.PictureStyle = "x";
+  session.PictureValue = 0.01;
+  session.PictureParts = {};
+  session.PictureParts[kWorthMixedRule] = 0.01;
 }
 
 bool NeedsStyleWarning(const std::string& pictureStyle, const std::string& panelLetter) {
@@ -129,34 +129,43 @@ void AccrueValue(StudioSession& session) {
     const bool counts = (s >= 1 && s <= 32) || (s >= 34 && s <= 36) || s == kSlotCharcoal ||
                         (s >= kSlotRedOil && s <= kSlotGreenOil);
     if (!counts) continue;
+    const WorthSource source = s <= 16                ? kWorthPastel
+                               : s <= 32              ? kWorthWaterColour
+                               : s <= 36              ? kWorthPencil
+                               : s == kSlotCharcoal   ? kWorthCharcoal
+                                                      : kWorthOil;
+    double worth = 0.0;
     if (mixed) {
-      session.PictureValue += 0.01;
+      worth = 0.01;
     } else if (s <= 16) {
-      session.PictureValue += 0.1 * session.ColourVariety * session.ToolFactor * k;
+      worth = 0.1 * session.ColourVariety * session.ToolFactor * k;
     } else if (s <= 32) {
-      session.PictureValue += 0.3 * session.ColourVariety * k;
+      worth = 0.3 * session.ColourVariety * k;
     } else if (s <= 36) {
-      session.PictureValue += 0.05 * k;
+      worth = 0.05 * k;
     } else if (s == kSlotCharcoal) {
-      session.PictureValue += 0.1 * k;
+      worth = 0.1 * k;
     } else if (s == kSlotRedOil) {
-      session.PictureValue += (session.OilRed / 500.0) * k * session.ToolFactor;
+      worth = (session.OilRed / 500.0) * k * session.ToolFactor;
     } else if (s == kSlotBlueOil) {
-      session.PictureValue += (session.OilBlue / 500.0) * k * session.ToolFactor;
+      worth = (session.OilBlue / 500.0) * k * session.ToolFactor;
     } else {
-      session.PictureValue += (session.OilGreen / 500.0) * k * session.ToolFactor;
+      worth = (session.OilGreen / 500.0) * k * session.ToolFactor;
     }
+    session.PictureValue += worth;
+    session.PictureParts[source] += worth;
   }
 }
 
 PictureWorth WorthOf(const StudioSession& session) {
-  return {session.PictureStyle, session.PictureValue};
+  return {session.PictureStyle, session.PictureValue, session.PictureParts};
 }
 
 bool RestoreWorth(StudioSession& session, Canvas& canvas, const PictureWorth& worth) {
   const bool styleChanged = session.PictureStyle != worth.Style;
   session.PictureStyle = worth.Style;
   session.PictureValue = worth.Value;
+  session.PictureParts = worth.Parts;
   if (styleChanged) ResetBrush(session, canvas);
   return styleChanged;
 }

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <string>
 
+#include "core/career_book.h"
 #include "core/one_based.h"
 
 namespace pictorio {
@@ -18,6 +19,8 @@ struct StudioSession {
   // "z" fresh, "p" pencil, "c" charcoal, "t" pastel, "w" water colour, "o" oil, "x" mixed.
   std::string PictureStyle = "z";
   double PictureValue = 0.0;
+  // PictureValue by where it came from, for the career book.
+  WorthParts PictureParts{};
 
   bool Drawing = false;
   int StrokeStamps = 0;

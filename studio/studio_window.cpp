@@ -312,6 +312,7 @@ void TForm2::FormShow() {
                                 : "Buy some canvas to create a new picture");
   ClearActiveSlots(session);
   session.PictureValue = 0;
+  session.PictureParts = {};
   session.PictureStyle = "z";
   ClearHistory();
   game.platform.RegisterCursor(kCursorPencil, "PENCIL");
@@ -361,6 +362,7 @@ void TForm2::New1Click() {
   if (stock.Units < 1000) New1->setEnabled(false);
   forms.Form11->RefreshStockList();
   session.PictureValue = 0;
+  session.PictureParts = {};
   session.PictureStyle = "z";
   ClearActiveSlots(session);
   ResetPanels();
@@ -397,6 +399,8 @@ bool TForm2::SaveArtwork() {
     if (picrec* record = StudioRecord(game.GameState, session.PictureTitle)) {
       record->Value = session.PictureValue;
       record->Kind = session.PictureStyle;
+      BookResaved(game.Book, static_cast<int>(record - game.GameState.Pictures.data()),
+                  session.PictureStyle, session.PictureValue, session.PictureParts);
     }
     session.StrokesUnsaved = false;
     return true;
@@ -436,6 +440,8 @@ bool TForm2::SaveArtwork() {
   session.StrokesUnsaved = false;
   Label2->setText(QString::fromStdString(title));
   state.Pictures.back() = picrec{title, session.PictureStyle, session.PictureValue, false, false};
+  BookPainted(game.Book, state.PictureCount - 1, title, session.PictureStyle, session.PictureValue,
+              session.PictureParts, game.ElapsedHours);
   return true;
 }
 
@@ -458,9 +464,15 @@ void TForm2::Load1Click() {
       session.PictureTitle = title;
       session.PictureTitled = true;
       session.PictureValue = 0;
+      session.PictureParts = {};
       if (const picrec* record = StudioRecord(game.GameState, title)) {
         session.PictureStyle = record->Kind;
         session.PictureValue = record->Value;
+        // Painted before the game had its book, the worth's making is unknown.
+        const BookPicture* entry = FindBookPicture(
+            game.Book, static_cast<int>(record - game.GameState.Pictures.data()));
+        if (entry) session.PictureParts = entry->Parts;
+        else session.PictureParts[kWorthEarlier] = record->Value;
       }
       MarkPictureOpen();
       ResetPanels();

@@ -55,6 +55,7 @@ std::map<std::string, QSize> ExpectedPictures() {
   files["design/telephone.png"] = QSize(105, 105);
   files["design/alarm1.png"] = QSize(121, 65);
   files["design/alarm2.png"] = QSize(73, 65);
+  files["design/bookshelf.png"] = QSize(104, 84);
   for (int i = 1; i <= 11; ++i) files["design/trophy" + std::to_string(i) + ".png"] = notice;
   files["design/trophy12.png"] = QSize(65, 114);
   files["design/infobar.png"] = QSize(250, 144);

@@ -1,7 +1,7 @@
 // Ten game years played at full speed through the windows' own handlers: the
 // shop, the studio's canvas, the calendar, the entry window, the stall and the
 // galleries, the challenges, fires and burglaries, and a save and a load every
-// four weeks. Every four weeks the game must agree with itself.
+// four weeks. Every four weeks the game must agree with itself and its career book.
 #include <gtest/gtest.h>
 #include <malloc.h>
 
@@ -20,6 +20,7 @@
 #include "app/saved_games.h"
 #include "challenges/challenge_kinds.h"
 #include "challenges/challenge_window.h"
+#include "core/career_book.h"
 #include "core/save_text.h"
 #include "shop/shop_window.h"
 #include "shop/stock_window.h"
@@ -527,6 +528,28 @@ class Career {
     EXPECT_EQ(groups, titles);
     // After the snapshot: the VIP's points come with the notice it shows.
     EXPECT_EQ(s.Reputation, reputation);
+
+    // The career book: one entry per picture, its sales and every worth taken apart.
+    const CareerBook& book = g().Book;
+    ASSERT_EQ(book.Pictures.size(), s.Pictures.size());
+    int bookSold = 0;
+    for (std::size_t i = 0; i < s.Pictures.size(); ++i) {
+      const BookPicture* entry = FindBookPicture(book, static_cast<int>(i));
+      ASSERT_NE(entry, nullptr) << i;
+      EXPECT_EQ(entry->Title, s.Pictures[i].Title);
+      EXPECT_EQ(entry->Worth, s.Pictures[i].Value) << entry->Title;
+      bookSold += entry->Standing == BookStanding::Sold;
+      double parts = 0;
+      for (double part : entry->Parts) parts += part;
+      EXPECT_NEAR(parts, entry->Worth, 1e-9) << entry->Title;
+      long long cents = 0;
+      for (const WorthLine& line : WorthBreakdown(entry->Worth, entry->Parts)) cents += line.Cents;
+      EXPECT_EQ(cents, std::llround(entry->Worth * 100)) << entry->Title;
+    }
+    EXPECT_EQ(bookSold, s.PicturesSold);
+    double taken = 0;
+    for (const BookOffer& o : book.Offers) taken += o.Taken ? o.Sum : 0.0;
+    EXPECT_NEAR(taken, ledger.sales, 1e-7 * std::max(1.0, ledger.sales));
   }
 
   static void ExpectSameGame(const who& a, const who& b) {
@@ -556,6 +579,7 @@ class Career {
   void SaveAndLoad() {
     SCOPED_TRACE("save at hour " + std::to_string(g().ElapsedHours));
     const who before = state();
+    const CareerBook book = g().Book;
     const auto venues = g().Venues;
     const int hour = g().ElapsedHours;
     app.main().Save1Click();
@@ -578,6 +602,7 @@ class Career {
     // Loading runs one clock tick.
     EXPECT_EQ(g().ElapsedHours, hour + 1);
     ExpectSameGame(state(), before);
+    EXPECT_EQ(g().Book, book);
     for (int v = kVenueFlea; v <= kVenueInternational; ++v) {
       EXPECT_EQ(g().Venues[v].Submitted, venues[v].Submitted) << v;
       EXPECT_EQ(g().Venues[v].Entries, venues[v].Entries) << v;

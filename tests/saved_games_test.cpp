@@ -92,7 +92,8 @@ TEST(SavedGames, AFreshGameSavesThe335LineExampleAndIsListedOnce) {
   EXPECT_EQ(IndexNames(app), Lines{"Pictorio saved games"});
   EXPECT_EQ(FileLines(GameFile(app, "Pictorio saved games"))[3], "99.5");
   EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"});
-  EXPECT_EQ(Names(app.dir / "savegames").size(), 2u);  // no temporary file stays behind
+  // The index, the game and its book: no temporary file stays behind.
+  EXPECT_EQ(Names(app.dir / "savegames").size(), 3u);
 
   // An index already there is left as it is.
   TestApp other;
@@ -148,7 +149,7 @@ TEST(SavedGames, AFailedWriteLeavesThePreviousSaveAndAFailedFirstSaveListsNothin
   ASSERT_EQ(app.platform.messages.size(), 2u);
   EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
   EXPECT_NE(app.platform.messages[1].text.find("File too large"), std::string::npos);
-  EXPECT_EQ(Names(app.dir / "savegames").size(), 2u);
+  EXPECT_EQ(Names(app.dir / "savegames").size(), 3u);
 
   app.platform.answers.push_back(ModalResult::No);
   app.StartNewGame("Unlucky");
@@ -689,7 +690,7 @@ TEST(Autosave, FiftyKillsMidWriteLeaveALoadableAutosaveEveryTime) {
   }
   EXPECT_EQ(kills, 50);
   app.Restart();  // the next start sweeps what the kills left behind
-  EXPECT_EQ(Names(file.parent_path()), Lines{"Rich.sgm"});
+  EXPECT_EQ(Names(file.parent_path()), (Lines{"Rich.book", "Rich.sgm"}));
 }
 
 }  // namespace

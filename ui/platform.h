@@ -40,6 +40,8 @@ class Platform {
   // Returns `proposed` when the player cancels.
   virtual std::string InputBox(const std::string& caption, const std::string& prompt,
                                const std::string& proposed) = 0;
+  // A folder the player chooses, starting at `start`; empty when the player cancels.
+  virtual std::string ChooseFolder(const std::string& caption, const std::string& start) = 0;
   // Blocks until the window closes; timers keep firing meanwhile.
   virtual void ShowModal(QDialog& window) = 0;
 

@@ -4,6 +4,7 @@
 #include <QBitmap>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -73,6 +74,13 @@ std::string QtPlatform::InputBox(const std::string& caption, const std::string& 
       QApplication::activeWindow(), QString::fromStdString(caption), QString::fromStdString(prompt),
       QLineEdit::Normal, QString::fromStdString(proposed), &ok);
   return ok ? text.toStdString() : proposed;
+}
+
+std::string QtPlatform::ChooseFolder(const std::string& caption, const std::string& start) {
+  return QFileDialog::getExistingDirectory(QApplication::activeWindow(),
+                                           QString::fromStdString(caption),
+                                           QString::fromStdString(start))
+      .toStdString();
 }
 
 void QtPlatform::ShowModal(QDialog& window) {

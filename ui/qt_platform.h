@@ -17,6 +17,7 @@ class QtPlatform : public Platform {
   explicit QtPlatform(unsigned seed);
 
   ModalResult MessageDlg(const std::string& text, MsgType type, MsgButtons buttons) override;
+  std::string ChooseFolder(const std::string& caption, const std::string& start) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
                        const std::string& proposed) override;
   void ShowModal(QDialog& window) override;

@@ -210,6 +210,8 @@ void TForm9::FindBuyerOffer() {
     game.VipNoticeDone = false;
   }
   ShowFace(face.picture);
+  BookOffered(game.Book, {game.ElapsedHours, game.EventVenue, face.picture, offerPicture,
+                          picture.Title, currentOffer, false, face.vip});
   forms.Form1->PlaySound("\\sound\\sounds\\s19.wav");
   cuePulses_ = 0;
   OfferCue->show();
@@ -250,6 +252,7 @@ void TForm9::Button1Click() {
   if (offerPicture >= 0 && offerPicture < static_cast<int>(state.Pictures.size()))
     state.Pictures[static_cast<std::size_t>(offerPicture)].Gone = true;
   state.PicturesSold = SaturatingAdd(state.PicturesSold, 1);
+  BookOfferTaken(game.Book, offerPicture);
   Button1->hide();
   Button2->hide();
   state.Money += currentOffer;

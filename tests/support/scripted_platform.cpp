@@ -29,6 +29,17 @@ ModalResult ScriptedPlatform::MessageDlg(const std::string& text, MsgType type,
   return ModalResult::None;
 }
 
+std::string ScriptedPlatform::ChooseFolder(const std::string& caption, const std::string&) {
+  inputCaptions.push_back(caption);
+  if (folders.empty()) {
+    ADD_FAILURE() << "No folder queued for the dialog: " << caption;
+    return "";
+  }
+  std::string folder = folders.front();
+  folders.pop_front();
+  return folder;
+}
+
 std::string ScriptedPlatform::InputBox(const std::string& caption, const std::string& /*prompt*/,
                                        const std::string& proposed) {
   inputCaptions.push_back(caption);

@@ -25,6 +25,8 @@ class ScriptedPlatform : public Platform {
   std::deque<ModalResult> answers;
   // Text typed into input boxes; nullopt is the player pressing Cancel.
   std::deque<std::optional<std::string>> inputs;
+  // Folders chosen in folder dialogs; an empty one is the player cancelling.
+  std::deque<std::string> folders;
   // What the player does while a modal window is open; it is closed afterwards
   // if the script left it open.
   std::deque<std::function<void(QDialog&)>> modalScripts;
@@ -64,6 +66,7 @@ class ScriptedPlatform : public Platform {
   std::vector<std::string> EffectNames() const;
 
   ModalResult MessageDlg(const std::string& text, MsgType type, MsgButtons buttons) override;
+  std::string ChooseFolder(const std::string& caption, const std::string& start) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
                        const std::string& proposed) override;
   void ShowModal(QDialog& window) override;

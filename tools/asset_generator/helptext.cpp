@@ -67,9 +67,13 @@ const char* const kHelp[] = {
     "gaps between them at no extra cost; the game remembers the choice. Challenges always lay "
     "dabs as they come.",
     "",
+    "The career book (Go To > Career Book, Ctrl+B, or the bookshelf under the window) keeps "
+    "every picture, every offer and every week of the game, and tells why each picture is "
+    "worth what it is. Reading it stops the clock. It is saved with the game.",
+    "",
     "# Keys",
-    "In the room: Ctrl+N new game, Ctrl+O load, Ctrl+S save, F1 help, Space or P pause, 1 normal "
-    "speed, 2 fast, 3 very fast, F11 window or full screen.",
+    "In the room: Ctrl+N new game, Ctrl+O load, Ctrl+S save, Ctrl+B career book, F1 help, Space "
+    "or P pause, 1 normal speed, 2 fast, 3 very fast, F11 window or full screen.",
     "In the studio: Ctrl+N new picture, Ctrl+O load picture, Ctrl+S save picture, Ctrl+Z undo "
     "stroke, Ctrl+Shift+Z or Ctrl+Y redo stroke, Ctrl+L smooth strokes. Ctrl+1 opens the "
     "pencils, Ctrl+2 the charcoal, Ctrl+3 the pastels, Ctrl+4 the watercolors and Ctrl+5 the "

@@ -399,6 +399,31 @@ QImage DrawRack(const QImage& room) {
   return rack;
 }
 
+// A small wall shelf of books under the window; the red one is the career book.
+void DrawBookshelf(QPainter& p, const QRectF& r) {
+  const qreal plank = r.bottom() - 14;
+  const struct {
+    qreal width, height;
+    QColor colour;
+  } books[] = {{11, 52, ink::blue},  {9, 46, ink::green}, {13, 58, ink::teal},
+               {10, 44, ink::bronze}, {16, 62, ink::red}, {9, 48, ink::woodLight}};
+  qreal x = r.left() + 6;
+  for (const auto& book : books) {
+    const QRectF spine(x, plank - book.height, book.width, book.height);
+    Shape(p, RoundRect(spine.x(), spine.y(), spine.width(), spine.height(), 1.5), book.colour, 1.5);
+    // Gold bands on the spine, two on the red book.
+    const int bands = book.colour == ink::red ? 2 : 1;
+    for (int b = 0; b < bands; ++b)
+      FlatShape(p, RoundRect(x + 2, spine.y() + 8 + b * 10, book.width - 4, 3, 1), ink::gold, 0.8);
+    x += book.width + 1;
+  }
+  // One book lies flat on the end of the shelf.
+  Shape(p, RoundRect(x + 4, plank - 10, r.right() - x - 8, 10, 1.5), ink::woodDark, 1.5);
+  Shape(p, RoundRect(r.left(), plank, r.width(), 6, 1.5), ink::wood, 1.5);
+  for (qreal bx : {r.left() + 10, r.right() - 18})
+    Shape(p, RoundRect(bx, plank + 6, 8, 8, 1), ink::woodDark, 1.2);
+}
+
 QImage Extra(int w, int h, void (*draw)(QPainter&, const QRectF&)) {
   QImage image = NewTransparent(w, h);
   QPainter p;
@@ -427,6 +452,7 @@ void MakeRoom(Output& out) {
           Extra(105, 105, [](QPainter& p, const QRectF& r) { DrawTelephone(p, r, true); }));
   out.png("design/alarm1.png",
           Extra(121, 65, [](QPainter& p, const QRectF& r) { DrawAlarmBox(p, r); }));
+  out.png("design/bookshelf.png", Extra(104, 84, DrawBookshelf));
   out.png("design/alarm2.png",
           Extra(73, 65, [](QPainter& p, const QRectF& r) { DrawAlarmBell(p, r); }));
 }
