@@ -15,11 +15,14 @@ void ShowLines(Game& game, Forms& forms, const std::string& caption,
                const std::vector<std::string>& lines, const QImage& picture) {
   TForm12& notice = *forms.Form12;
   notice.SetCaption(caption);
+  const bool wide = lines.size() > 1;
+  if (wide) notice.SetWideLayout();
   for (const std::string& line : lines) notice.AddLine(line);
   // A long summary is read from its first line down.
   notice.Memo1->moveCursor(QTextCursor::Start);
   if (!picture.isNull()) notice.ShowPicture(picture);
   ShowNoticeModal(game, forms);
+  if (wide) notice.RestoreLayout();
 }
 
 QImage Logo(const Game& game) {

@@ -247,8 +247,8 @@ inner() {
     disc $at 20
   done
   save_picture "Harbour Lights"
-  menu 34 135 1 # Picture > Exit
-  xdotool key y
+  click 34 14 0.4 # Picture > Exit, the menu's last item
+  xdotool key Up Return
   sleep 1.5
   look room
 
@@ -291,6 +291,13 @@ inner() {
   sleep 0.5
   shot venue
   click 28 14 1.5 # Exit
+  look summary
+  # The day's summary, and any notice that follows it.
+  for _ in 1 2 3; do
+    xdotool search --onlyvisible --name '^(Your day|Now open|Well done)' >/dev/null 2>&1 || break
+    xdotool key Return
+    sleep 0.8
+  done
   look left-venue
 
   # Wednesday of an odd week: a challenge.

@@ -64,6 +64,16 @@ void TForm12::SetHelpLayout() {
   Button2->setGeometry(20, 370, 125, 28);
 }
 
+void TForm12::SetWideLayout() {
+  setFixedSize(440, 300);
+  Backdrop->setGeometry(rect());
+  Image1->setGeometry(10, 16, 65, 90);
+  Memo1->setGeometry(88, 12, 330, 226);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  Button1->setGeometry(315, 254, 105, 28);
+  Button2->setGeometry(20, 254, 125, 28);
+}
+
 void TForm12::AddLine(const std::string& line) {
   Memo1->appendPlainText(QString::fromStdString(line));
 }

@@ -25,6 +25,8 @@ class TForm12 : public TFormBase {
   // Puts the window back to its usual size and memo place (help widens it).
   void RestoreLayout();
   void SetHelpLayout();
+  // Room for a few lines of figures (a day's summary), scrolled if need be.
+  void SetWideLayout();
 
   TImage* Backdrop;  // the parchment behind everything
   QPlainTextEdit* Memo1;
