@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/saved_games.h"
 #include "core/game.h"
+#include "core/save_text.h"
 #include "shop/shop_window.h"
 #include "shop/stock_window.h"
 #include "simulation/clock.h"
@@ -177,6 +178,9 @@ void EndGame(Game& game, Forms& forms) {
 }
 
 SaveAnswer OfferSave(Game& game, Forms& forms) {
+  // Just saved and nothing since, not even an hour: there is nothing to lose.
+  if (game.HasSaveFile && WriteSavedGame(game.GameState, game.Venues) == game.SavedText)
+    return SaveAnswer::Saved;
   const ModalResult answer = game.platform.MessageDlg(
       "Do you want to save the current game? (" + game.GameState.PlayerName + ")",
       MsgType::Confirmation, MsgButtons::YesNo);

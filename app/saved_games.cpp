@@ -112,6 +112,7 @@ bool SaveNewGame(Game& game, Forms& forms) {
     }
   }
   game.HasSaveFile = true;
+  game.SavedText = forms.Form3->ListBox1.Items;
   SaveBook(game, BookPath(game, name));
   return true;
 }
@@ -316,6 +317,7 @@ bool SaveGame(Game& game, Forms& forms) {
     ReportError(game, error);
     return false;
   }
+  game.SavedText = forms.Form3->ListBox1.Items;
   SaveBook(game, BookPath(game, game.SaveName));
   return true;
 }

@@ -49,6 +49,9 @@ struct Game {
   // Read before the room's first frame; each change is written at once.
   PlayerSettings Settings;
   bool AutosaveFailureShown = false;
+  // The text of the player's last save in this game: leaving a game that is
+  // still just that asks nothing.
+  std::vector<std::string> SavedText;
   bool GameRunning = false;
   bool HasSaveFile = false;
   int ElapsedHours = 0;

@@ -130,7 +130,7 @@ inner() {
   }
   load_ada() { # Game > Load, the first saved game
     menu 35 84 1
-    if [ "${1:-}" = running ]; then xdotool key n && sleep 1; fi # don't save the one running
+    # A running game was saved just before: the load does not ask about it.
     click 400 299 0.5
     click 330 304 0.4
     click 335 346 2

@@ -47,8 +47,7 @@ TEST(CareerBook, GoesWithItsGameThroughSaveLoadNewGameAndDelete) {
   app.main().Save1Click();
   ASSERT_TRUE(fs::exists(BookFile(app, "Keeper")));
 
-  // New game: an empty book of its own.
-  app.platform.answers.push_back(ModalResult::No);
+  // New game: an empty book of its own (Keeper, just saved, is not asked about).
   app.StartNewGame("Other");
   EXPECT_EQ(app.game.Book, CareerBook{});
 
@@ -100,7 +99,6 @@ TEST(CareerBook, GoesWithItsGameThroughSaveLoadNewGameAndDelete) {
   ASSERT_TRUE(ReadTextLines(BookFile(app, "Keeper").string(), &lines, &error)) << error;
   ASSERT_TRUE(ReadCareerBook(lines, &read, &error)) << error;
   EXPECT_EQ(read, app.game.Book);
-  app.platform.answers.push_back(ModalResult::No);
   app.StartNewGame("Third");
   app.platform.answers.push_back(ModalResult::Yes);
   app.platform.modalScripts.push_back([&](QDialog&) {

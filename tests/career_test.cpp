@@ -595,7 +595,7 @@ class Career {
     ASSERT_TRUE(ReadSavedGame(lines, g().Venues, &saved, &error)) << error;
     ExpectSameGame(saved.state, before);
 
-    platform().answers.push_back(ModalResult::No);  // saved just now
+    // Saved just now: the load asks nothing.
     ChooseInLoadDialog(app, "Career");
     app.main().LoadGame1Click();
     ASSERT_TRUE(g().GameRunning);

@@ -124,7 +124,7 @@ inner() {
 
   # Only a game that is running leaves an autosave behind: the one the
   # first run left goes, and the one the second leaves shows the load worked.
-  rm -r "$HOME/.local/share/pictorio/savegames/autosave"
+  rm -rf "$HOME/.local/share/pictorio/savegames/autosave"
   start
   menu 35 84 1 # Game > Load
   click 400 299 0.5 # the list of games: Ivy comes first

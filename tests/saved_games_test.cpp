@@ -109,7 +109,7 @@ TEST(SavedGames, ANewGameAsksBeforeReplacingASavedGameOfTheSameName) {
   app.main().Save1Click();
   const std::string first = Bytes(GameFile(app, "Same"));
 
-  app.platform.answers.push_back(ModalResult::No);  // do not save the running game
+  // Just saved, not an hour since: a new game does not ask to save it again.
   app.StartNewGame("Same");
   app.platform.messages.clear();
   app.platform.answers.push_back(ModalResult::No);
@@ -245,8 +245,7 @@ TEST(SavedGames, LoadingBringsBackEverythingClosesTheShopAndAdvancesTheClockOneH
   TestApp app;
   MakeRichGame(app, "Rich");
   app.main().Save1Click();
-  app.platform.answers.push_back(ModalResult::No);
-  app.StartNewGame("Poor");
+  app.StartNewGame("Poor");  // Rich was just saved: nothing to ask
   app.game.Venues[kVenueLocal].Entries = {"a", "b", "c", "d", "e", ""};
   app.game.Venues[kVenueLocal].Submitted = true;
   app.main().Shop1Click();
@@ -432,6 +431,7 @@ TEST(SavedGames, TheLoadDialogRefusesMissingAndDamagedFilesAndNothingStarts) {
   WriteBytes(app.dir / "savegames" / "main.txc",
              "r1\r\nr2\r\nWhole\r\nBroken\r\nAstray\r\nGhost\r\nPipe\r\n");
 
+  app.main().Timer1Timer();  // an hour since its save: Whole is asked about
   app.platform.messages.clear();
   app.platform.answers.push_back(ModalResult::No);  // end Whole without saving
   TForm5& load = *app.forms().Form5;
@@ -479,7 +479,6 @@ TEST(SavedGames, DeletingAGameButNeverThePlayersOwn) {
   TestApp app;
   app.StartNewGame("Mine");
   app.main().Save1Click();
-  app.platform.answers.push_back(ModalResult::No);
   app.StartNewGame("Other");
   app.main().Save1Click();
   ASSERT_EQ(IndexNames(app), (Lines{"Mine", "Other"}));
@@ -530,7 +529,6 @@ TEST(SavedGames, IndexNamesThatAreNoGameNamesNeverTouchAFile) {
   WriteBytes(app.dir / "Outside.sgm", good);
   WriteBytes(app.dir / "savegames" / "main.txc",
              "r1\r\nr2\r\n../Outside\r\n..\r\nsub/dir\r\nGood\r\nPIC\r\n");
-  app.platform.answers.push_back(ModalResult::No);
   app.StartNewGame("Other");  // Good is no longer the player, so it may be deleted
   EndGame(app.game, app.forms());
 
