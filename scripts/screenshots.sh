@@ -130,7 +130,11 @@ inner() {
   }
   load_ada() { # Game > Load, the first saved game
     menu 35 84 1
-    # A running game was saved just before: the load does not ask about it.
+    # Saved just before, a running game is asked about only if an hour went by since.
+    if xdotool search --onlyvisible --name '^Confirm$' >/dev/null 2>&1; then
+      xdotool key n
+      sleep 1
+    fi
     click 400 299 0.5
     click 330 304 0.4
     click 335 346 2
