@@ -280,6 +280,7 @@ void NativeClick(QWidget& window, QPoint at, double scale) {
 
 TEST(Room, EveryScaleLandsOnTheSameScenePoints) {
   QImage atOne;
+  ChallengeScore atOneScore;
   for (double scale : {1.0, 1.5, 1.8, 2.0}) {
     SCOPED_TRACE(scale);
     QHighDpiScaling::setGlobalFactor(scale);
@@ -318,6 +319,22 @@ TEST(Room, EveryScaleLandsOnTheSameScenePoints) {
     if (atOne.isNull()) atOne = painted.copy();
     EXPECT_EQ(painted, atOne);
     EXPECT_NE(painted.pixel(100, 100), qRgb(250, 250, 250));
+    studio.hide();
+
+    // The challenge counts the same pixels: one stamp on the wall's edge.
+    TForm13& challenge = *f.Form13;
+    challenge.show();
+    app.platform.answers.push_back(ModalResult::Yes);
+    challenge.TaskClick(2);
+    for (int tick = 0; tick < 4; ++tick) challenge.Timer1Timer();
+    NativeClick(challenge, challenge.Image1->mapTo(&challenge, QPoint(80, 200)), scale);
+    while (challenge.Timer1.Enabled()) challenge.Timer1Timer();
+    const ChallengeScore& score = challenge.score;
+    EXPECT_GT(score.coverPercent, 0.0);
+    EXPECT_GT(score.overPercent, 0.0);
+    if (scale == 1.0) atOneScore = score;
+    EXPECT_EQ(score.coverPercent, atOneScore.coverPercent);
+    EXPECT_EQ(score.overPercent, atOneScore.overPercent);
   }
   QHighDpiScaling::setGlobalFactor(1.0);
 }
