@@ -284,7 +284,9 @@ inner() {
   click 440 563 1.5 # Exit
   menu 92 177 2 # Go To > Go to Event
   look venue
-  # An offer shows the stall's yes and no buttons: wait for that corner to change.
+  # An offer shows the stall's yes and no buttons: wait for that corner to
+  # change. A buyer may have come already: "no" sends them off first.
+  click 713 356 0.5
   import -window root -crop "$(crop 160x30+598+340)" "$WORK/stall.png"
   for _ in $(seq 1 90); do
     sleep 1
