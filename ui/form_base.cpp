@@ -33,34 +33,17 @@ void TFormBase::Close() {
 void TFormBase::SetRoomPlace(RoomPlace place) {
   place_ = place;
   if (place == RoomPlace::Covering) setWindowFlag(Qt::FramelessWindowHint);
+  if (place == RoomPlace::Centred) KeepCentredOnRoom(*this, [this] { return forms.Room; });
 }
 
 void TFormBase::showEvent(QShowEvent* event) {
   // Before the window reaches the screen, so it appears where it belongs.
-  if (forms.Room && !event->spontaneous()) {
-    if (place_ == RoomPlace::Centred) CentreOnRoom();
-    if (place_ == RoomPlace::Covering) move(forms.Room->geometry().topLeft());
-  }
+  if (forms.Room && !event->spontaneous() && place_ == RoomPlace::Covering)
+    move(forms.Room->geometry().topLeft());
   QDialog::showEvent(event);
   if (place_ == RoomPlace::Covering && forms.Form3 && !event->spontaneous())
     forms.Form3->StandAsideFrom(*this);
   if (!event->spontaneous()) FormShow();
-}
-
-// The frame, title bar included, is centred, as a window without a frame is.
-void TFormBase::CentreOnRoom() {
-  centredFrame_ = frameGeometry().size();
-  move(forms.Room->geometry().center() - QRect(QPoint(), centredFrame_).center());
-}
-
-bool TFormBase::event(QEvent* e) {
-  const bool handled = QDialog::event(e);
-  // Once the window manager's frame is known, centred again for its size.
-  if (place_ == RoomPlace::Centred && forms.Room && isVisible() &&
-      (e->type() == QEvent::Move || e->type() == QEvent::Resize) &&
-      frameGeometry().size() != centredFrame_ && centredFrame_ == size())
-    CentreOnRoom();
-  return handled;
 }
 
 void TFormBase::hideEvent(QHideEvent* event) {

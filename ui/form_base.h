@@ -33,20 +33,14 @@ class TFormBase : public QDialog {
   virtual void FormClose() {}
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
-  bool event(QEvent* event) override;
   void done(int result) override;
 
   Game& game;
   Forms& forms;
 
  private:
-  void CentreOnRoom();
-
   bool closing_ = false;
   RoomPlace place_ = RoomPlace::Free;
-  // The frame size a centred window was centred for; a window manager adds
-  // its frame only after the window is shown.
-  QSize centredFrame_;
 };
 
 }  // namespace pictorio

@@ -13,6 +13,7 @@
 #include "core/paths.h"
 #include "ui/avi_decoder.h"
 #include "ui/picture_io.h"
+#include "ui/screen_fit.h"
 
 namespace pictorio {
 
@@ -23,6 +24,7 @@ QtPlatform::QtPlatform(unsigned seed) : random_(seed), audio_(std::make_unique<S
 
 ModalResult QtPlatform::MessageDlg(const std::string& text, MsgType type, MsgButtons buttons) {
   QMessageBox box(QApplication::activeWindow());
+  KeepCentredOnRoom(box, MainRoom);
   switch (type) {
     case MsgType::Confirmation:
       box.setIcon(QMessageBox::Question);
@@ -69,11 +71,12 @@ ModalResult QtPlatform::MessageDlg(const std::string& text, MsgType type, MsgBut
 
 std::string QtPlatform::InputBox(const std::string& caption, const std::string& prompt,
                                  const std::string& proposed) {
-  bool ok = false;
-  const QString text = QInputDialog::getText(
-      QApplication::activeWindow(), QString::fromStdString(caption), QString::fromStdString(prompt),
-      QLineEdit::Normal, QString::fromStdString(proposed), &ok);
-  return ok ? text.toStdString() : proposed;
+  QInputDialog box(QApplication::activeWindow());
+  KeepCentredOnRoom(box, MainRoom);
+  box.setWindowTitle(QString::fromStdString(caption));
+  box.setLabelText(QString::fromStdString(prompt));
+  box.setTextValue(QString::fromStdString(proposed));
+  return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : proposed;
 }
 
 std::string QtPlatform::ChooseFolder(const std::string& caption, const std::string& start) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <functional>
 
 class QWidget;
 
@@ -28,6 +29,15 @@ bool NeedsWholeScreen(const QSize& available, const QSize& window);
 // Shows a game window that covers the room (the shop, the studio, a
 // challenge) over it, maximised like the room when the room fills the screen.
 void ShowOverRoom(QWidget& window, const QWidget& room);
+
+// Centres `window` on the room each time it is shown, its frame and title bar
+// included; a window manager adds the frame only after showing, so the window
+// is centred again once its frame is known. `room` is asked at every showing
+// and may give none (nothing is moved then).
+void KeepCentredOnRoom(QWidget& window, std::function<const QWidget*()> room);
+
+// The room of the running game: its main window, or none.
+const QWidget* MainRoom();
 
 // Keeps a small floating window (the info bar) above `window`. A window
 // manager lifts a focused window that covers the whole screen even over
