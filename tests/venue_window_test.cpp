@@ -368,7 +368,9 @@ TEST(Buyers, TicksWaitsAndOffersAtTheirEdges) {
   for (const auto& [r, reputation, ticks, passers] : waits) {
     SCOPED_TRACE(reputation);
     EXPECT_EQ(BuyerWaitFor(r, reputation).ticks, ticks);
-    if (passers >= 0) EXPECT_EQ(BuyerWaitFor(r, reputation).passerPeriod, passers);
+    if (passers >= 0) {
+      EXPECT_EQ(BuyerWaitFor(r, reputation).passerPeriod, passers);
+    }
   }
   // A negative worth never makes the player pay; extreme figures stay finite.
   EXPECT_DOUBLE_EQ(OfferBase(1.0, 3), 2.6);

@@ -252,7 +252,9 @@ TEST(SceneLayout, EveryVenueHangsItsEntriesInItsOwnFrames) {
       const bool sold = std::count(row.sold.begin(), row.sold.end(), k) > 0;
       EXPECT_EQ(venue.SoldMark(k)->Visible(), sold);
       if (!used) {
-        if (row.venue == kVenueFlea) EXPECT_EQ(venue.Frame(k)->size(), QSize(sized.Width, sized.Height));
+        if (row.venue == kVenueFlea) {
+          EXPECT_EQ(venue.Frame(k)->size(), QSize(sized.Width, sized.Height));
+        }
         continue;
       }
       const FramePlace& at = own.Places[k - 1];
@@ -264,7 +266,9 @@ TEST(SceneLayout, EveryVenueHangsItsEntriesInItsOwnFrames) {
     // size from the corner, never scaled, or pictures miss their frames.
     ASSERT_FALSE(venue.Image17->Picture().isNull()) << own.Background;
     EXPECT_EQ(venue.Image17->geometry(), QRect(QPoint(0, 0), venue.Image17->Picture().size()));
-    if (!row.sold.empty()) EXPECT_FALSE(venue.SoldMark(row.sold[0])->Picture().isNull());
+    if (!row.sold.empty()) {
+      EXPECT_FALSE(venue.SoldMark(row.sold[0])->Picture().isNull());
+    }
     EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"});
   }
 }
