@@ -39,6 +39,9 @@ TEST(StartUp, SetsTheProgramVariablesAndMenus) {
   for (QAction* on : {main.New1, main.LoadGame1, main.Delete1, main.Exit1, main.InfoBar1,
                       main.StockBar1, main.Sound1, main.Music1, main.Pause1, main.Help1})
     EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
+  // Without a game only the exit door names itself.
+  for (TImage* spot : {main.Image20, main.Image21, main.Image22, main.Image23, main.Image24})
+    EXPECT_EQ(spot->ShowHint(), spot == main.Image23);
   EXPECT_TRUE(app.platform.messages.empty());
   // Names repeat across the pastels and the water colours, with different colours.
   EXPECT_EQ(g.ColourTable[13].Name, g.ColourTable[29].Name);
