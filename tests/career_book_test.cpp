@@ -245,6 +245,9 @@ TEST(CareerBook, PagesTellEveryPictureOfferAndWeek) {
   EXPECT_EQ(weeks[2].Week, 3);
   EXPECT_EQ(weeks[2].Painted, 1);
   EXPECT_TRUE(weeks[2].TrophiesWon.empty());
+  CareerBook fresh;
+  fresh.StartHour = 430;
+  EXPECT_EQ(WeekRows(state, fresh, 430).size(), 1u) << "the running week from the book's first hour";
   EXPECT_NE(BookOriginText(book).find("saved before it had a career book"), std::string::npos);
 }
 

@@ -552,35 +552,17 @@ class Career {
     EXPECT_NEAR(taken, ledger.sales, 1e-7 * std::max(1.0, ledger.sales));
   }
 
-  static void ExpectSameGame(const who& a, const who& b) {
-    EXPECT_EQ(a.PlayerName, b.PlayerName);
-    EXPECT_EQ(a.PictureCount, b.PictureCount);
-    EXPECT_EQ(a.Reputation, b.Reputation);
-    EXPECT_NEAR(a.Money, b.Money, 1e-9 * std::max(1.0, std::fabs(a.Money)));
-    EXPECT_EQ(a.PicturesSold, b.PicturesSold);
-    ASSERT_EQ(a.Pictures.size(), b.Pictures.size());
-    for (std::size_t i = 0; i < a.Pictures.size(); ++i) {
-      const picrec &p = a.Pictures[i], &q = b.Pictures[i];
-      EXPECT_EQ(p.Title, q.Title);
-      EXPECT_EQ(p.Kind, q.Kind) << p.Title;
-      EXPECT_NEAR(p.Value, q.Value, 1e-12) << p.Title;
-      EXPECT_EQ(p.AtVenue, q.AtVenue) << p.Title;
-      EXPECT_EQ(p.Gone, q.Gone) << p.Title;
-    }
-    for (int slot = 1; slot <= kStockSlots; ++slot) {
-      EXPECT_EQ(a.Stock[slot].Name, b.Stock[slot].Name) << slot;
-      EXPECT_EQ(a.Stock[slot].Kind, b.Stock[slot].Kind) << slot;
-      EXPECT_EQ(a.Stock[slot].Owned, b.Stock[slot].Owned) << slot;
-      EXPECT_EQ(a.Stock[slot].Units, b.Stock[slot].Units) << slot;
-    }
-    for (int t = 1; t <= kTrophyCount; ++t) EXPECT_EQ(a.Trophies[t], b.Trophies[t]) << t;
+  // The game as its saved text holds it, but for the hour, which a load moves on.
+  static std::vector<std::string> SavedText(const who& state, const OneBased<submittedpic, 4>& venues) {
+    std::vector<std::string> text = WriteSavedGame(state, venues);
+    text[4].clear();
+    return text;
   }
 
   void SaveAndLoad() {
     SCOPED_TRACE("save at hour " + std::to_string(g().ElapsedHours));
-    const who before = state();
+    const std::vector<std::string> before = SavedText(state(), g().Venues);
     const CareerBook book = g().Book;
-    const auto venues = g().Venues;
     const int hour = g().ElapsedHours;
     app.main().Save1Click();
     ASSERT_TRUE(g().HasSaveFile);
@@ -593,7 +575,7 @@ class Career {
     LoadedGame saved;
     std::string error;
     ASSERT_TRUE(ReadSavedGame(lines, g().Venues, &saved, &error)) << error;
-    ExpectSameGame(saved.state, before);
+    EXPECT_EQ(SavedText(saved.state, g().Venues), before);
 
     // Saved just now: the load asks nothing.
     ChooseInLoadDialog(app, "Career");
@@ -601,12 +583,8 @@ class Career {
     ASSERT_TRUE(g().GameRunning);
     // Loading runs one clock tick.
     EXPECT_EQ(g().ElapsedHours, hour + 1);
-    ExpectSameGame(state(), before);
+    EXPECT_EQ(SavedText(state(), g().Venues), before);
     EXPECT_EQ(g().Book, book);
-    for (int v = kVenueFlea; v <= kVenueInternational; ++v) {
-      EXPECT_EQ(g().Venues[v].Submitted, venues[v].Submitted) << v;
-      EXPECT_EQ(g().Venues[v].Entries, venues[v].Entries) << v;
-    }
     // The save's own rounding becomes the ledger's.
     ledger.start += state().Money - ledger.Expected();
   }

@@ -48,38 +48,12 @@ void StartTold(TestApp& app) {
   app.game.MusicOn = false;
 }
 
-// The market with four entered pictures, Pic 1 to Pic 4, opened at `reputation`.
-TForm9& OpenMarket(TestApp& app, int reputation) {
-  Game& g = app.game;
-  g.GameState.Reputation = g.UnlocksTold = reputation;
-  for (int k = 0; k < 4; ++k) {
-    const std::string title = "Pic " + std::to_string(k + 1);
-    AddPicture(app, title, 10.0, k * 40);
-    g.GameState.Pictures.back().AtVenue = true;
-    g.Venues[kVenueFlea].Entries[static_cast<std::size_t>(k)] = title;
-  }
-  g.Venues[kVenueFlea].Submitted = true;
-  g.EventVenue = g.TodayVenue = kVenueFlea;
-  g.EventOpen = true;
-  ArrangeFleaScene(g, app.forms());
-  app.platform.randoms = {0};
-  TForm9& venue = *app.forms().Form9;
-  venue.show();
-  return venue;
-}
-
-// A buyer comes on the next stall tick for `entry`.
-void NextBuyer(TestApp& app, TForm9& venue, int entry) {
-  venue.buyerWaitTicks = 1;
-  app.platform.randoms = {0, 0, entry, 18, 0, 0, 0};
-  venue.Timer1Timer();
-}
-
 TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
   TestApp app;
   StartTold(app);
-  TForm9& venue = OpenMarket(app, 9);
+  TForm9& venue = OpenVenue(app, kVenueFlea, 4, 10.0, 9);
   Game& g = app.game;
+  g.UnlocksTold = 9;
   std::vector<Seen> seen;
   Note(app, seen, 1);
 
@@ -87,7 +61,7 @@ TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
   double sold = 0.0;
   for (const auto& [entry, take] : {std::pair{0, true}, {1, false}, {2, true}}) {
     SCOPED_TRACE(entry);
-    NextBuyer(app, venue, entry);
+    NextBuyer(app, venue, entry, 18);
     ASSERT_TRUE(venue.OfferShown());
     EXPECT_EQ(app.platform.EffectNames().back(), "s19.wav");
     EXPECT_FALSE(venue.OfferCue->isHidden());

@@ -38,12 +38,8 @@ TEST(NewGame, StartsWithTwentyFiveDollarsAtHourTwo) {
   for (int slot = 1; slot <= kStockSlots; ++slot) EXPECT_EQ(g.GameState.Stock[slot].Kind, "x");
   ExpectFreshBar(*app.forms().Form3, "Vincent");
   EXPECT_TRUE(app.forms().Form3->Showing());
-  // The text the game keeps: 6 + 60 x 5 + 14 x 2 lines.
-  const TStringList& text = app.forms().Form3->ListBox1;
-  ASSERT_EQ(text.Count(), 334);
-  EXPECT_EQ(Lines(text.Items.begin(), text.Items.begin() + 11),
-            (Lines{"Vincent", "0", "0", "25", "0", "Pics", "stuffx", "", "x", "FALSE", "0"}));
-  EXPECT_EQ(text[text.Count() - 2], "trophiex");
+  // The text the game keeps, its lines written as the saved games' tests check them.
+  EXPECT_EQ(app.forms().Form3->ListBox1.Count(), 6 + 60 * 5 + 14 * 2);
 
   TForm1& main = app.main();
   EXPECT_TRUE(main.Timer1.Enabled());

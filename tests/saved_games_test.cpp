@@ -199,8 +199,10 @@ TEST(SavedGames, StartUpClearsKilledWritesLeftoversAndNothingElse) {
   KillWriteMidway(saves / "Kept.sgm", std::string(5000, 'g'), 1000);
   KillWriteMidway(pictures / "Kept.jpg", std::string(5000, 'p'), 1000);
   KillWriteMidway(pictures / "Other.jpg", std::string(5000, 'p'), 10);
+  fs::create_directory(saves / "autosave");
+  KillWriteMidway(saves / "autosave" / "Kept.sgm", std::string(5000, 'a'), 1000);
   EXPECT_EQ(Bytes(saves / "Kept.sgm"), "old game");
-  EXPECT_EQ(Names(saves).size(), 2u);
+  EXPECT_EQ(Names(saves).size(), 3u);
   EXPECT_EQ(Names(pictures).size(), 3u);
 
   // What looks alike but is not a leftover of ours stays.
@@ -215,7 +217,8 @@ TEST(SavedGames, StartUpClearsKilledWritesLeftoversAndNothingElse) {
   WriteBytes(app.dir / ".pictorio-save-RootXy", "mine");  // only the game's two folders are swept
 
   app.Start();
-  others.insert(others.end(), {"Kept.sgm", "main.txc"});
+  EXPECT_TRUE(fs::is_empty(saves / "autosave"));
+  others.insert(others.end(), {"Kept.sgm", "autosave", "main.txc"});
   std::sort(others.begin(), others.end());
   EXPECT_EQ(Names(saves), others);
   EXPECT_EQ(Names(pictures), (Lines{".pictorio-save-Folder", ".pictorio-save-Linked", "Kept.jpg"}));
@@ -245,6 +248,10 @@ TEST(SavedGames, LoadingBringsBackEverythingClosesTheShopAndAdvancesTheClockOneH
   TestApp app;
   MakeRichGame(app, "Rich");
   app.main().Save1Click();
+  // The venues are compared on their own: a load empties the half-entered ones.
+  auto unentered = app.game.Venues;
+  for (submittedpic& venue : unentered) venue.Submitted = false;
+  const Lines saved = WriteSavedGame(app.game.GameState, unentered);
   app.StartNewGame("Poor");  // Rich was just saved: nothing to ask
   app.game.Venues[kVenueLocal].Entries = {"a", "b", "c", "d", "e", ""};
   app.game.Venues[kVenueLocal].Submitted = true;
@@ -259,23 +266,14 @@ TEST(SavedGames, LoadingBringsBackEverythingClosesTheShopAndAdvancesTheClockOneH
   EXPECT_EQ(app.platform.modalsShown, Lines{"Load Game"});
   EXPECT_FALSE(app.forms().Form10->Showing());
   const Game& g = app.game;
-  const who& state = g.GameState;
   EXPECT_TRUE(g.GameRunning);
   EXPECT_TRUE(g.HasSaveFile);
   EXPECT_TRUE(app.main().Timer1.Enabled());
-  EXPECT_EQ(state.PlayerName, "Rich");
-  EXPECT_EQ(state.Reputation, -12);
-  EXPECT_DOUBLE_EQ(state.Money, 0.3);
-  EXPECT_EQ(state.PicturesSold, 3);
   EXPECT_EQ(g.ElapsedHours, 8);
-  ASSERT_EQ(state.Pictures.size(), 3u);
-  EXPECT_EQ(state.PictureCount, 3);
-  EXPECT_EQ(state.Pictures[0].Value, 9.5e11);
-  EXPECT_TRUE(state.Pictures[1].AtVenue);
-  EXPECT_TRUE(state.Pictures[2].Gone);
-  EXPECT_EQ(state.Stock[kSlotCanvas].Units, 2000);
-  EXPECT_EQ(state.Stock[kSlotTrophyRack].Name, "Trophy rack");
-  EXPECT_TRUE(state.Trophies[2]);
+  Lines loaded = WriteSavedGame(g.GameState, unentered);
+  EXPECT_EQ(loaded[4], "8");
+  loaded[4] = "7";
+  EXPECT_EQ(loaded, saved);
   // Entered with free places: the entries come back, "entered" only with the
   // last place taken; nothing stays of the game before.
   EXPECT_EQ(g.Venues[kVenueNational].Entries, (Lines{"Entered one", "", "", "", "", "", ""}));
@@ -658,37 +656,6 @@ TEST(Autosave, LeavingTheProgramUnsavedKeepsTheGameThereAndAFailureIsSaidOnce) {
   EXPECT_NE(renewed.platform.messages[0].text.find("could not be saved automatically"),
             std::string::npos);
   EXPECT_TRUE(renewed.main().Timer1.Enabled());
-}
-
-// Killed at any moment of an autosave, the one before it still loads.
-TEST(Autosave, FiftyKillsMidWriteLeaveALoadableAutosaveEveryTime) {
-  TestApp app;
-  MakeRichGame(app, "Rich");
-  TickIntoANewWeek(app);
-  const fs::path file = AutosaveFile(app, "Rich");
-  const Lines text = FileLines(file);
-  std::srand(7);
-  int kills = 0;
-  for (int round = 0; round < 50; ++round) {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      std::string error;
-      for (;;) WriteTextLinesSafely(file.string(), text, &error);
-    }
-    ::usleep(static_cast<useconds_t>(200 + std::rand() % 3000));
-    ::kill(child, SIGKILL);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    kills += WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-    Lines lines;
-    std::string message;
-    ASSERT_TRUE(ReadAutosaveFile(app.game, "Rich", &lines, &message)) << round << message;
-    EXPECT_EQ(lines, text);
-  }
-  EXPECT_EQ(kills, 50);
-  app.Restart();  // the next start sweeps what the kills left behind
-  EXPECT_EQ(Names(file.parent_path()), (Lines{"Rich.book", "Rich.sgm"}));
 }
 
 }  // namespace

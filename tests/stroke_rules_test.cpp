@@ -95,19 +95,9 @@ TEST(StrokeCost, OilTakesPaintTurpentineAndTheBrush) {
   EXPECT_EQ(st.stock[49].Units, 750);
 }
 
+// Pencil, charcoal and the mixed rule are priced through the studio window's tests.
 TEST(StrokeWorth, GrowsWithLengthToolAndColoursUnlessMixed) {
   Studio st;
-  st.session.PictureStyle = "p";
-  st.Use({34});
-  st.session.StrokeStamps = 200;
-  AccrueValue(st.session);
-  EXPECT_DOUBLE_EQ(st.session.PictureValue, 0.1);
-
-  st.session.PictureStyle = "x";
-  st.session.PictureValue = 0.01;
-  AccrueValue(st.session);
-  EXPECT_DOUBLE_EQ(st.session.PictureValue, 0.02);
-
   // Pastel: 0.1 x variety x factor x k; water colour: 0.3 x variety x k.
   st.session.PictureStyle = "t";
   st.session.PictureValue = 0;
@@ -140,27 +130,6 @@ TEST(StrokeWorth, GrowsWithLengthToolAndColoursUnlessMixed) {
   EXPECT_DOUBLE_EQ(st.session.PictureValue, 0.5);
 }
 
-TEST(StyleRule, FirstToolFixesTheStyleAnotherMakesItMixed) {
-  StudioSession s;
-  ApplyToolStyle(s, "p");
-  EXPECT_EQ(s.PictureStyle, "p");
-  s.PictureValue = 3.5;
-  ApplyToolStyle(s, "p");
-  EXPECT_DOUBLE_EQ(s.PictureValue, 3.5);
-  ApplyToolStyle(s, "c");
-  EXPECT_EQ(s.PictureStyle, "x");
-  EXPECT_DOUBLE_EQ(s.PictureValue, 0.01);
-  s.PictureValue = 0.7;
-  ApplyToolStyle(s, "p");
-  EXPECT_EQ(s.PictureStyle, "x");
-  EXPECT_DOUBLE_EQ(s.PictureValue, 0.01);
-
-  EXPECT_TRUE(NeedsStyleWarning("p", "c"));
-  EXPECT_FALSE(NeedsStyleWarning("p", "p"));
-  EXPECT_FALSE(NeedsStyleWarning("z", "c"));
-  EXPECT_FALSE(NeedsStyleWarning("x", "c"));
-}
-
 TEST(ColourPicks, PastelPicksCountEveryTimeAndRetakeTheBrushInHand) {
   Studio st;
   const QColor rose(250, 75, 108);
@@ -181,49 +150,20 @@ TEST(ColourPicks, PastelPicksCountEveryTimeAndRetakeTheBrushInHand) {
   EXPECT_EQ(st.session.ActiveSlots[1], 5);
 }
 
-TEST(ColourPicks, WaterColourBeforeAndAfterABrush) {
-  Studio st;
-  const QColor blue(54, 7, 208);
-  PickWaterColour(st.session, st.canvas, 29, blue);
-  EXPECT_EQ(st.session.WaterSlot, 29);
-  EXPECT_TRUE(st.session.PaintReady);
-  EXPECT_EQ(st.session.WaterColour, blue);
-  EXPECT_EQ(st.session.ActiveSlots[1], 0);
-  EXPECT_NEAR(st.session.ColourVariety, 0.1, 1e-12);
-
-  st.session.PaintBrush = "b2";
-  PickWaterColour(st.session, st.canvas, 29, blue);
-  EXPECT_EQ(st.session.BrushName, "b2");
-  EXPECT_EQ(st.session.ActiveSlots[1], 29);
-  // The stamp is painted in the picked blue.
-  bool painted = false;
-  const QImage& stamp = st.canvas.Stamp().Image();
-  for (int y = 0; y < stamp.height(); ++y)
-    for (int x = 0; x < stamp.width(); ++x) painted |= stamp.pixel(x, y) == blue.rgb();
-  EXPECT_TRUE(painted);
-}
-
 TEST(OilMix, ColourFormedBeforeUnusableTubesAreZeroed) {
   Studio st;
-  SetOilAmounts(st.session, 0, 244, 244);
-  EXPECT_EQ(st.session.OilRed, 245);
-  EXPECT_EQ(st.session.OilBlue, 1);
   st.session.PaintBrush = "b3";
   st.session.ActiveSlots[5] = 51;
+  SetOilAmounts(st.session, 0, 244, 244);
   MixOil(st.session, st.canvas, true, true, true);
-  EXPECT_EQ(st.session.OilColour, QColor(245, 1, 1));
-  EXPECT_EQ(st.session.ActiveSlots[1], 46);
-  EXPECT_EQ(st.session.ActiveSlots[2], 47);
-  EXPECT_EQ(st.session.ActiveSlots[3], 48);
-  EXPECT_EQ(st.session.ActiveSlots[4], 45);
-  EXPECT_EQ(st.session.ActiveSlots[5], 51);
+  EXPECT_EQ(std::vector<int>(st.session.ActiveSlots.begin(), st.session.ActiveSlots.end()),
+            (std::vector<int>{46, 47, 48, 45, 51}));
   EXPECT_DOUBLE_EQ(st.session.RedShare, 2.45);
   EXPECT_DOUBLE_EQ(st.session.BlueShare, 0.01);
 
   // Blue not owned: the colour still carries its 1, but its tube is never drawn on.
   ClearActiveSlots(st.session);
   st.session.ActiveSlots[5] = 51;
-  SetOilAmounts(st.session, 0, 244, 244);
   MixOil(st.session, st.canvas, true, false, true);
   EXPECT_EQ(st.session.OilColour, QColor(245, 1, 1));
   EXPECT_EQ(st.session.OilBlue, 0);

