@@ -32,6 +32,7 @@
 #include "ui/info_bar.h"
 #include "ui/display_settings.h"
 #include "ui/picture_io.h"
+#include "ui/form_base.h"
 #include "ui/screen_fit.h"
 #include "venues/calendar_window.h"
 
@@ -593,7 +594,8 @@ void TForm1::paint1Click() {
   ShowTip(game_, forms_, Tip::Studio);
 }
 
-void TForm1::CoverRoomWith(QWidget& window) {
+void TForm1::CoverRoomWith(TFormBase& window) {
+  window.SetCoversRoom();
   ShowOverRoom(window, *this);
   window.activateWindow();
   // The info bar floats above a window that covers the room; without a window

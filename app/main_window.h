@@ -15,6 +15,7 @@
 namespace pictorio {
 
 class TCareerBook;
+class TFormBase;
 
 struct Game;
 struct Forms;
@@ -174,7 +175,7 @@ class TForm1 : public QMainWindow {
 
  private:
   // Shows a window over the whole room (shop, studio) with the info bar above it.
-  void CoverRoomWith(QWidget& window);
+  void CoverRoomWith(TFormBase& window);
   void BuildScene();
   void BuildMenus();
   void OpenSound();

@@ -22,6 +22,10 @@ class TFormBase : public QDialog {
   // game may fill the screen, so it is placed anew at every showing.
   enum class RoomPlace { Free, Centred, Covering };
   void SetRoomPlace(RoomPlace place);
+  // A window over the whole room (a Covering one, or the shop): while it
+  // shows, the windows centred on the room that wait for no answer (the
+  // calendar) are set aside, as a window manager would keep them above it.
+  void SetCoversRoom() { coversRoom_ = true; }
 
   void Close();
   bool Showing() const { return !isHidden(); }
@@ -41,6 +45,7 @@ class TFormBase : public QDialog {
  private:
   bool closing_ = false;
   RoomPlace place_ = RoomPlace::Free;
+  bool coversRoom_ = false;
 };
 
 }  // namespace pictorio
