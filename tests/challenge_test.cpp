@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
-#include <cmath>
-#include <filesystem>
 #include <tuple>
 
 #include "app/main_window.h"

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "app/main_window.h"
 #include "challenges/challenge_window.h"
 #include "simulation/notice_window.h"
@@ -36,23 +33,6 @@ void AddPictures(TestApp& app, const Lines& titles, bool atVenue = false) {
   who& state = app.game.GameState;
   for (const std::string& title : titles) state.Pictures.push_back({title, "t", 10.0, atVenue, false});
   state.PictureCount = static_cast<int>(state.Pictures.size());
-}
-
-// What the notice window showed while it was open.
-struct SeenNotice {
-  std::string caption;
-  Lines lines;
-  bool imageVisible = false;
-  QSize imageSize;
-  bool clockRan = true;
-};
-
-void WatchNotice(TestApp& app, SeenNotice* seen) {
-  app.platform.modalScripts.push_back([&app, seen](QDialog&) {
-    TForm12& notice = *app.forms().Form12;
-    *seen = {notice.Caption(), notice.Lines(), notice.Image1->Visible(), notice.Image1->size(),
-             app.main().Timer1.Enabled()};
-  });
 }
 
 TEST(Clock, DatesAtTheStartAndAcrossTheYearsEndAndTheHoursLeft) {
@@ -189,8 +169,8 @@ TEST(Clock, FireTakesTwelvePercentOfTheMoneyWhenTheDrawIsBelowOneTenth) {
     }
     ClockBefore(app, HourOf(0, 0, 6));
     app.platform.reals = {r.draw};
-    SeenNotice seen;
-    WatchNotice(app, &seen);
+    std::vector<SeenWindow> seen;
+    Watch(app, seen);
     Tick(app);
     EXPECT_TRUE(app.platform.reals.empty());
     EXPECT_DOUBLE_EQ(g.GameState.Money, r.left);
@@ -201,11 +181,7 @@ TEST(Clock, FireTakesTwelvePercentOfTheMoneyWhenTheDrawIsBelowOneTenth) {
     }
     EXPECT_DOUBLE_EQ(g.FireDamage, r.money - r.left);
     EXPECT_EQ(Text(app.forms().Form3->Label7), FormatMoney(r.left));
-    EXPECT_EQ(app.platform.modalsShown, Lines{"FIRE !!!!"});
-    EXPECT_EQ(seen.lines, Lines{r.line});
-    EXPECT_TRUE(seen.imageVisible);
-    EXPECT_EQ(seen.imageSize, QSize(65, 90));
-    EXPECT_FALSE(seen.clockRan);
+    EXPECT_EQ(seen, (std::vector<SeenWindow>{{"FIRE !!!!", {r.line}, true, QSize(65, 90), false}}));
     EXPECT_EQ(app.platform.EffectNames(), Lines{"s12.wav"});
     EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"}) << "no load errors";
     EXPECT_EQ(app.forms().Form12->Caption(), "");  // the notice is blank again
@@ -265,13 +241,13 @@ TEST(Clock, BurglarsNeedMoreThanFifteenReputationAndSkipTheFirstTheLastAndPictur
   g.GameState.Reputation = 16;
   ClockBefore(app, HourOf(0, 2, 3));
   app.platform.reals = {0.01};
-  SeenNotice seen;
-  WatchNotice(app, &seen);
+  std::vector<SeenWindow> seen;
+  Watch(app, seen);
   Tick(app);
-  EXPECT_EQ(seen.caption, "BURGLARY !!!");
-  EXPECT_EQ(seen.lines, Lines{"Your artwork entitled \"middle\" was stolen during the night."});
-  EXPECT_TRUE(seen.imageVisible);
-  EXPECT_FALSE(seen.clockRan);
+  EXPECT_EQ(seen, (std::vector<SeenWindow>{
+                      {"BURGLARY !!!",
+                       {"Your artwork entitled \"middle\" was stolen during the night."},
+                       true, QSize(65, 90), false}}));
   EXPECT_EQ(app.platform.EffectNames(), Lines{"s2.wav"});
   EXPECT_FALSE(g.GameState.Pictures[0].Gone);
   EXPECT_TRUE(g.GameState.Pictures[1].Gone);

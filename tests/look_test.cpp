@@ -14,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <cstdlib>
 #include <filesystem>
 
 #include "app/delete_game_dialog.h"

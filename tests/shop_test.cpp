@@ -3,7 +3,6 @@
 // stock window.
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <algorithm>
 
 #include "app/main_window.h"

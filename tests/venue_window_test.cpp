@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <tuple>
 
 #include "app/main_window.h"
