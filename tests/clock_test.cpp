@@ -128,17 +128,13 @@ TEST(Clock, EndOfADayClosesTheChallengeGoToEventAndTheVenueAndFreesUnsoldEntries
   EXPECT_TRUE(venue.Showing());
   EXPECT_TRUE(g.EventOpen);
   Tick(app);  // 22:00
-  EXPECT_FALSE(venue.Showing());
-  EXPECT_FALSE(venue.Timer1.Enabled());
-  EXPECT_FALSE(g.EventOpen);
-  EXPECT_FALSE(g.EventVisitPrepared);
-  EXPECT_FALSE(local.Submitted);
-  EXPECT_EQ(local.Entries, Lines(6, ""));
+  EXPECT_EQ(std::tuple(venue.Showing(), venue.Timer1.Enabled(), g.EventOpen, g.EventVisitPrepared,
+                       local.Submitted, local.Entries),
+            std::tuple(false, false, false, false, false, Lines(6, "")));
   for (const picrec& picture : g.GameState.Pictures) EXPECT_FALSE(picture.AtVenue);
-  EXPECT_TRUE(g.GameState.Pictures[1].Gone);
-  EXPECT_EQ(g.EventVenue, 0);
-  EXPECT_EQ(g.EntriesSold, 0);
-  EXPECT_FALSE(g.SellOutRewarded);
+  EXPECT_EQ(
+      std::tuple(g.GameState.Pictures[1].Gone, g.EventVenue, g.EntriesSold, g.SellOutRewarded),
+      std::tuple(true, 0, 0, false));
 }
 
 // At 6:00 a draw below one tenth is a fire: 12 % of the money, never a gain
@@ -220,11 +216,10 @@ TEST(Clock, BurglarsNeedMoreThanFifteenReputationAndSkipTheFirstTheLastAndPictur
     return PictureToSteal(state);
   };
   const std::pair<bool, bool> free{false, false}, away{true, false}, sold{false, true};
-  EXPECT_EQ(steal({}), -1);
-  EXPECT_EQ(steal({free, free}), -1);
-  EXPECT_EQ(steal({free, away, sold, free}), -1);
-  EXPECT_EQ(steal({free, away, sold, free, free}), 3);
-  EXPECT_EQ(steal({free, free, sold, free, free}), 1);
+  EXPECT_EQ(
+      std::tuple(steal({}), steal({free, free}), steal({free, away, sold, free}),
+                 steal({free, away, sold, free, free}), steal({free, free, sold, free, free})),
+      std::tuple(-1, -1, -1, 3, 1));
 
   TestApp app;
   app.StartNewGame();
@@ -248,13 +243,11 @@ TEST(Clock, BurglarsNeedMoreThanFifteenReputationAndSkipTheFirstTheLastAndPictur
                       {"BURGLARY !!!",
                        {"Your artwork entitled \"middle\" was stolen during the night."},
                        true, QSize(65, 90), false}}));
-  EXPECT_EQ(app.platform.EffectNames(), Lines{"s2.wav"});
-  EXPECT_FALSE(g.GameState.Pictures[0].Gone);
-  EXPECT_TRUE(g.GameState.Pictures[1].Gone);
-  EXPECT_FALSE(g.GameState.Pictures[2].Gone);
-  EXPECT_EQ(g.GameState.PictureCount, 3);
-  EXPECT_EQ(g.GameState.Reputation, 16);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_EQ(
+      std::tuple(app.platform.EffectNames(), g.GameState.Pictures[0].Gone,
+                 g.GameState.Pictures[1].Gone, g.GameState.Pictures[2].Gone,
+                 g.GameState.PictureCount, g.GameState.Reputation, app.main().Timer1.Enabled()),
+      std::tuple(Lines{"s2.wav"}, false, true, false, 3, 16, true));
 
   // Nothing left to take: nothing shown.
   g.GameState.Pictures[1].AtVenue = true;
@@ -264,10 +257,9 @@ TEST(Clock, BurglarsNeedMoreThanFifteenReputationAndSkipTheFirstTheLastAndPictur
   ClockBefore(app, HourOf(0, 3, 3));
   app.platform.reals = {0.0};
   Tick(app);
-  EXPECT_TRUE(app.platform.reals.empty());
-  EXPECT_TRUE(app.platform.modalsShown.empty());
-  EXPECT_TRUE(app.platform.effects.empty());
-  EXPECT_EQ(app.forms().Form12->Caption(), "");
+  EXPECT_EQ(std::tuple(app.platform.reals.empty(), app.platform.modalsShown.empty(),
+                       app.platform.effects.empty(), app.forms().Form12->Caption()),
+            std::tuple(true, true, true, ""));
 }
 
 // An error box raised inside a tick must hold the clock: ticks falling due

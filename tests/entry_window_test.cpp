@@ -62,11 +62,11 @@ TEST(EntryWindow, TheFleaMarketTakesFourPicturesAndRecordsThemOnAcceptance) {
     EXPECT_TRUE(entry.Button3->isEnabled());
     EXPECT_FALSE(entry.Button2->isEnabled());
     Enter(entry, "Pic 5");
-    EXPECT_EQ(app.platform.EffectNames().back(), "s15.wav");
-    EXPECT_FALSE(entry.Button1->isEnabled());
-    EXPECT_FALSE(entry.ComboBox1->isEnabled());
-    EXPECT_TRUE(entry.Button2->isEnabled());
-    EXPECT_EQ(ListLines(*entry.ListBox1), (Lines{"Pic 2", "Pic 4", "Pic 1", "Pic 5"}));
+    EXPECT_EQ(
+        std::tuple(app.platform.EffectNames().back(), entry.Button1->isEnabled(),
+                   entry.ComboBox1->isEnabled(), entry.Button2->isEnabled(),
+                   ListLines(*entry.ListBox1)),
+        std::tuple("s15.wav", false, false, true, (Lines{"Pic 2", "Pic 4", "Pic 1", "Pic 5"})));
     const std::size_t before = app.forms().Form3->ListBox1.Items.size();
     entry.Button2Click();
     EXPECT_EQ(app.platform.EffectNames().back(), "s16.wav");
@@ -138,14 +138,11 @@ TEST(EntryWindow, ClearSelectionLetsThePlayerStartOver) {
     Enter(entry, "Pic 2");
     Enter(entry, "Pic 5");
     entry.Button3Click();
-    EXPECT_EQ(app.platform.EffectNames().back(), "s11.wav");
-    EXPECT_EQ(entry.ListBox1->count(), 0);
-    EXPECT_FALSE(g.GameState.Pictures[1].AtVenue);
-    EXPECT_FALSE(g.GameState.Pictures[4].AtVenue);
-    EXPECT_EQ(g.Venues[kVenueLocal].Entries[0], "");
-    EXPECT_FALSE(entry.Button3->isEnabled());
-    EXPECT_FALSE(entry.Button2->isEnabled());
-    EXPECT_TRUE(entry.Button1->isEnabled());
+    EXPECT_EQ(std::tuple(app.platform.EffectNames().back(), entry.ListBox1->count(),
+                         g.GameState.Pictures[1].AtVenue, g.GameState.Pictures[4].AtVenue,
+                         g.Venues[kVenueLocal].Entries[0], entry.Button3->isEnabled(),
+                         entry.Button2->isEnabled(), entry.Button1->isEnabled()),
+              std::tuple("s11.wav", 0, false, false, "", false, false, true));
     for (const char* title : {"Pic 5", "Pic 4", "Pic 3", "Pic 2", "Pic 1"}) Enter(entry, title);
     entry.Button2Click();
   });

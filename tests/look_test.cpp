@@ -241,10 +241,9 @@ TEST(Room, WindowsStandOnTheRoomAndTheInfoBarStandsAside) {
     QRect workOnScreen;
     for (const QWidget* part : parts) workOnScreen |= OnScreen(*part);
     if (bar.isVisible()) {
-      EXPECT_TRUE(bar.IsStrip());
-      EXPECT_TRUE(room.contains(OnScreen(bar)));
-      EXPECT_FALSE(OnScreen(bar).intersects(workOnScreen));
-      EXPECT_EQ(Text(bar.Label1), "Tester");
+      EXPECT_EQ(std::tuple(bar.IsStrip(), room.contains(OnScreen(bar)),
+                           OnScreen(bar).intersects(workOnScreen), Text(bar.Label1)),
+                std::tuple(true, true, false, "Tester"));
     }
     scene->hide();
     EXPECT_TRUE(bar.isVisible());

@@ -43,11 +43,10 @@ TEST(NewGame, StartsWithTwentyFiveDollarsAtHourTwo) {
   EXPECT_TRUE(main.Timer1.Enabled());
   for (QAction* on : {main.paint1, main.Calendar1, main.Save1, main.Shop1, main.SubmitPictures1})
     EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
-  EXPECT_FALSE(main.nowEvent1->isEnabled());
-  EXPECT_FALSE(app.forms().Form4->Button2->isEnabled());
-  EXPECT_TRUE(main.Image20->ShowHint());
-  EXPECT_FALSE(main.Image1->ShowHint());
-  EXPECT_EQ(app.platform.inputCaptions, Lines{"New Game"});
+  EXPECT_EQ(
+      std::tuple(main.nowEvent1->isEnabled(), app.forms().Form4->Button2->isEnabled(),
+                 main.Image20->ShowHint(), main.Image1->ShowHint(), app.platform.inputCaptions),
+      std::tuple(false, false, true, false, Lines{"New Game"}));
   EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"});
 }
 
@@ -134,13 +133,11 @@ TEST(NewGame, AChangeOfMindAtAnyQuestionKeepsTheOldGameRunning) {
       EXPECT_TRUE(app.main().Timer1.Held());
     };
     app.main().New1Click();
-    EXPECT_EQ(app.platform.MessageTexts(), row.asked);
-    EXPECT_TRUE(app.game.GameRunning);
-    EXPECT_EQ(app.game.GameState.PlayerName, "First");
-    EXPECT_EQ(app.game.GameState.Money, 40.0);
-    EXPECT_TRUE(app.main().Timer1.Enabled());
-    EXPECT_FALSE(app.main().Timer1.Held());
-    EXPECT_EQ(Text(app.forms().Form3->Label1), "First");
+    EXPECT_EQ(
+        std::tuple(app.platform.MessageTexts(), app.game.GameRunning, app.game.GameState.PlayerName,
+                   app.game.GameState.Money, app.main().Timer1.Enabled(), app.main().Timer1.Held(),
+                   Text(app.forms().Form3->Label1)),
+        std::tuple(row.asked, true, "First", 40.0, true, false, "First"));
   }
   // Mended, the name starts the new game; with no game running an empty
   // name or Cancel starts nothing, and a cancelled name box plays as Anonymous.

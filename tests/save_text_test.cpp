@@ -101,9 +101,7 @@ TEST(SaveText, RichGameRoundTrips) {
   const who rich = RichGame();
   const Lines lines = WriteSavedGame(rich, venues);
   ASSERT_EQ(lines.size(), 7u + 300 + 6 * 7 + 28 + 2 * (5 + 6));
-  EXPECT_EQ(lines[2], "-17");
-  EXPECT_EQ(lines[3], "0.3");
-  EXPECT_EQ(lines[4], "1234");
+  EXPECT_EQ(std::tuple(lines[2], lines[3], lines[4]), std::tuple("-17", "0.3", "1234"));
   // The first picture: marker, title, kind, value, then Gone before AtVenue.
   EXPECT_EQ(Lines(lines.begin() + 307, lines.begin() + 319),
             (Lines{"PIC", "PIC", "o", "12.5", "-1", "0", "PIC", "stuffx", "o", "37.5", "0", "-1"}));
@@ -115,13 +113,11 @@ TEST(SaveText, RichGameRoundTrips) {
   // Read back, every field comes back: the same text is written again.
   const LoadedGame loaded = Read(lines);
   EXPECT_EQ(WriteSavedGame(loaded.state, venues), lines);
-  EXPECT_EQ(loaded.state.PlayerName, rich.PlayerName);
-  EXPECT_EQ(loaded.state.Stock[60].Units, -3);
-  EXPECT_TRUE(loaded.state.Pictures[0].Gone);
-  EXPECT_TRUE(loaded.state.Pictures[1].AtVenue);
-  EXPECT_TRUE(loaded.state.Trophies[14]);
-  EXPECT_TRUE(loaded.submitted[kVenueLocal]);
-  EXPECT_EQ(loaded.entries[kVenueLocal], venues[kVenueLocal].Entries);
+  EXPECT_EQ(std::tuple(loaded.state.PlayerName, loaded.state.Stock[60].Units,
+                       loaded.state.Pictures[0].Gone, loaded.state.Pictures[1].AtVenue,
+                       loaded.state.Trophies[14], loaded.submitted[kVenueLocal],
+                       loaded.entries[kVenueLocal]),
+            std::tuple(rich.PlayerName, -3, true, true, true, true, venues[kVenueLocal].Entries));
   // Free places survive, but only a filled last place marks the venue entered.
   EXPECT_FALSE(loaded.submitted[kVenueNational]);
   EXPECT_EQ(loaded.entries[kVenueNational], venues[kVenueNational].Entries);
@@ -290,11 +286,9 @@ TEST(SaveText, ValuesBeyondACareerAreDamageAndOwnSavesAlwaysLoad) {
   wild.PictureCount = 1;
   const LoadedGame tamed = Read(WriteSavedGame(wild, Venues()));
   ASSERT_EQ(tamed.state.Pictures.size(), 1u);
-  EXPECT_EQ(tamed.state.Money, kMostMoney);
-  EXPECT_EQ(tamed.state.Reputation, -kMostReputation);
-  EXPECT_EQ(tamed.state.PicturesSold, 0);
-  EXPECT_EQ(tamed.state.Stock[kSlotCanvas].Units, kMostStockUnits);
-  EXPECT_EQ(tamed.state.Pictures[0].Value, -kMostMoney);
+  EXPECT_EQ(std::tuple(tamed.state.Money, tamed.state.Reputation, tamed.state.PicturesSold,
+                       tamed.state.Stock[kSlotCanvas].Units, tamed.state.Pictures[0].Value),
+            std::tuple(kMostMoney, -kMostReputation, 0, kMostStockUnits, -kMostMoney));
 }
 
 TEST(SaveText, NamesThatCannotNameAFile) {

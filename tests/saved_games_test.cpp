@@ -220,12 +220,12 @@ TEST(SavedGames, StartUpClearsKilledWritesLeftoversAndNothingElse) {
   EXPECT_TRUE(fs::is_empty(saves / "autosave"));
   others.insert(others.end(), {"Kept.sgm", "autosave", "main.txc"});
   std::sort(others.begin(), others.end());
-  EXPECT_EQ(Names(saves), others);
-  EXPECT_EQ(Names(pictures), (Lines{".pictorio-save-Folder", ".pictorio-save-Linked", "Kept.jpg"}));
-  EXPECT_EQ(Bytes(pictures / "Kept.jpg"), "old picture");
-  EXPECT_TRUE(fs::exists(pictures / ".pictorio-save-Folder" / ".pictorio-save-Inside"));
-  EXPECT_EQ(Bytes(app.dir / "outside.txt"), "mine");
-  EXPECT_TRUE(fs::exists(app.dir / ".pictorio-save-RootXy"));
+  EXPECT_EQ(
+      std::tuple(Names(saves), Names(pictures), Bytes(pictures / "Kept.jpg"),
+                 fs::exists(pictures / ".pictorio-save-Folder" / ".pictorio-save-Inside"),
+                 Bytes(app.dir / "outside.txt"), fs::exists(app.dir / ".pictorio-save-RootXy")),
+      std::tuple(others, (Lines{".pictorio-save-Folder", ".pictorio-save-Linked", "Kept.jpg"}),
+                 "old picture", true, "mine", true));
 }
 
 TEST(SaveFiles, WritesWindows1252WithCrLfAndRefusesWhatItCannotHold) {
@@ -445,10 +445,9 @@ TEST(SavedGames, TheLoadDialogRefusesMissingAndDamagedFilesAndNothingStarts) {
                        std::to_string(whole.size() + 2) +
                        ": the picture's title \"../keepsake\" cannot name a picture file.",
                    notFound("Ghost"), notFound("Pipe")}));
-  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
-  EXPECT_FALSE(app.game.GameRunning);
-  EXPECT_FALSE(app.main().Timer1.Enabled());
-  EXPECT_EQ(app.game.ElapsedHours, 0);
+  EXPECT_EQ(std::tuple(app.platform.messages[1].type, app.game.GameRunning,
+                       app.main().Timer1.Enabled(), app.game.ElapsedHours),
+            std::tuple(MsgType::Error, false, false, 0));
 
   // Shown again, Ok stays enabled from the earlier choice, and does nothing
   // while nothing is chosen.

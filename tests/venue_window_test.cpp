@@ -87,10 +87,9 @@ TEST(VenueWindow, NoLeavesThePictureAndYesOnTheFourthEntryEndsTheBuyers) {
   EXPECT_FALSE(g.GameState.Pictures[2].Gone);
   EXPECT_FALSE(venue.SoldMark(3)->Visible());
   EXPECT_DOUBLE_EQ(g.GameState.Money, 25.0);
-  EXPECT_EQ(venue.TextLines(), kWaiting);
-  EXPECT_TRUE(venue.Timer1.Enabled());
-  EXPECT_FALSE(venue.Button1->isVisible());
-  EXPECT_EQ(app.platform.EffectNames().back(), "s10.wav");
+  EXPECT_EQ(std::tuple(venue.TextLines(), venue.Timer1.Enabled(), venue.Button1->isVisible(),
+                       app.platform.EffectNames().back()),
+            std::tuple(kWaiting, true, false, "s10.wav"));
 
   // The refused picture is asked for again, and this time sold.
   double expected = 25.0;
@@ -103,17 +102,14 @@ TEST(VenueWindow, NoLeavesThePictureAndYesOnTheFourthEntryEndsTheBuyers) {
     EXPECT_TRUE(g.GameState.Pictures[static_cast<std::size_t>(entry)].Gone);
     EXPECT_TRUE(venue.SoldMark(entry + 1)->Visible());
     EXPECT_DOUBLE_EQ(g.GameState.Money, expected);
-    EXPECT_EQ(Text(bar.Label7), FormatMoney(expected));
-    EXPECT_EQ(Text(bar.Label6), std::to_string(g.GameState.Reputation));
-    EXPECT_EQ(app.platform.EffectNames().back(), "s1.wav");
-    EXPECT_EQ(venue.TextLines(), kWaiting);
-    EXPECT_FALSE(venue.Button1->isVisible());
+    EXPECT_EQ(std::tuple(Text(bar.Label7), Text(bar.Label6), app.platform.EffectNames().back(),
+                         venue.TextLines(), venue.Button1->isVisible()),
+              std::tuple(FormatMoney(expected), std::to_string(g.GameState.Reputation), "s1.wav",
+                         kWaiting, false));
   }
-  EXPECT_EQ(g.GameState.Reputation, 4);
-  EXPECT_EQ(g.GameState.PicturesSold, 4);
-  EXPECT_EQ(g.EntriesSold, 4);
-  EXPECT_TRUE(venue.allEntriesSold);
-  EXPECT_EQ(venue.offerAttempts, kAllSoldAttempts);
+  EXPECT_EQ(std::tuple(g.GameState.Reputation, g.GameState.PicturesSold, g.EntriesSold,
+                       venue.allEntriesSold, venue.offerAttempts),
+            std::tuple(4, 4, 4, true, kAllSoldAttempts));
   // No buyer comes any more, however long the stall stays open.
   app.platform.randomCalls.clear();
   const int wait = venue.buyerWaitTicks;
@@ -129,10 +125,8 @@ TEST(VenueWindow, NoLeavesThePictureAndYesOnTheFourthEntryEndsTheBuyers) {
   Lines seen;
   app.platform.modalScripts.push_back([&](QDialog&) { seen = app.forms().Form12->Lines(); });
   venue.Close();
-  EXPECT_EQ(seen, (Lines{"Nice work.", "All the submitted paintings sold."}));
-  EXPECT_EQ(g.GameState.Reputation, 4);
-  EXPECT_TRUE(g.SellOutRewarded);
-  EXPECT_EQ(g.FleaResult, 0);
+  EXPECT_EQ(std::tuple(seen, g.GameState.Reputation, g.SellOutRewarded, g.FleaResult),
+            std::tuple((Lines{"Nice work.", "All the submitted paintings sold."}), 4, true, 0));
   EXPECT_TRUE(app.main().Timer1.Enabled()) << "the clock runs again";
 }
 
@@ -394,10 +388,8 @@ TEST(Buyers, ABuyerAsksForAnUnsoldEntryOrGivesUp) {
 
   platform.randoms = {0, 2, 3, 1};  // sold, sold, empty place, Moon
   BuyerChoice choice = FindBuyerChoice(platform, venue, state);
-  EXPECT_TRUE(choice.found);
-  EXPECT_EQ(choice.entry, 1);
-  EXPECT_EQ(choice.picture, 1);
-  EXPECT_EQ(choice.attempts, 4);
+  EXPECT_EQ(std::tuple(choice.found, choice.entry, choice.picture, choice.attempts),
+            std::tuple(true, 1, 1, 4));
 
   state.Pictures[1].Gone = true;
   platform.randoms = {};
