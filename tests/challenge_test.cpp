@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <cmath>
 #include <tuple>
 
 #include "app/main_window.h"
@@ -208,7 +209,7 @@ TEST_F(ChallengeTest, EnteringWithExactlyTheCostPaysStopsTheClockAndCountsDown) 
   EXPECT_FALSE(app.main().Timer1.Enabled());
 }
 
-TEST_F(ChallengeTest, PaintingNothingIsANiceTryAndRestartsTheClock) {
+TEST_F(ChallengeTest, PaintingNothingIsANiceTryAndPaintOffTheWallCostsSixTimesItsShare) {
   Open();
   Enter(2);
   RunOut();
@@ -233,10 +234,8 @@ TEST_F(ChallengeTest, PaintingNothingIsANiceTryAndRestartsTheClock) {
   // The picture stays and the tasks stay hidden until the window is shown again.
   EXPECT_FALSE(window().Image1->isHidden());
   EXPECT_TRUE(window().Button[2]->isHidden());
-}
 
-TEST_F(ChallengeTest, PaintOutsideTheWallCostsSixTimesItsShare) {
-  Open();
+  // Paint outside the wall costs six times its share.
   Enter(2);
   Tick(4);
   // One stamp in the bare corner (above the ceiling line): red on no target.
@@ -250,7 +249,7 @@ TEST_F(ChallengeTest, PaintOutsideTheWallCostsSixTimesItsShare) {
   EXPECT_NEAR(window().score.finalScore, -6.0 * share, 1e-9);
 }
 
-TEST_F(ChallengeTest, NotEnoughMoneyNoOrAMissingTemplateStartsNothing) {
+TEST_F(ChallengeTest, NotEnoughMoneyNoOrAMissingTemplateStartsNothingAndABlankOneScoresZero) {
   state().Money = 7.99;
   Open();
   Enter(2);
@@ -273,6 +272,19 @@ TEST_F(ChallengeTest, NotEnoughMoneyNoOrAMissingTemplateStartsNothing) {
   EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
   EXPECT_EQ(state().Money, 100.0);
   EXPECT_TRUE(app.main().Timer1.Enabled());
+
+  // A template with nothing to cover, plain red, scores zero and wins no trophy.
+  QImage red(585, 585, QImage::Format_RGB32);
+  red.fill(kRed);
+  ASSERT_TRUE(SaveJpeg(red, (app.dir / "challenge/ch1.jpg").string(), 100));
+  Open();
+  Enter(2);
+  Tick(4);
+  window().Image1MouseDown(Qt::LeftButton, QPoint(100, 100));
+  RunOut();
+  EXPECT_FALSE(std::isnan(window().score.finalScore));
+  EXPECT_EQ(window().score.coverPercent, 0.0);
+  EXPECT_FALSE(state().Trophies[1]);
 }
 
 TEST_F(ChallengeTest, AMissingBrushOrTuneIsReportedOnceAndTheTaskStillEnds) {
@@ -296,21 +308,6 @@ TEST_F(ChallengeTest, AMissingBrushOrTuneIsReportedOnceAndTheTaskStillEnds) {
   window().Button1Click();
   ASSERT_EQ(app.platform.tracks.size(), 1u);
   EXPECT_EQ(BaseName(app.platform.tracks[0]), "m10.mid");
-}
-
-TEST_F(ChallengeTest, ATemplateWithNothingToCoverScoresZeroAndNoTrophy) {
-  app.RemoveAsset("challenge/ch1.jpg");  // replaced by plain red: no white wall at all
-  QImage red(585, 585, QImage::Format_RGB32);
-  red.fill(kRed);
-  ASSERT_TRUE(SaveJpeg(red, (app.dir / "challenge/ch1.jpg").string(), 100));
-  Open();
-  Enter(2);
-  Tick(4);
-  window().Image1MouseDown(Qt::LeftButton, QPoint(100, 100));
-  RunOut();
-  EXPECT_FALSE(std::isnan(window().score.finalScore));
-  EXPECT_EQ(window().score.coverPercent, 0.0);
-  EXPECT_FALSE(state().Trophies[1]);
 }
 
 TEST_F(ChallengeTest, LeavingOrTheDaysEndDuringATaskLosesTheFeeAndScoresNothing) {
