@@ -243,7 +243,7 @@ TEST_F(ShopTest, TheShopTuneLoopsAndTheRoomMusicComesBackOnClosing) {
   EXPECT_EQ(app.platform.effects.size(), effects);
 }
 
-TEST_F(ShopTest, TheHintBubbleTheInfoBarAndTheStockWindowFromTheShop) {
+TEST_F(ShopTest, TheHintBubbleTheInfoBarAndTheStockWindowFromTheShopAndANewGameClosesIt) {
   OpenShop();
   shop().Items1Click();
   EXPECT_FALSE(shop().Image34->ShowHint());
@@ -264,10 +264,8 @@ TEST_F(ShopTest, TheHintBubbleTheInfoBarAndTheStockWindowFromTheShop) {
   EXPECT_TRUE(app.forms().Form11->Showing());
   EXPECT_EQ(ListLines(*app.forms().Form11->ListBox1), Lines{" 3/4 :  Charcoal "});
   EXPECT_TRUE(app.platform.modalsShown.empty());
-}
 
-TEST_F(ShopTest, ANewGameClosesTheShopAndDropsTheOldBasket) {
-  OpenShop();
+  // A new game closes the shop and drops the old basket.
   shop().Paper2->trigger();
   shop().BitBtn[14]->click();                       // $20 of the old game's $25
   app.platform.answers.push_back(ModalResult::No);  // do not save the old game
