@@ -225,10 +225,9 @@ TEST(CareerBook, PagesTellEveryPictureOfferAndWeek) {
   EXPECT_TRUE(FilterRows(rows, "o", PictureState::Sold).empty());
 
   const SalesSummary sales = SummariseSales(state, book);
-  EXPECT_EQ(sales.TakenCents, 450);
-  EXPECT_EQ(sales.ByVenue[1].Offers, 2);
-  EXPECT_EQ(sales.ByVenue[1].Taken, 1);
-  EXPECT_EQ(sales.ByVenue[3].Offers, 1);
+  EXPECT_EQ(std::tuple(sales.TakenCents, sales.ByVenue[1].Offers, sales.ByVenue[1].Taken,
+                       sales.ByVenue[3].Offers),
+            std::tuple(450, 2, 1, 1));
   ASSERT_TRUE(sales.BestRefused);
   EXPECT_EQ(sales.BestRefused->Sum, 9.0);
   ASSERT_EQ(sales.ByStyle.size(), 3u);  // charcoal, mixed, water colour

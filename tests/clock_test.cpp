@@ -51,12 +51,10 @@ TEST(Clock, DatesAtTheStartAndAcrossTheYearsEndAndTheHoursLeft) {
   EXPECT_EQ(Text(app.forms().Form9->Label6), "Hours Left: 21");
   app.game.ElapsedHours = 8735;
   Tick(app);
-  EXPECT_EQ(Text(app.forms().Form3->Label10), "Year: 2 Week: 1 Day: 1 Hour: 1");
-  EXPECT_EQ(Text(calendar.Label2), "Year: 2");
-  EXPECT_EQ(Text(calendar.Label1), "Week: 1");
-  EXPECT_EQ(Text(calendar.Label3), "Day: 1");
-  EXPECT_EQ(app.game.GameState.SavedHours, 8736);
-  EXPECT_EQ(app.game.ClockYear, 1);
+  EXPECT_EQ(std::tuple(Text(app.forms().Form3->Label10), Text(calendar.Label2),
+                       Text(calendar.Label1), Text(calendar.Label3),
+                       app.game.GameState.SavedHours, app.game.ClockYear),
+            std::tuple("Year: 2 Week: 1 Day: 1 Hour: 1", "Year: 2", "Week: 1", "Day: 1", 8736, 1));
 
   ClockBefore(app, HourOf(0, 0, 21));
   for (const char* left : {"Hours Left: 1", "Hours Left: 0", "Hours Left: -1"}) {
@@ -178,10 +176,10 @@ TEST(Clock, FireTakesTwelvePercentOfTheMoneyWhenTheDrawIsBelowOneTenth) {
     EXPECT_DOUBLE_EQ(g.FireDamage, r.money - r.left);
     EXPECT_EQ(Text(app.forms().Form3->Label7), FormatMoney(r.left));
     EXPECT_EQ(seen, (std::vector<SeenWindow>{{"FIRE !!!!", {r.line}, true, QSize(65, 90), false}}));
-    EXPECT_EQ(app.platform.EffectNames(), Lines{"s12.wav"});
-    EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"}) << "no load errors";
-    EXPECT_EQ(app.forms().Form12->Caption(), "");  // the notice is blank again
-    EXPECT_TRUE(app.forms().Form12->Lines().empty());
+    // No load errors, and the notice is blank again.
+    EXPECT_EQ(std::tuple(app.platform.EffectNames(), app.platform.MessageTexts(),
+                         app.forms().Form12->Caption(), app.forms().Form12->Lines()),
+              std::tuple(Lines{"s12.wav"}, Lines{"Start new game?"}, "", Lines{}));
   }
 }
 

@@ -396,14 +396,10 @@ TEST(StudioWindow, OnlyOwnedColoursCanBePickedAndAUsedUpOneIsRetired) {
   for (int y = 290; y < 312; ++y)
     for (int x = 290; x < 314; ++x) painted += st.Pixel(x, y) == qRgb(250, 75, 108);
   EXPECT_GT(painted, 0);
-  EXPECT_FALSE(st.app.game.GameState.Stock[4].Owned);
-  EXPECT_EQ(st.Units(4), 0);
-  EXPECT_EQ(s.Image[4]->Tag, -1);
-  EXPECT_FALSE(s.session.PastelReady);
-  EXPECT_FALSE(s.session.BrushReady);
-  EXPECT_EQ(s.Label7->text().toStdString(), "None Selected");
-  EXPECT_EQ(s.BitBtn[13]->text().toStdString(), "Select");
-  EXPECT_TRUE(st.app.platform.messages.empty());
+  EXPECT_EQ(std::tuple(st.app.game.GameState.Stock[4].Owned, st.Units(4), s.Image[4]->Tag,
+                       s.session.PastelReady, s.session.BrushReady, s.Label7->text().toStdString(),
+                       s.BitBtn[13]->text().toStdString(), st.app.platform.messages.empty()),
+            std::tuple(false, 0, -1, false, false, "None Selected", "Select", true));
 }
 
 TEST(StudioWindow, MixingStylesWarnsAndCollapsesTheWorthAndUndoTakesItBack) {
@@ -681,10 +677,10 @@ TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
   ASSERT_EQ(st.app.platform.messages.size(), 1u);
   EXPECT_EQ(st.app.platform.messages[0].type, MsgType::Error);
   EXPECT_NE(st.app.platform.messages[0].text.find("Storm.jpg"), std::string::npos);
-  EXPECT_EQ(st.Text(), text);
-  EXPECT_EQ(st.app.game.GameState.PictureCount, count);
-  EXPECT_FALSE(s.session.PictureTitled);
-  EXPECT_TRUE(fs::is_empty(st.app.dir / "pictures"));  // nothing half-written either
+  // Nothing recorded, and nothing half-written either.
+  EXPECT_EQ(std::tuple(st.Text(), st.app.game.GameState.PictureCount, s.session.PictureTitled,
+                       fs::is_empty(st.app.dir / "pictures")),
+            std::tuple(text, count, false, true));
 
   st.SaveAs("Storm");
   const std::string good = Bytes(st.PictureFile("Storm"));

@@ -96,13 +96,10 @@ TEST(WeekPlan, ChallengeWednesdayAndTheWednesdayWithout) {
   Game& g = app.game;
   g.EventVenue = kVenueFlea;  // left from Tuesday's market
   BuildOn(app, 1, 3);
-  EXPECT_TRUE(g.ChallengeOpen);
-  EXPECT_TRUE(g.EventOpen);
-  EXPECT_EQ(g.EventDayNumber, 3);
-  EXPECT_EQ(g.EventVenue, kVenueFlea) << "a challenge leaves the venue alone";
-  EXPECT_EQ(g.TodayVenue, kVenueFlea);
-  EXPECT_TRUE(app.forms().Form4->Button2->isEnabled());
-  EXPECT_TRUE(app.main().nowEvent1->isEnabled());
+  // A challenge leaves the venue alone.
+  EXPECT_EQ(std::tuple(g.ChallengeOpen, g.EventOpen, g.EventDayNumber, g.EventVenue, g.TodayVenue,
+                       app.forms().Form4->Button2->isEnabled(), app.main().nowEvent1->isEnabled()),
+            std::tuple(true, true, 3, kVenueFlea, kVenueFlea, true, true));
 
   BuildOn(app, 2, 3);
   EXPECT_EQ(std::tuple(g.ChallengeOpen, g.EventVenue, g.TodayVenue,
