@@ -133,12 +133,9 @@ TEST(SaveText, ValueSpellings) {
   for (const char* bad : {"", "yes", "T", "1x", "nan", "truee"})
     EXPECT_FALSE(ParseSaveBool(bad).has_value()) << bad;
 
-  EXPECT_EQ(ParseSaveFloat("12.5"), 12.5);
-  EXPECT_EQ(ParseSaveFloat("12,5"), 12.5);
-  EXPECT_EQ(ParseSaveFloat("1E20"), 1e20);
-  EXPECT_EQ(ParseSaveFloat("1e+20"), 1e20);
-  EXPECT_EQ(ParseSaveFloat("-3"), -3.0);
-  EXPECT_EQ(ParseSaveFloat("+.25"), 0.25);
+  for (const auto& [text, value] : {std::pair{"12.5", 12.5}, {"12,5", 12.5}, {"1E20", 1e20},
+                                     {"1e+20", 1e20}, {"-3", -3.0}, {"+.25", 0.25}})
+    EXPECT_EQ(ParseSaveFloat(text), value) << text;
   for (const char* bad : {"", "1,000.5", "1,2,3", "inf", "nan", "1e999", "12$", "0x10", "++1", "-"})
     EXPECT_FALSE(ParseSaveFloat(bad).has_value()) << bad;
 
@@ -148,13 +145,11 @@ TEST(SaveText, ValueSpellings) {
   for (const char* bad : {"", "2147483648", "1.0", "4 2", "--1", "+-1", "x"})
     EXPECT_FALSE(ParseSaveInt(bad).has_value()) << bad;
 
-  EXPECT_EQ(FormatSaveFloat(25.0), "25");
-  EXPECT_EQ(FormatSaveFloat(12.5), "12.5");
-  EXPECT_EQ(FormatSaveFloat(1.0 / 3.0), "0.333333333333333");
-  EXPECT_EQ(FormatSaveFloat(123456789012345678.0), "1.23456789012346e+17");
-  EXPECT_EQ(FormatSaveFloat(-0.000125), "-0.000125");
-  EXPECT_EQ(FormatSaveBool(true), "-1");
-  EXPECT_EQ(FormatSaveBool(false), "0");
+  for (const auto& [value, text] :
+       {std::pair{25.0, "25"}, {12.5, "12.5"}, {1.0 / 3.0, "0.333333333333333"},
+        {123456789012345678.0, "1.23456789012346e+17"}, {-0.000125, "-0.000125"}})
+    EXPECT_EQ(FormatSaveFloat(value), text) << value;
+  EXPECT_EQ(std::tuple(FormatSaveBool(true), FormatSaveBool(false)), std::tuple("-1", "0"));
 }
 
 TEST(SaveText, SurplusGroupsAreIgnoredAndTablesKeepTheirSize) {
