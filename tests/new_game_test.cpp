@@ -232,7 +232,7 @@ TEST(Exit, YesStopsTheMusicAndClosesAfterOfferingToSave) {
   EXPECT_FALSE(app.game.GameRunning);
 }
 
-TEST(SoundMenus, MusicAndSoundToggleOnceAndMusicComesBackWithTheMainTheme) {
+TEST(SoundMenus, MusicAndSoundToggleOnceAndEachThemeDrawsFromItsOwnTracks) {
   TestApp app;
   app.Start();
   TForm1& main = app.main();
@@ -258,11 +258,8 @@ TEST(SoundMenus, MusicAndSoundToggleOnceAndMusicComesBackWithTheMainTheme) {
   EXPECT_EQ(std::pair(app.game.SoundOn, main.Sound1->isChecked()), std::pair(true, true));
   main.PlaySound("\\sound\\sounds\\s3.wav");
   EXPECT_EQ(app.platform.EffectNames(), (Lines{"s1.wav", "s3.wav"}));
-}
 
-TEST(SoundMenus, EachThemeDrawsFromItsOwnTracks) {
-  TestApp app;
-  app.Start();
+  // Each theme draws from its own tracks.
   struct Case {
     int theme, n, draw;
     const char* file;
@@ -279,9 +276,9 @@ TEST(SoundMenus, EachThemeDrawsFromItsOwnTracks) {
     EXPECT_EQ(BaseName(app.platform.tracks.back()), c.file);
   }
   // Without a restart pending, a direct call starts nothing.
-  const std::size_t played = app.platform.tracks.size();
+  const std::size_t tracks = app.platform.tracks.size();
   app.main().MediaPlayer2Notify();
-  EXPECT_EQ(app.platform.tracks.size(), played);
+  EXPECT_EQ(app.platform.tracks.size(), tracks);
 }
 
 // ---- speed and pause ----
@@ -292,7 +289,7 @@ Lines Checked(TForm1& main) {
   return marked;
 }
 
-TEST(SpeedPause, SpeedItemsSetTheClockOnlyWhileItRuns) {
+TEST(SpeedPause, SpeedItemsAndNoticesSetTheClockOnlyWhileAGameRuns) {
   TestApp app;
   app.Start();
   TForm1& main = app.main();
@@ -300,6 +297,12 @@ TEST(SpeedPause, SpeedItemsSetTheClockOnlyWhileItRuns) {
   main.veryfast1Click();
   EXPECT_EQ(main.Timer1.Interval(), 5000);
   EXPECT_EQ(Checked(main), Lines{"Normal"});
+  EXPECT_FALSE(main.Timer1.Enabled());
+  // No notice starts the clock without a game.
+  main.Pause1Click();
+  EXPECT_EQ(std::tuple(app.platform.modalsShown, main.Timer1.Enabled()),
+            std::tuple(Lines{"Paused"}, false));
+  ShowNotice(app.game, app.forms(), "Note", "Nothing runs.", "\\items\\tel.bmp");
   EXPECT_FALSE(main.Timer1.Enabled());
 
   app.StartNewGame();
@@ -328,6 +331,11 @@ TEST(SpeedPause, SpeedItemsSetTheClockOnlyWhileItRuns) {
   main.Pause1Click();
   EXPECT_EQ(main.Timer1.Interval(), 250);
   EXPECT_TRUE(main.Timer1.Running());
+
+  // A game that ended behind a notice stays stopped.
+  app.platform.modalScripts.push_back([&app](QDialog&) { EndGame(app.game, app.forms()); });
+  main.Pause1Click();
+  EXPECT_EQ(std::tuple(app.game.GameRunning, main.Timer1.Enabled()), std::tuple(false, false));
 }
 
 TEST(SpeedPause, PauseStopsTheClockAndResumesAtTheChosenSpeed) {
@@ -352,25 +360,6 @@ TEST(SpeedPause, PauseStopsTheClockAndResumesAtTheChosenSpeed) {
                        main.Timer1.Enabled(), main.Timer1.Interval(), Checked(main),
                        app.game.ElapsedHours),
             std::tuple("Close", "", Lines{}, true, 2500, Lines{"Fast"}, hours));
-}
-
-TEST(SpeedPause, NoNoticeStartsTheClockWithoutAGame) {
-  TestApp app;
-  app.Start();
-  TForm1& main = app.main();
-  main.Pause1Click();
-  EXPECT_EQ(app.platform.modalsShown, Lines{"Paused"});
-  EXPECT_FALSE(main.Timer1.Enabled());
-
-  ShowNotice(app.game, app.forms(), "Note", "Nothing runs.", "\\items\\tel.bmp");
-  EXPECT_FALSE(main.Timer1.Enabled());
-
-  // A game that ended behind a notice stays stopped too.
-  app.StartNewGame();
-  app.platform.modalScripts.push_back([&app](QDialog&) { EndGame(app.game, app.forms()); });
-  main.Pause1Click();
-  EXPECT_FALSE(app.game.GameRunning);
-  EXPECT_FALSE(main.Timer1.Enabled());
 }
 
 }  // namespace
