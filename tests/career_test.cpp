@@ -601,8 +601,8 @@ TEST(Career, TenYearsAtFullSpeedKeepEveryPictureAndDollar) {
   EXPECT_GT(career.challengesLost, 10);
   EXPECT_GE(career.saves, 120);
   EXPECT_GT(s.Reputation, 69);  // the international gallery was open
-  EXPECT_TRUE(s.Stock[kSlotBurglarAlarm].Owned);
-  EXPECT_TRUE(s.Stock[kSlotFireExtinguisher].Owned);
+  EXPECT_EQ(std::pair(s.Stock[kSlotBurglarAlarm].Owned, s.Stock[kSlotFireExtinguisher].Owned),
+            std::pair(true, true));
 }
 
 }  // namespace

@@ -595,9 +595,9 @@ TEST(Artwork, SavingWritesTheFileTheEntryAndTheCountAndAsksBeforeOverwriting) {
   const std::size_t lines = st.Text().size();
 
   st.SaveAs("Sunset");
-  EXPECT_EQ(st.app.platform.inputCaptions, Lines{"Save Artwork"});
-  EXPECT_TRUE(st.app.platform.messages.empty());
-  EXPECT_EQ(LoadPicture(st.PictureFile("Sunset").string()).size(), QSize(670, 570));
+  EXPECT_EQ(std::tuple(st.app.platform.inputCaptions, st.app.platform.messages.empty(),
+                       LoadPicture(st.PictureFile("Sunset").string()).size()),
+            std::tuple(Lines{"Save Artwork"}, true, QSize(670, 570)));
   ASSERT_EQ(st.Text().size(), lines + 6);
   EXPECT_EQ(Lines(st.Text().end() - 6, st.Text().end()),
             (Lines{"PIC", "Sunset", "p", "0.35", "FALSE", "FALSE"}));
@@ -704,10 +704,10 @@ TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
     (s.*leave)();
     const Lines shown = st.app.platform.MessageTexts();
     ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[2], "The picture was not saved. Do you want to leave it without saving?");
-    EXPECT_TRUE(s.Showing());
-    EXPECT_EQ(s.Label2->text().toStdString(), "Storm");
-    EXPECT_EQ(st.Units(kSlotCanvas), canvases);
+    EXPECT_EQ(std::tuple(shown[2], s.Showing(), s.Label2->text().toStdString(),
+                         st.Units(kSlotCanvas)),
+              std::tuple("The picture was not saved. Do you want to leave it without saving?", true,
+                         "Storm", canvases));
   }
   st.app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::Yes};
   s.Exit1Click();
