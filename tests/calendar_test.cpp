@@ -2,8 +2,6 @@
 // and the menu items that lead to them.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "app/main_window.h"
 #include "support/pictures.h"
 #include "support/test_app.h"

@@ -225,10 +225,9 @@ TEST(CareerBook, PagesTellEveryPictureOfferAndWeek) {
   EXPECT_TRUE(FilterRows(rows, "o", PictureState::Sold).empty());
 
   const SalesSummary sales = SummariseSales(state, book);
-  EXPECT_EQ(sales.TakenCents, 450);
-  EXPECT_EQ(sales.ByVenue[1].Offers, 2);
-  EXPECT_EQ(sales.ByVenue[1].Taken, 1);
-  EXPECT_EQ(sales.ByVenue[3].Offers, 1);
+  EXPECT_EQ(std::tuple(sales.TakenCents, sales.ByVenue[1].Offers, sales.ByVenue[1].Taken,
+                       sales.ByVenue[3].Offers),
+            std::tuple(450, 2, 1, 1));
   ASSERT_TRUE(sales.BestRefused);
   EXPECT_EQ(sales.BestRefused->Sum, 9.0);
   ASSERT_EQ(sales.ByStyle.size(), 3u);  // charcoal, mixed, water colour
@@ -238,13 +237,9 @@ TEST(CareerBook, PagesTellEveryPictureOfferAndWeek) {
   // Two weeks ended and the third running: painted and sold in the week they happened.
   const std::vector<WeekRow> weeks = WeekRows(state, book, 430);
   ASSERT_EQ(weeks.size(), 3u);
-  EXPECT_EQ(weeks[0].Week, 1);
-  EXPECT_EQ(weeks[0].Painted, 2);
-  EXPECT_EQ(weeks[1].Sold, 1);
-  EXPECT_EQ(weeks[1].TrophiesWon, std::vector<int>{7});
-  EXPECT_EQ(weeks[2].Week, 3);
-  EXPECT_EQ(weeks[2].Painted, 1);
-  EXPECT_TRUE(weeks[2].TrophiesWon.empty());
+  EXPECT_EQ(std::tuple(weeks[0].Week, weeks[0].Painted, weeks[1].Sold, weeks[1].TrophiesWon,
+                       weeks[2].Week, weeks[2].Painted, weeks[2].TrophiesWon.empty()),
+            std::tuple(1, 2, 1, std::vector<int>{7}, 3, 1, true));
   CareerBook fresh;
   fresh.StartHour = 430;
   EXPECT_EQ(WeekRows(state, fresh, 430).size(), 1u) << "the running week from the book's first hour";
@@ -315,10 +310,8 @@ TEST(CareerBook, OpensFromTheMenuTheKeyAndTheBookshelfWithTheClockStopped) {
     });
   room.Image24Click();
   room.CareerBook1->trigger();
-  EXPECT_EQ(app.platform.modalsShown, (std::vector<std::string>{"Career Book", "Career Book"}));
-  EXPECT_EQ(pictures, 0);
-  EXPECT_FALSE(clockRan);
-  EXPECT_FALSE(room.Timer1.Held());
+  EXPECT_EQ(std::tuple(app.platform.modalsShown, pictures, clockRan, room.Timer1.Held()),
+            std::tuple((std::vector<std::string>{"Career Book", "Career Book"}), 0, false, false));
 }
 
 }  // namespace

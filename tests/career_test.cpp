@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <random>
 #include <set>
 
@@ -118,11 +117,8 @@ class Career {
 
  private:
   std::mt19937 rng_{1515};
-  bool fireQueued_ = false;
-  int soldOutDay_ = -1;
-  int fleaVisits_ = 0;
-  int offers_ = 0;
-  bool burglaryQueued_ = false;
+  bool fireQueued_ = false, burglaryQueued_ = false;
+  int soldOutDay_ = -1, fleaVisits_ = 0, offers_ = 0;
 
   int Year() const { return app.game.ElapsedHours / kHoursPerYear; }
 
@@ -213,9 +209,9 @@ class Career {
   }
 
   void ExpectNothingPending() {
-    EXPECT_TRUE(platform().answers.empty());
-    EXPECT_TRUE(platform().inputs.empty());
-    EXPECT_TRUE(platform().modalScripts.empty());
+    EXPECT_EQ(std::tuple(platform().answers.size(), platform().inputs.size(),
+                         platform().modalScripts.size()),
+              std::tuple(0u, 0u, 0u));
     platform().answers.clear();
     platform().inputs.clear();
     platform().modalScripts.clear();
@@ -297,9 +293,9 @@ class Career {
       const int count = state().PictureCount;
       studio.Save1Click();
       ASSERT_EQ(state().PictureCount, count + 1) << title;
-      EXPECT_EQ(state().Pictures.back().Title, title);
+      EXPECT_EQ(std::tie(state().Pictures.back().Title, state().Pictures.back().Kind),
+                std::tuple(title, "c"));
       EXPECT_NEAR(state().Pictures.back().Value, kStrokeStamps / 1000.0, 1e-9);
-      EXPECT_EQ(state().Pictures.back().Kind, "c");
       ++painted;
     }
     studio.Exit1Click();
@@ -504,12 +500,8 @@ class Career {
     EXPECT_EQ(s.PicturesSold, sold);
 
     forms().Form11->RefreshStockList();
-    for (int slot = 1; slot <= kStockSlots; ++slot) {
-      EXPECT_GE(s.Stock[slot].Units, 0) << slot;
-      if (s.Stock[slot].Owned) {
-        EXPECT_GT(s.Stock[slot].Units, 0) << slot;
-      }
-    }
+    for (int slot = 1; slot <= kStockSlots; ++slot)
+      EXPECT_GE(s.Stock[slot].Units, s.Stock[slot].Owned ? 1 : 0) << slot;
 
     // The count, the records, the files and the saved text's "PIC" groups.
     ASSERT_EQ(s.PictureCount, static_cast<int>(s.Pictures.size()));
@@ -611,8 +603,8 @@ TEST(Career, TenYearsAtFullSpeedKeepEveryPictureAndDollar) {
   EXPECT_GT(career.challengesLost, 10);
   EXPECT_GE(career.saves, 120);
   EXPECT_GT(s.Reputation, 69);  // the international gallery was open
-  EXPECT_TRUE(s.Stock[kSlotBurglarAlarm].Owned);
-  EXPECT_TRUE(s.Stock[kSlotFireExtinguisher].Owned);
+  EXPECT_EQ(std::pair(s.Stock[kSlotBurglarAlarm].Owned, s.Stock[kSlotFireExtinguisher].Owned),
+            std::pair(true, true));
 }
 
 }  // namespace

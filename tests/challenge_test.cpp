@@ -5,7 +5,6 @@
 
 #include <QPainter>
 #include <cmath>
-#include <filesystem>
 #include <tuple>
 
 #include "app/main_window.h"
@@ -35,10 +34,8 @@ TEST(PixelCounts, CountExactColoursInEveryPixelFormat) {
   area.setPixel(3, 2, qRgb(254, 0, 0));  // near is not equal
   area.setPixel(1, 1, qRgb(255, 255, 254));
   const PixelCounts counts = CountPixels(area, kWhite, kRed);
-  EXPECT_EQ(counts.total, 35);
-  EXPECT_EQ(counts.target, 31);
-  EXPECT_EQ(counts.paint, 2);
-  EXPECT_EQ(counts.Other(), 4);
+  EXPECT_EQ(std::tuple(counts.total, counts.target, counts.paint, counts.Other()),
+            std::tuple(35, 31, 2, 4));
 
   // The same picture in another layout, or with alpha, counts the same.
   for (QImage::Format format : {QImage::Format_RGB888, QImage::Format_ARGB32,
@@ -116,10 +113,9 @@ TEST(ChallengeClock, ThreeTwoOneGoThenTheBrushWithTheLimitMinusOne) {
 // Gates are met from their value up, shown on the window; "Paint Wall" has none at all.
 TEST(ChallengeKinds, GatesHoldUpToTheirValue) {
   const auto& kinds = ChallengeKinds();
-  EXPECT_EQ(ChallengeKindOfButton(1), nullptr);
-  EXPECT_EQ(ChallengeKindOfButton(8), nullptr);
-  EXPECT_FALSE(ChallengeEnabled(kinds[5], 74));
-  EXPECT_TRUE(ChallengeEnabled(kinds[5], 75));
+  EXPECT_EQ(std::tuple(ChallengeKindOfButton(1), ChallengeKindOfButton(8),
+                       ChallengeEnabled(kinds[5], 74), ChallengeEnabled(kinds[5], 75)),
+            std::tuple(nullptr, nullptr, false, true));
 }
 
 // ---- the window over a whole game ----
@@ -183,11 +179,10 @@ TEST_F(ChallengeTest, EnteringWithExactlyTheCostPaysStopsTheClockAndCountsDown) 
   Open();
   Enter(2);
   ASSERT_EQ(app.platform.MessageTexts(), std::vector<std::string>{ChallengeKinds()[0].intro});
-  EXPECT_EQ(app.platform.messages[0].buttons, MsgButtons::YesNo);
-  EXPECT_EQ(state().Money, 0.0);
-  EXPECT_EQ(Text(app.forms().Form3->Label7), "0.00");
-  EXPECT_FALSE(app.main().Timer1.Enabled());
-  EXPECT_EQ(app.platform.screenCursor, 6);
+  EXPECT_EQ(
+      std::tuple(app.platform.messages[0].buttons, state().Money, Text(app.forms().Form3->Label7),
+                 app.main().Timer1.Enabled(), app.platform.screenCursor),
+      std::tuple(MsgButtons::YesNo, 0.0, "0.00", false, 6));
   EXPECT_FALSE(window().Label3->isHidden());  // the prize is offered
   EXPECT_FALSE(window().Image1->isHidden());
   EXPECT_TRUE(window().Button[2]->isHidden());
@@ -214,17 +209,15 @@ TEST_F(ChallengeTest, EnteringWithExactlyTheCostPaysStopsTheClockAndCountsDown) 
   EXPECT_FALSE(app.main().Timer1.Enabled());
 }
 
-TEST_F(ChallengeTest, PaintingNothingIsANiceTryAndRestartsTheClock) {
+TEST_F(ChallengeTest, PaintingNothingIsANiceTryAndPaintOffTheWallCostsSixTimesItsShare) {
   Open();
   Enter(2);
   RunOut();
   EXPECT_EQ(app.platform.messages.back().text,
             "Cover = 0.00%\n\rOver penalty = 0.00\n\rFinal score = 0.00%\n\rNice try.\n\r");
-  EXPECT_EQ(app.platform.EffectNames().back(), "s14.wav");
-  EXPECT_TRUE(app.main().Timer1.Enabled());
-  EXPECT_EQ(app.platform.screenCursor, 0);
-  EXPECT_FALSE(state().Trophies[1]);
-  EXPECT_EQ(state().Money, 25.0 - 8.0);
+  EXPECT_EQ(std::tuple(app.platform.EffectNames().back(), app.main().Timer1.Enabled(),
+                       app.platform.screenCursor, state().Trophies[1], state().Money),
+            std::tuple("s14.wav", true, 0, false, 25.0 - 8.0));
   const std::vector<std::string> memo = window().MemoLines();
   ASSERT_GE(memo.size(), 10u);
   EXPECT_EQ(memo[8], "%cover 0");
@@ -241,10 +234,8 @@ TEST_F(ChallengeTest, PaintingNothingIsANiceTryAndRestartsTheClock) {
   // The picture stays and the tasks stay hidden until the window is shown again.
   EXPECT_FALSE(window().Image1->isHidden());
   EXPECT_TRUE(window().Button[2]->isHidden());
-}
 
-TEST_F(ChallengeTest, PaintOutsideTheWallCostsSixTimesItsShare) {
-  Open();
+  // Paint outside the wall costs six times its share.
   Enter(2);
   Tick(4);
   // One stamp in the bare corner (above the ceiling line): red on no target.
@@ -258,15 +249,14 @@ TEST_F(ChallengeTest, PaintOutsideTheWallCostsSixTimesItsShare) {
   EXPECT_NEAR(window().score.finalScore, -6.0 * share, 1e-9);
 }
 
-TEST_F(ChallengeTest, NotEnoughMoneyNoOrAMissingTemplateStartsNothing) {
+TEST_F(ChallengeTest, NotEnoughMoneyNoOrAMissingTemplateStartsNothingAndABlankOneScoresZero) {
   state().Money = 7.99;
   Open();
   Enter(2);
-  EXPECT_EQ(app.platform.messages.back().text, "Insufficient funds to enter the challenge.");
-  EXPECT_EQ(state().Money, 7.99);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
-  EXPECT_FALSE(window().Timer1.Enabled());
-  EXPECT_FALSE(window().Button[2]->isHidden());
+  EXPECT_EQ(
+      std::tuple(app.platform.messages.back().text, state().Money, app.main().Timer1.Enabled(),
+                 window().Timer1.Enabled(), window().Button[2]->isHidden()),
+      std::tuple("Insufficient funds to enter the challenge.", 7.99, true, false, false));
 
   state().Money = 100;
   app.platform.answers.push_back(ModalResult::No);
@@ -282,6 +272,19 @@ TEST_F(ChallengeTest, NotEnoughMoneyNoOrAMissingTemplateStartsNothing) {
   EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
   EXPECT_EQ(state().Money, 100.0);
   EXPECT_TRUE(app.main().Timer1.Enabled());
+
+  // A template with nothing to cover, plain red, scores zero and wins no trophy.
+  QImage red(585, 585, QImage::Format_RGB32);
+  red.fill(kRed);
+  ASSERT_TRUE(SaveJpeg(red, (app.dir / "challenge/ch1.jpg").string(), 100));
+  Open();
+  Enter(2);
+  Tick(4);
+  window().Image1MouseDown(Qt::LeftButton, QPoint(100, 100));
+  RunOut();
+  EXPECT_FALSE(std::isnan(window().score.finalScore));
+  EXPECT_EQ(window().score.coverPercent, 0.0);
+  EXPECT_FALSE(state().Trophies[1]);
 }
 
 TEST_F(ChallengeTest, AMissingBrushOrTuneIsReportedOnceAndTheTaskStillEnds) {
@@ -307,21 +310,6 @@ TEST_F(ChallengeTest, AMissingBrushOrTuneIsReportedOnceAndTheTaskStillEnds) {
   EXPECT_EQ(BaseName(app.platform.tracks[0]), "m10.mid");
 }
 
-TEST_F(ChallengeTest, ATemplateWithNothingToCoverScoresZeroAndNoTrophy) {
-  app.RemoveAsset("challenge/ch1.jpg");  // replaced by plain red: no white wall at all
-  QImage red(585, 585, QImage::Format_RGB32);
-  red.fill(kRed);
-  ASSERT_TRUE(SaveJpeg(red, (app.dir / "challenge/ch1.jpg").string(), 100));
-  Open();
-  Enter(2);
-  Tick(4);
-  window().Image1MouseDown(Qt::LeftButton, QPoint(100, 100));
-  RunOut();
-  EXPECT_FALSE(std::isnan(window().score.finalScore));
-  EXPECT_EQ(window().score.coverPercent, 0.0);
-  EXPECT_FALSE(state().Trophies[1]);
-}
-
 TEST_F(ChallengeTest, LeavingOrTheDaysEndDuringATaskLosesTheFeeAndScoresNothing) {
   // The clock closes the hidden window at hours 22 and 23; a player painting
   // in the studio then keeps the pencil cursor.
@@ -335,13 +323,10 @@ TEST_F(ChallengeTest, LeavingOrTheDaysEndDuringATaskLosesTheFeeAndScoresNothing)
   Tick(5);
   app.platform.tracks.clear();
   window().Button1Click();
-  EXPECT_FALSE(window().Showing());
-  EXPECT_FALSE(window().Timer1.Enabled());
-  EXPECT_TRUE(app.main().Timer1.Enabled());
-  EXPECT_EQ(state().Money, 92.0);
-  EXPECT_EQ(Text(app.forms().Form3->Label7), "92.00");
-  EXPECT_EQ(app.platform.screenCursor, 0);
-  EXPECT_EQ(app.game.MusicTheme, 10);
+  EXPECT_EQ(std::tuple(window().Showing(), window().Timer1.Enabled(), app.main().Timer1.Enabled(),
+                       state().Money, Text(app.forms().Form3->Label7), app.platform.screenCursor,
+                       app.game.MusicTheme),
+            std::tuple(false, false, true, 92.0, "92.00", 0, 10));
   ASSERT_EQ(app.platform.tracks.size(), 1u);
   EXPECT_EQ(BaseName(app.platform.tracks[0]), "m10.mid");
 
@@ -381,10 +366,9 @@ TEST_F(ChallengeTest, AWonTrophysTaskStillChargesButPaysNoPrize) {
   Tick(4);
   PaintWholeTarget();
   RunOut();
-  EXPECT_TRUE(window().score.Won());
-  EXPECT_EQ(state().Money, 42.0);
-  EXPECT_TRUE(app.platform.modalsShown.empty());
-  EXPECT_EQ(app.platform.EffectNames().back(), "s14.wav");
+  EXPECT_EQ(std::tuple(window().score.Won(), state().Money, app.platform.modalsShown.empty(),
+                       app.platform.EffectNames().back()),
+            std::tuple(true, 42.0, true, "s14.wav"));
   const std::string text = app.platform.messages.back().text;
   EXPECT_NE(text.find("Your score is above the 80% mark. Well done."), std::string::npos);
 }
@@ -418,12 +402,11 @@ TEST_F(ChallengeTest, EveryTaskCanBeCoveredCompletelyAndWon) {
     const ChallengeScore& s = window().score;
     EXPECT_DOUBLE_EQ(s.coverPercent, 100.0);
     EXPECT_TRUE(s.Won()) << s.finalScore;
-    EXPECT_EQ(app.platform.modalsShown, std::vector<std::string>{"CONGRATULATIONS"});
-    EXPECT_FALSE(prizeDuringNotice);
-    EXPECT_TRUE(state().Trophies[kind.trophyIndex]);
-    EXPECT_EQ(state().Money, kind.prize);
-    EXPECT_EQ(app.platform.EffectNames().back(), "s3.wav");
-    EXPECT_TRUE(app.main().Timer1.Enabled());
+    EXPECT_EQ(
+        std::tuple(app.platform.modalsShown, prizeDuringNotice, state().Trophies[kind.trophyIndex],
+                   state().Money, app.platform.EffectNames().back(), app.main().Timer1.Enabled()),
+        std::tuple(std::vector<std::string>{"CONGRATULATIONS"}, false, true, kind.prize, "s3.wav",
+                   true));
     window().Button1Click();
   }
 }

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "app/main_window.h"
 #include "challenges/challenge_window.h"
 #include "simulation/notice_window.h"
@@ -38,23 +35,6 @@ void AddPictures(TestApp& app, const Lines& titles, bool atVenue = false) {
   state.PictureCount = static_cast<int>(state.Pictures.size());
 }
 
-// What the notice window showed while it was open.
-struct SeenNotice {
-  std::string caption;
-  Lines lines;
-  bool imageVisible = false;
-  QSize imageSize;
-  bool clockRan = true;
-};
-
-void WatchNotice(TestApp& app, SeenNotice* seen) {
-  app.platform.modalScripts.push_back([&app, seen](QDialog&) {
-    TForm12& notice = *app.forms().Form12;
-    *seen = {notice.Caption(), notice.Lines(), notice.Image1->Visible(), notice.Image1->size(),
-             app.main().Timer1.Enabled()};
-  });
-}
-
 TEST(Clock, DatesAtTheStartAndAcrossTheYearsEndAndTheHoursLeft) {
   const GameDate last = DateOfHour(8735);
   EXPECT_EQ((std::vector<int>{last.year, last.week, last.day, last.hour}),
@@ -71,12 +51,10 @@ TEST(Clock, DatesAtTheStartAndAcrossTheYearsEndAndTheHoursLeft) {
   EXPECT_EQ(Text(app.forms().Form9->Label6), "Hours Left: 21");
   app.game.ElapsedHours = 8735;
   Tick(app);
-  EXPECT_EQ(Text(app.forms().Form3->Label10), "Year: 2 Week: 1 Day: 1 Hour: 1");
-  EXPECT_EQ(Text(calendar.Label2), "Year: 2");
-  EXPECT_EQ(Text(calendar.Label1), "Week: 1");
-  EXPECT_EQ(Text(calendar.Label3), "Day: 1");
-  EXPECT_EQ(app.game.GameState.SavedHours, 8736);
-  EXPECT_EQ(app.game.ClockYear, 1);
+  EXPECT_EQ(std::tuple(Text(app.forms().Form3->Label10), Text(calendar.Label2),
+                       Text(calendar.Label1), Text(calendar.Label3),
+                       app.game.GameState.SavedHours, app.game.ClockYear),
+            std::tuple("Year: 2 Week: 1 Day: 1 Hour: 1", "Year: 2", "Week: 1", "Day: 1", 8736, 1));
 
   ClockBefore(app, HourOf(0, 0, 21));
   for (const char* left : {"Hours Left: 1", "Hours Left: 0", "Hours Left: -1"}) {
@@ -148,17 +126,13 @@ TEST(Clock, EndOfADayClosesTheChallengeGoToEventAndTheVenueAndFreesUnsoldEntries
   EXPECT_TRUE(venue.Showing());
   EXPECT_TRUE(g.EventOpen);
   Tick(app);  // 22:00
-  EXPECT_FALSE(venue.Showing());
-  EXPECT_FALSE(venue.Timer1.Enabled());
-  EXPECT_FALSE(g.EventOpen);
-  EXPECT_FALSE(g.EventVisitPrepared);
-  EXPECT_FALSE(local.Submitted);
-  EXPECT_EQ(local.Entries, Lines(6, ""));
+  EXPECT_EQ(std::tuple(venue.Showing(), venue.Timer1.Enabled(), g.EventOpen, g.EventVisitPrepared,
+                       local.Submitted, local.Entries),
+            std::tuple(false, false, false, false, false, Lines(6, "")));
   for (const picrec& picture : g.GameState.Pictures) EXPECT_FALSE(picture.AtVenue);
-  EXPECT_TRUE(g.GameState.Pictures[1].Gone);
-  EXPECT_EQ(g.EventVenue, 0);
-  EXPECT_EQ(g.EntriesSold, 0);
-  EXPECT_FALSE(g.SellOutRewarded);
+  EXPECT_EQ(
+      std::tuple(g.GameState.Pictures[1].Gone, g.EventVenue, g.EntriesSold, g.SellOutRewarded),
+      std::tuple(true, 0, 0, false));
 }
 
 // At 6:00 a draw below one tenth is a fire: 12 % of the money, never a gain
@@ -189,8 +163,8 @@ TEST(Clock, FireTakesTwelvePercentOfTheMoneyWhenTheDrawIsBelowOneTenth) {
     }
     ClockBefore(app, HourOf(0, 0, 6));
     app.platform.reals = {r.draw};
-    SeenNotice seen;
-    WatchNotice(app, &seen);
+    std::vector<SeenWindow> seen;
+    Watch(app, seen);
     Tick(app);
     EXPECT_TRUE(app.platform.reals.empty());
     EXPECT_DOUBLE_EQ(g.GameState.Money, r.left);
@@ -201,15 +175,11 @@ TEST(Clock, FireTakesTwelvePercentOfTheMoneyWhenTheDrawIsBelowOneTenth) {
     }
     EXPECT_DOUBLE_EQ(g.FireDamage, r.money - r.left);
     EXPECT_EQ(Text(app.forms().Form3->Label7), FormatMoney(r.left));
-    EXPECT_EQ(app.platform.modalsShown, Lines{"FIRE !!!!"});
-    EXPECT_EQ(seen.lines, Lines{r.line});
-    EXPECT_TRUE(seen.imageVisible);
-    EXPECT_EQ(seen.imageSize, QSize(65, 90));
-    EXPECT_FALSE(seen.clockRan);
-    EXPECT_EQ(app.platform.EffectNames(), Lines{"s12.wav"});
-    EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"}) << "no load errors";
-    EXPECT_EQ(app.forms().Form12->Caption(), "");  // the notice is blank again
-    EXPECT_TRUE(app.forms().Form12->Lines().empty());
+    EXPECT_EQ(seen, (std::vector<SeenWindow>{{"FIRE !!!!", {r.line}, true, QSize(65, 90), false}}));
+    // No load errors, and the notice is blank again.
+    EXPECT_EQ(std::tuple(app.platform.EffectNames(), app.platform.MessageTexts(),
+                         app.forms().Form12->Caption(), app.forms().Form12->Lines()),
+              std::tuple(Lines{"s12.wav"}, Lines{"Start new game?"}, "", Lines{}));
   }
 }
 
@@ -244,11 +214,10 @@ TEST(Clock, BurglarsNeedMoreThanFifteenReputationAndSkipTheFirstTheLastAndPictur
     return PictureToSteal(state);
   };
   const std::pair<bool, bool> free{false, false}, away{true, false}, sold{false, true};
-  EXPECT_EQ(steal({}), -1);
-  EXPECT_EQ(steal({free, free}), -1);
-  EXPECT_EQ(steal({free, away, sold, free}), -1);
-  EXPECT_EQ(steal({free, away, sold, free, free}), 3);
-  EXPECT_EQ(steal({free, free, sold, free, free}), 1);
+  EXPECT_EQ(
+      std::tuple(steal({}), steal({free, free}), steal({free, away, sold, free}),
+                 steal({free, away, sold, free, free}), steal({free, free, sold, free, free})),
+      std::tuple(-1, -1, -1, 3, 1));
 
   TestApp app;
   app.StartNewGame();
@@ -265,20 +234,18 @@ TEST(Clock, BurglarsNeedMoreThanFifteenReputationAndSkipTheFirstTheLastAndPictur
   g.GameState.Reputation = 16;
   ClockBefore(app, HourOf(0, 2, 3));
   app.platform.reals = {0.01};
-  SeenNotice seen;
-  WatchNotice(app, &seen);
+  std::vector<SeenWindow> seen;
+  Watch(app, seen);
   Tick(app);
-  EXPECT_EQ(seen.caption, "BURGLARY !!!");
-  EXPECT_EQ(seen.lines, Lines{"Your artwork entitled \"middle\" was stolen during the night."});
-  EXPECT_TRUE(seen.imageVisible);
-  EXPECT_FALSE(seen.clockRan);
-  EXPECT_EQ(app.platform.EffectNames(), Lines{"s2.wav"});
-  EXPECT_FALSE(g.GameState.Pictures[0].Gone);
-  EXPECT_TRUE(g.GameState.Pictures[1].Gone);
-  EXPECT_FALSE(g.GameState.Pictures[2].Gone);
-  EXPECT_EQ(g.GameState.PictureCount, 3);
-  EXPECT_EQ(g.GameState.Reputation, 16);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_EQ(seen, (std::vector<SeenWindow>{
+                      {"BURGLARY !!!",
+                       {"Your artwork entitled \"middle\" was stolen during the night."},
+                       true, QSize(65, 90), false}}));
+  EXPECT_EQ(
+      std::tuple(app.platform.EffectNames(), g.GameState.Pictures[0].Gone,
+                 g.GameState.Pictures[1].Gone, g.GameState.Pictures[2].Gone,
+                 g.GameState.PictureCount, g.GameState.Reputation, app.main().Timer1.Enabled()),
+      std::tuple(Lines{"s2.wav"}, false, true, false, 3, 16, true));
 
   // Nothing left to take: nothing shown.
   g.GameState.Pictures[1].AtVenue = true;
@@ -288,10 +255,9 @@ TEST(Clock, BurglarsNeedMoreThanFifteenReputationAndSkipTheFirstTheLastAndPictur
   ClockBefore(app, HourOf(0, 3, 3));
   app.platform.reals = {0.0};
   Tick(app);
-  EXPECT_TRUE(app.platform.reals.empty());
-  EXPECT_TRUE(app.platform.modalsShown.empty());
-  EXPECT_TRUE(app.platform.effects.empty());
-  EXPECT_EQ(app.forms().Form12->Caption(), "");
+  EXPECT_EQ(std::tuple(app.platform.reals.empty(), app.platform.modalsShown.empty(),
+                       app.platform.effects.empty(), app.forms().Form12->Caption()),
+            std::tuple(true, true, true, ""));
 }
 
 // An error box raised inside a tick must hold the clock: ticks falling due

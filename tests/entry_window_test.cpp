@@ -62,11 +62,11 @@ TEST(EntryWindow, TheFleaMarketTakesFourPicturesAndRecordsThemOnAcceptance) {
     EXPECT_TRUE(entry.Button3->isEnabled());
     EXPECT_FALSE(entry.Button2->isEnabled());
     Enter(entry, "Pic 5");
-    EXPECT_EQ(app.platform.EffectNames().back(), "s15.wav");
-    EXPECT_FALSE(entry.Button1->isEnabled());
-    EXPECT_FALSE(entry.ComboBox1->isEnabled());
-    EXPECT_TRUE(entry.Button2->isEnabled());
-    EXPECT_EQ(ListLines(*entry.ListBox1), (Lines{"Pic 2", "Pic 4", "Pic 1", "Pic 5"}));
+    EXPECT_EQ(
+        std::tuple(app.platform.EffectNames().back(), entry.Button1->isEnabled(),
+                   entry.ComboBox1->isEnabled(), entry.Button2->isEnabled(),
+                   ListLines(*entry.ListBox1)),
+        std::tuple("s15.wav", false, false, true, (Lines{"Pic 2", "Pic 4", "Pic 1", "Pic 5"})));
     const std::size_t before = app.forms().Form3->ListBox1.Items.size();
     entry.Button2Click();
     EXPECT_EQ(app.platform.EffectNames().back(), "s16.wav");
@@ -101,7 +101,7 @@ TEST(EntryWindow, TheFleaMarketTakesFourPicturesAndRecordsThemOnAcceptance) {
   EXPECT_TRUE(g.Venues[kVenueFlea].Submitted);
 }
 
-TEST(EntryWindow, LeavingBeforeAcceptingReleasesEveryEntry) {
+TEST(EntryWindow, LeavingBeforeAcceptingReleasesEveryEntryAndClearSelectionStartsOver) {
   TestApp app;
   GameWithPictures(app, 6, 20);
   TForm8& entry = *app.forms().Form8;
@@ -122,30 +122,17 @@ TEST(EntryWindow, LeavingBeforeAcceptingReleasesEveryEntry) {
   EXPECT_EQ(g.EventVenue, 0) << "back to today's (no) event";
   EXPECT_TRUE(app.main().Timer1.Enabled());
 
+  // Back again, everything is offered; Clear Selection lets the player start over.
   app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(Offered(entry).size(), 6u);
-    EXPECT_EQ(entry.ListBox1->count(), 0);
-  });
-  app.forms().Form4->Button1Click();
-}
-
-TEST(EntryWindow, ClearSelectionLetsThePlayerStartOver) {
-  TestApp app;
-  GameWithPictures(app, 6, 20);
-  TForm8& entry = *app.forms().Form8;
-  Game& g = app.game;
-  app.platform.modalScripts.push_back([&](QDialog&) {
+    EXPECT_EQ(std::tuple(Offered(entry).size(), entry.ListBox1->count()), std::tuple(6u, 0));
     Enter(entry, "Pic 2");
     Enter(entry, "Pic 5");
     entry.Button3Click();
-    EXPECT_EQ(app.platform.EffectNames().back(), "s11.wav");
-    EXPECT_EQ(entry.ListBox1->count(), 0);
-    EXPECT_FALSE(g.GameState.Pictures[1].AtVenue);
-    EXPECT_FALSE(g.GameState.Pictures[4].AtVenue);
-    EXPECT_EQ(g.Venues[kVenueLocal].Entries[0], "");
-    EXPECT_FALSE(entry.Button3->isEnabled());
-    EXPECT_FALSE(entry.Button2->isEnabled());
-    EXPECT_TRUE(entry.Button1->isEnabled());
+    EXPECT_EQ(std::tuple(app.platform.EffectNames().back(), entry.ListBox1->count(),
+                         g.GameState.Pictures[1].AtVenue, g.GameState.Pictures[4].AtVenue,
+                         g.Venues[kVenueLocal].Entries[0], entry.Button3->isEnabled(),
+                         entry.Button2->isEnabled(), entry.Button1->isEnabled()),
+              std::tuple("s11.wav", 0, false, false, "", false, false, true));
     for (const char* title : {"Pic 5", "Pic 4", "Pic 3", "Pic 2", "Pic 1"}) Enter(entry, title);
     entry.Button2Click();
   });

@@ -18,29 +18,6 @@
 namespace pictorio {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-struct Seen {
-  std::string caption;
-  Lines lines;
-};
-
-// The next `count` modal windows are noted, notices with their lines.
-void Note(TestApp& app, std::vector<Seen>& seen, int count) {
-  for (int i = 0; i < count; ++i)
-    app.platform.modalScripts.push_back([&app, &seen](QDialog& window) {
-      const bool notice = &window == app.forms().Form12;
-      seen.push_back({window.windowTitle().toStdString(),
-                      notice ? app.forms().Form12->Lines() : Lines{}});
-    });
-}
-
-Lines Captions(const std::vector<Seen>& seen) {
-  Lines captions;
-  for (const Seen& s : seen) captions.push_back(s.caption);
-  return captions;
-}
-
 // A new game with summaries and tips on, as a new player has it.
 void StartTold(TestApp& app) {
   app.StartNewGame();
@@ -54,8 +31,8 @@ TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
   TForm9& venue = OpenVenue(app, kVenueFlea, 4, 10.0, 9);
   Game& g = app.game;
   g.UnlocksTold = 9;
-  std::vector<Seen> seen;
-  Note(app, seen, 1);
+  std::vector<SeenWindow> seen;
+  Watch(app, seen, 1);
 
   // The first offer: a bell, a glow on the panel and, once a game, its tip.
   double sold = 0.0;
@@ -75,7 +52,7 @@ TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
 
   // Leaving early: the unsold entries stay on show; the reputation passed 10.
   seen.clear();
-  Note(app, seen, 2);
+  Watch(app, seen, 2);
   venue.Close();
   ASSERT_EQ(Captions(seen), (Lines{"Your day at the Flea Market", "Now open to you"}));
   EXPECT_DOUBLE_EQ(g.GameState.Money, 25.0 + sold);
@@ -93,7 +70,7 @@ TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
   seen.clear();
   app.platform.randoms = {0};
   venue.show();
-  Note(app, seen, 2);
+  Watch(app, seen, 2);
   g.ElapsedHours = 21;
   app.main().Timer1Timer();
   ASSERT_EQ(Captions(seen), Lines{"Your day at the Flea Market"});
@@ -132,8 +109,8 @@ TEST(PlayerNews, TipsComeOnceAndAnEventDayCanPauseTheClock) {
   TestApp app;
   StartTold(app);
   TForm1& room = app.main();
-  std::vector<Seen> seen;
-  Note(app, seen, 2);
+  std::vector<SeenWindow> seen;
+  Watch(app, seen, 2);
   room.Shop1Click();
   app.forms().Form10->close();
   room.Shop1Click();
@@ -144,9 +121,10 @@ TEST(PlayerNews, TipsComeOnceAndAnEventDayCanPauseTheClock) {
   // Tuesday's market begins: its tip, then, chosen in Options, the pause.
   seen.clear();
   app.game.Settings.PauseAtEvents = true;
-  app.platform.modalScripts.push_back([&](QDialog&) { seen.push_back({"Tip", {}}); });
+  app.platform.modalScripts.push_back([&](QDialog&) { seen.emplace_back().caption = "Tip"; });
   app.platform.modalScripts.push_back([&](QDialog&) {
-    seen.push_back({"Paused", app.forms().Form12->Lines()});
+    seen.emplace_back().caption = "Paused";
+    seen.back().lines = app.forms().Form12->Lines();
     EXPECT_FALSE(room.Timer1.Running());
   });
   app.game.ElapsedHours = 23;

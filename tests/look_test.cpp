@@ -14,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <cstdlib>
 #include <filesystem>
 
 #include "app/delete_game_dialog.h"
@@ -51,6 +50,10 @@ void ExpectGameLook(const QWidget& widget, const char* what) {
   EXPECT_EQ(widget.palette().color(QPalette::Window), theme::kParchment);
   EXPECT_EQ(widget.palette().color(QPalette::WindowText), theme::kInk);
   EXPECT_EQ(widget.palette().color(QPalette::Base), theme::kCream);
+}
+
+QRect OnScreen(const QWidget& part) {
+  return QRect(part.mapToGlobal(QPoint(0, 0)), part.size());
 }
 
 // A room shown at the screen's corner, with a game running and its info bar open.
@@ -108,7 +111,7 @@ TEST(Theme, ReachesEveryWindowWithoutStylingOfItsOwnAndAllTextIsPlain) {
     ExpectGameLook(*widget, what);
 }
 
-TEST(InfoBar, OpensAndStaysClearOfHotSpotsWhateverTheWindowFrame) {
+TEST(InfoBar, StaysClearOfHotSpotsAndTheShopWhateverTheFrameAndItsTextsFit) {
   ShownRoom room;
   ASSERT_TRUE(room.bar().Showing());
   const QRect area = room.app.main().geometry();
@@ -123,10 +126,20 @@ TEST(InfoBar, OpensAndStaysClearOfHotSpotsWhateverTheWindowFrame) {
     EXPECT_TRUE(area.contains(placed));
     for (const QRect& spot : spots) EXPECT_FALSE(placed.intersects(spot));
   }
-}
+  // Over the shop it floats where it covers none of the shop's controls.
+  TForm10& shop = *room.app.forms().Form10;
+  room.app.game.GameState.Reputation = 40;
+  room.app.main().Shop1Click();
+  ASSERT_TRUE(shop.Showing());
+  std::vector<const QWidget*> controls = {shop.Button1, shop.Button2, shop.Button3, shop.ListBox1,
+                                          shop.Image33, shop.Memo1,   shop.Animate1};
+  for (QFrame* panel : shop.Panel) controls.push_back(panel);
+  for (const QWidget* control : controls)
+    EXPECT_FALSE(room.bar().frameGeometry().intersects(OnScreen(*control)))
+        << control->metaObject()->className();
+  shop.Close();
 
-TEST(InfoBar, LongestClockAndLongNameFitTheirLabels) {
-  ShownRoom room;
+  // The longest clock and a long name fit their labels.
   TForm3& bar = room.bar();
   bar.Label10->setText(kLongestClockText);
   EXPECT_EQ(bar.Label10->ShownText().toStdString(), kLongestClockText);
@@ -195,23 +208,18 @@ TEST(Room, DisplayChoiceIsRememberedAndSaysWhenItApplies) {
   ASSERT_EQ(ReadDisplayChoice(), DisplayChoice::FullScreen);
   EXPECT_TRUE(room.FullScreen1->isChecked());
   room.Window1->trigger();
-  EXPECT_EQ(ReadDisplayChoice(), DisplayChoice::Window);
-  EXPECT_TRUE(room.Window1->isChecked());
-  EXPECT_FALSE(room.FullScreen1->isChecked());
+  EXPECT_EQ(std::tuple(ReadDisplayChoice(), room.Window1->isChecked(), room.FullScreen1->isChecked()),
+            std::tuple(DisplayChoice::Window, true, false));
   room.Window1->trigger();  // already the choice: nothing to say
   room.SwitchDisplay1->trigger();
-  EXPECT_EQ(ReadDisplayChoice(), DisplayChoice::FullScreen);
-  EXPECT_TRUE(room.FullScreen1->isChecked());
+  EXPECT_EQ(std::pair(ReadDisplayChoice(), room.FullScreen1->isChecked()),
+            std::pair(DisplayChoice::FullScreen, true));
   EXPECT_EQ(app.platform.MessageTexts(),
             (std::vector<std::string>{"The game will open in a window the next time it starts.",
                                       "The game will fill the screen the next time it starts."}));
   QSettings().setValue("display", "\x01<huge>");
   EXPECT_EQ(ReadDisplayChoice(), DisplayChoice::FullScreen);
   QSettings().remove("display");
-}
-
-QRect OnScreen(const QWidget& part) {
-  return QRect(part.mapToGlobal(QPoint(0, 0)), part.size());
 }
 
 // Wherever the room stands, the game's windows stand on it: the scenes as
@@ -242,10 +250,9 @@ TEST(Room, WindowsStandOnTheRoomAndTheInfoBarStandsAside) {
     QRect workOnScreen;
     for (const QWidget* part : parts) workOnScreen |= OnScreen(*part);
     if (bar.isVisible()) {
-      EXPECT_TRUE(bar.IsStrip());
-      EXPECT_TRUE(room.contains(OnScreen(bar)));
-      EXPECT_FALSE(OnScreen(bar).intersects(workOnScreen));
-      EXPECT_EQ(Text(bar.Label1), "Tester");
+      EXPECT_EQ(std::tuple(bar.IsStrip(), room.contains(OnScreen(bar)),
+                           OnScreen(bar).intersects(workOnScreen), Text(bar.Label1)),
+                std::tuple(true, true, false, "Tester"));
     }
     scene->hide();
     EXPECT_TRUE(bar.isVisible());
@@ -334,22 +341,6 @@ TEST(Room, EveryScaleLandsOnTheSameScenePoints) {
     EXPECT_EQ(score.overPercent, atOneScore.overPercent);
   }
   QHighDpiScaling::setGlobalFactor(1.0);
-}
-
-TEST(ShopLook, InfoBarFloatsWhereItCoversNoControlOfTheShop) {
-  ShownRoom room;
-  TForm10& shop = *room.app.forms().Form10;
-  room.app.game.GameState.Reputation = 40;
-  room.app.main().Shop1Click();
-  ASSERT_TRUE(shop.Showing());
-  const QRect bar = room.bar().frameGeometry();
-  auto onScreen = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
-  std::vector<const QWidget*> controls = {shop.Button1, shop.Button2, shop.Button3, shop.ListBox1,
-                                          shop.Image33, shop.Memo1,   shop.Animate1};
-  for (QFrame* panel : shop.Panel) controls.push_back(panel);
-  for (const QWidget* control : controls)
-    EXPECT_FALSE(bar.intersects(onScreen(control))) << control->metaObject()->className();
-  shop.Close();
 }
 
 TEST(AssetRoot, TheCurrentFolderFirstThenTheProgramsOwn) {

@@ -6,6 +6,7 @@
 
 #include "app/game_flow.h"
 #include "app/main_window.h"
+#include "core/save_text.h"
 #include "simulation/notice_window.h"
 #include "studio/studio_window.h"
 #include "support/test_app.h"
@@ -16,27 +17,24 @@
 namespace pictorio {
 namespace {
 
-void ExpectFreshBar(TForm3& bar, const std::string& name) {
-  EXPECT_EQ(Text(bar.Label1), name);
-  EXPECT_EQ(Text(bar.Label6), "0");
-  EXPECT_EQ(Text(bar.Label7), "25.00");
-  EXPECT_EQ(Text(bar.Label8), "0");
-  EXPECT_EQ(Text(bar.Label10), "Year: 1 Week: 1 Day: 1 Hour: 2");
+// Name, reputation, money, pictures and clock as the info bar shows them.
+Lines Bar(TForm3& bar) {
+  return {Text(bar.Label1), Text(bar.Label6), Text(bar.Label7), Text(bar.Label8),
+          Text(bar.Label10)};
+}
+Lines FreshBar(const std::string& name) {
+  return {name, "0", "25.00", "0", "Year: 1 Week: 1 Day: 1 Hour: 2"};
 }
 
 TEST(NewGame, StartsWithTwentyFiveDollarsAtHourTwo) {
   TestApp app;
   app.StartNewGame("Vincent");
   const Game& g = app.game;
-  EXPECT_TRUE(g.GameRunning);
-  EXPECT_EQ(g.GameState.PlayerName, "Vincent");
-  EXPECT_EQ(g.SaveName, "Vincent");
-  EXPECT_EQ(g.GameState.Money, 25.0);
-  EXPECT_EQ(g.ElapsedHours, 1);
-  EXPECT_EQ(g.GameState.SavedHours, 1);
-  EXPECT_FALSE(g.HasSaveFile);
-  for (int slot = 1; slot <= kStockSlots; ++slot) EXPECT_EQ(g.GameState.Stock[slot].Kind, "x");
-  ExpectFreshBar(*app.forms().Form3, "Vincent");
+  // Money, stock and trophies are checked by the saved text of a fresh game.
+  EXPECT_EQ(std::tuple(g.GameRunning, g.GameState.PlayerName, g.SaveName, g.ElapsedHours,
+                       g.GameState.SavedHours, g.HasSaveFile),
+            std::tuple(true, "Vincent", "Vincent", 1, 1, false));
+  EXPECT_EQ(Bar(*app.forms().Form3), FreshBar("Vincent"));
   EXPECT_TRUE(app.forms().Form3->Showing());
   // The text the game keeps, its lines written as the saved games' tests check them.
   EXPECT_EQ(app.forms().Form3->ListBox1.Count(), 6 + 60 * 5 + 14 * 2);
@@ -45,11 +43,10 @@ TEST(NewGame, StartsWithTwentyFiveDollarsAtHourTwo) {
   EXPECT_TRUE(main.Timer1.Enabled());
   for (QAction* on : {main.paint1, main.Calendar1, main.Save1, main.Shop1, main.SubmitPictures1})
     EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();
-  EXPECT_FALSE(main.nowEvent1->isEnabled());
-  EXPECT_FALSE(app.forms().Form4->Button2->isEnabled());
-  EXPECT_TRUE(main.Image20->ShowHint());
-  EXPECT_FALSE(main.Image1->ShowHint());
-  EXPECT_EQ(app.platform.inputCaptions, Lines{"New Game"});
+  EXPECT_EQ(
+      std::tuple(main.nowEvent1->isEnabled(), app.forms().Form4->Button2->isEnabled(),
+                 main.Image20->ShowHint(), main.Image1->ShowHint(), app.platform.inputCaptions),
+      std::tuple(false, false, true, false, Lines{"New Game"}));
   EXPECT_EQ(app.platform.MessageTexts(), Lines{"Start new game?"});
 }
 
@@ -76,23 +73,19 @@ TEST(NewGame, ASecondGameStartsAfreshAfterARunningOrAnEndedOne) {
 
   app.platform.answers.push_back(ModalResult::No);
   app.StartNewGame("Second");
-  EXPECT_EQ(g.GameState.PlayerName, "Second");
-  EXPECT_EQ(canvas.Name, "canvas");
-  EXPECT_EQ(canvas.Kind, "x");
-  EXPECT_FALSE(canvas.Owned);
-  EXPECT_EQ(canvas.Units, 0);
-  EXPECT_FALSE(g.GameState.Trophies[7]);
-  EXPECT_EQ(g.GameState.PictureCount, 0);
-  EXPECT_TRUE(g.GameState.Pictures.empty());
-  EXPECT_EQ(g.ElapsedHours, 1);
-  for (int v = 1; v <= 4; ++v) {
-    EXPECT_FALSE(g.Venues[v].Submitted) << v;
-    EXPECT_EQ(g.Venues[v].Entries, Lines(static_cast<std::size_t>(g.Venues[v].Slots + 1), ""));
-  }
-  EXPECT_EQ(app.forms().Form8->ListBox1->count(), 0);
-  EXPECT_FALSE(app.forms().Form2->Showing());
-  EXPECT_FALSE(app.forms().Form4->Showing());
-  ExpectFreshBar(bar, "Second");
+  // The whole game as its saved text holds it, venues included, is a fresh one's.
+  TestApp fresh;
+  fresh.StartNewGame("Second");
+  fresh.game.GameState.Stock[kSlotCanvas].Name = "canvas";
+  EXPECT_EQ(WriteSavedGame(g.GameState, g.Venues),
+            WriteSavedGame(fresh.game.GameState, fresh.game.Venues));
+  for (int v = 1; v <= 4; ++v)
+    EXPECT_EQ(std::tie(g.Venues[v].Entries, g.Venues[v].Submitted),
+              std::tie(fresh.game.Venues[v].Entries, fresh.game.Venues[v].Submitted));
+  EXPECT_EQ(std::tuple(canvas.Name, g.ElapsedHours, app.forms().Form8->ListBox1->count(),
+                       app.forms().Form2->Showing(), app.forms().Form4->Showing()),
+            std::tuple("canvas", 1, 0, false, false));
+  EXPECT_EQ(Bar(bar), FreshBar("Second"));
   // Thursday opens no exhibition for the new player, and the save writes no entries.
   TickTo(app, 3 * 24);
   EXPECT_FALSE(g.EventOpen);
@@ -104,7 +97,7 @@ TEST(NewGame, ASecondGameStartsAfreshAfterARunningOrAnEndedOne) {
   EndGame(g, app.forms());
   ASSERT_EQ(Text(bar.Label6), "");
   app.StartNewGame("Third");
-  ExpectFreshBar(bar, "Third");
+  EXPECT_EQ(Bar(bar), FreshBar("Third"));
 }
 
 // Whatever the answer to saving, a change of mind later leaves the game
@@ -140,13 +133,11 @@ TEST(NewGame, AChangeOfMindAtAnyQuestionKeepsTheOldGameRunning) {
       EXPECT_TRUE(app.main().Timer1.Held());
     };
     app.main().New1Click();
-    EXPECT_EQ(app.platform.MessageTexts(), row.asked);
-    EXPECT_TRUE(app.game.GameRunning);
-    EXPECT_EQ(app.game.GameState.PlayerName, "First");
-    EXPECT_EQ(app.game.GameState.Money, 40.0);
-    EXPECT_TRUE(app.main().Timer1.Enabled());
-    EXPECT_FALSE(app.main().Timer1.Held());
-    EXPECT_EQ(Text(app.forms().Form3->Label1), "First");
+    EXPECT_EQ(
+        std::tuple(app.platform.MessageTexts(), app.game.GameRunning, app.game.GameState.PlayerName,
+                   app.game.GameState.Money, app.main().Timer1.Enabled(), app.main().Timer1.Held(),
+                   Text(app.forms().Form3->Label1)),
+        std::tuple(row.asked, true, "First", 40.0, true, false, "First"));
   }
   // Mended, the name starts the new game; with no game running an empty
   // name or Cancel starts nothing, and a cancelled name box plays as Anonymous.
@@ -189,21 +180,13 @@ TEST(EndGame, EmptiesTheGameTheInfoBarAndTheEventsEntries) {
   app.platform.answers = {ModalResult::No};
   app.main().FormClose();  // leaving offers to save; No ends the game
 
-  EXPECT_FALSE(g.GameRunning);
-  EXPECT_EQ(g.GameState.PlayerName, "Quitter");
-  EXPECT_EQ(g.GameState.Money, 0.0);
-  EXPECT_EQ(g.GameState.Reputation, 0);
-  EXPECT_EQ(g.GameState.PicturesSold, 0);
-  EXPECT_FALSE(g.GameState.Stock[kSlotTelephone].Owned);
-  EXPECT_EQ(g.ElapsedHours, 0);
-  EXPECT_FALSE(g.Venues[kVenueLocal].Submitted);
-  EXPECT_EQ(g.EventVenue, 0);
-  EXPECT_EQ(g.EntriesSold, 0);
-  EXPECT_FALSE(g.SellOutRewarded);
-  TForm3& bar = *app.forms().Form3;
-  for (QLabel* figure : {bar.Label1, bar.Label6, bar.Label7, bar.Label8})
-    EXPECT_EQ(Text(figure), "");
-  EXPECT_EQ(Text(bar.Label10), "No game in progress");
+  const who& s = g.GameState;
+  EXPECT_EQ(std::tuple(g.GameRunning, s.PlayerName, s.Money, s.Reputation, s.PicturesSold,
+                       s.Stock[kSlotTelephone].Owned, g.ElapsedHours,
+                       g.Venues[kVenueLocal].Submitted, g.EventVenue, g.EntriesSold,
+                       g.SellOutRewarded),
+            std::tuple(false, "Quitter", 0.0, 0, 0, false, 0, false, 0, 0, false));
+  EXPECT_EQ(Bar(*app.forms().Form3), (Lines{"", "", "", "", "No game in progress"}));
   TForm1& main = app.main();
   EXPECT_FALSE(main.Timer1.Enabled());
   for (QAction* off :
@@ -249,41 +232,34 @@ TEST(Exit, YesStopsTheMusicAndClosesAfterOfferingToSave) {
   EXPECT_FALSE(app.game.GameRunning);
 }
 
-TEST(SoundMenus, MusicAndSoundToggleOnceAndMusicComesBackWithTheMainTheme) {
+TEST(SoundMenus, MusicAndSoundToggleOnceAndEachThemeDrawsFromItsOwnTracks) {
   TestApp app;
   app.Start();
   TForm1& main = app.main();
   app.game.MusicTheme = 50;
   main.Music1->trigger();
-  EXPECT_FALSE(app.game.MusicOn);
-  EXPECT_FALSE(main.Music1->isChecked());
-  EXPECT_EQ(app.platform.musicStops, 1);
+  EXPECT_EQ(std::tuple(app.game.MusicOn, main.Music1->isChecked(), app.platform.musicStops),
+            std::tuple(false, false, 1));
   const std::size_t played = app.platform.tracks.size();
   app.platform.FinishPlayback(MediaChannel::Music);  // no new track while music is off
   EXPECT_EQ(app.platform.tracks.size(), played);
   app.platform.randoms = {10};
   main.Music1->trigger();
-  EXPECT_TRUE(app.game.MusicOn);
-  EXPECT_TRUE(main.Music1->isChecked());
-  EXPECT_EQ(app.game.MusicTheme, 10);
+  EXPECT_EQ(std::tuple(app.game.MusicOn, main.Music1->isChecked(), app.game.MusicTheme),
+            std::tuple(true, true, 10));
   ASSERT_EQ(app.platform.tracks.size(), played + 1);
   EXPECT_EQ(app.platform.tracks.back(), (app.dir / "sound/music/m20.mid").string());
 
   main.PlaySound("\\sound\\sounds\\s1.wav");
   main.Sound1->trigger();
-  EXPECT_FALSE(app.game.SoundOn);
-  EXPECT_FALSE(main.Sound1->isChecked());
+  EXPECT_EQ(std::pair(app.game.SoundOn, main.Sound1->isChecked()), std::pair(false, false));
   main.PlaySound("\\sound\\sounds\\s2.wav");
   main.Sound1->trigger();
-  EXPECT_TRUE(app.game.SoundOn);
-  EXPECT_TRUE(main.Sound1->isChecked());
+  EXPECT_EQ(std::pair(app.game.SoundOn, main.Sound1->isChecked()), std::pair(true, true));
   main.PlaySound("\\sound\\sounds\\s3.wav");
   EXPECT_EQ(app.platform.EffectNames(), (Lines{"s1.wav", "s3.wav"}));
-}
 
-TEST(SoundMenus, EachThemeDrawsFromItsOwnTracks) {
-  TestApp app;
-  app.Start();
+  // Each theme draws from its own tracks.
   struct Case {
     int theme, n, draw;
     const char* file;
@@ -300,9 +276,9 @@ TEST(SoundMenus, EachThemeDrawsFromItsOwnTracks) {
     EXPECT_EQ(BaseName(app.platform.tracks.back()), c.file);
   }
   // Without a restart pending, a direct call starts nothing.
-  const std::size_t played = app.platform.tracks.size();
+  const std::size_t tracks = app.platform.tracks.size();
   app.main().MediaPlayer2Notify();
-  EXPECT_EQ(app.platform.tracks.size(), played);
+  EXPECT_EQ(app.platform.tracks.size(), tracks);
 }
 
 // ---- speed and pause ----
@@ -313,7 +289,7 @@ Lines Checked(TForm1& main) {
   return marked;
 }
 
-TEST(SpeedPause, SpeedItemsSetTheClockOnlyWhileItRuns) {
+TEST(SpeedPause, SpeedItemsAndNoticesSetTheClockOnlyWhileAGameRuns) {
   TestApp app;
   app.Start();
   TForm1& main = app.main();
@@ -321,6 +297,12 @@ TEST(SpeedPause, SpeedItemsSetTheClockOnlyWhileItRuns) {
   main.veryfast1Click();
   EXPECT_EQ(main.Timer1.Interval(), 5000);
   EXPECT_EQ(Checked(main), Lines{"Normal"});
+  EXPECT_FALSE(main.Timer1.Enabled());
+  // No notice starts the clock without a game.
+  main.Pause1Click();
+  EXPECT_EQ(std::tuple(app.platform.modalsShown, main.Timer1.Enabled()),
+            std::tuple(Lines{"Paused"}, false));
+  ShowNotice(app.game, app.forms(), "Note", "Nothing runs.", "\\items\\tel.bmp");
   EXPECT_FALSE(main.Timer1.Enabled());
 
   app.StartNewGame();
@@ -349,6 +331,11 @@ TEST(SpeedPause, SpeedItemsSetTheClockOnlyWhileItRuns) {
   main.Pause1Click();
   EXPECT_EQ(main.Timer1.Interval(), 250);
   EXPECT_TRUE(main.Timer1.Running());
+
+  // A game that ended behind a notice stays stopped.
+  app.platform.modalScripts.push_back([&app](QDialog&) { EndGame(app.game, app.forms()); });
+  main.Pause1Click();
+  EXPECT_EQ(std::tuple(app.game.GameRunning, main.Timer1.Enabled()), std::tuple(false, false));
 }
 
 TEST(SpeedPause, PauseStopsTheClockAndResumesAtTheChosenSpeed) {
@@ -357,56 +344,22 @@ TEST(SpeedPause, PauseStopsTheClockAndResumesAtTheChosenSpeed) {
   TForm1& main = app.main();
   TForm12& notice = *app.forms().Form12;
   main.fast1Click();
-  std::string button;
-  Lines lines;
-  bool clockRan = true;
-  bool pictureShown = false;
-  QSize pictureSize;
   app.platform.modalScripts.push_back([&](QDialog&) {
-    button = notice.Button1->text().toStdString();
-    lines = notice.Lines();
-    clockRan = main.Timer1.Enabled();
-    pictureShown = notice.Image1->Visible();
-    pictureSize = notice.Image1->size();
+    EXPECT_EQ(std::tuple(notice.Button1->text().toStdString(), notice.Lines(), main.Timer1.Enabled(),
+                         notice.Image1->Visible(), notice.Image1->size()),
+              std::tuple("Resume", Lines{"Game paused, press resume to continue."}, false, true,
+                         QSize(65, 90)));
     notice.Button1Click();
   });
   const int hours = app.game.ElapsedHours;
   main.Pause1Click();
-
   EXPECT_EQ(app.platform.modalsShown, Lines{"Paused"});
-  EXPECT_EQ(button, "Resume");
-  EXPECT_EQ(lines, Lines{"Game paused, press resume to continue."});
-  EXPECT_FALSE(clockRan);
-  EXPECT_TRUE(pictureShown);
-  EXPECT_EQ(pictureSize, QSize(65, 90));
   EXPECT_EQ(app.platform.EffectNames(), Lines{"s17.wav"});
-
-  EXPECT_EQ(notice.Button1->text().toStdString(), "Close");
-  EXPECT_EQ(notice.Caption(), "");
-  EXPECT_TRUE(notice.Lines().empty());
-  EXPECT_TRUE(main.Timer1.Enabled());
-  EXPECT_EQ(main.Timer1.Interval(), 2500);
-  EXPECT_EQ(Checked(main), Lines{"Fast"});
-  EXPECT_EQ(app.game.ElapsedHours, hours) << "no game time passed";
-}
-
-TEST(SpeedPause, NoNoticeStartsTheClockWithoutAGame) {
-  TestApp app;
-  app.Start();
-  TForm1& main = app.main();
-  main.Pause1Click();
-  EXPECT_EQ(app.platform.modalsShown, Lines{"Paused"});
-  EXPECT_FALSE(main.Timer1.Enabled());
-
-  ShowNotice(app.game, app.forms(), "Note", "Nothing runs.", "\\items\\tel.bmp");
-  EXPECT_FALSE(main.Timer1.Enabled());
-
-  // A game that ended behind a notice stays stopped too.
-  app.StartNewGame();
-  app.platform.modalScripts.push_back([&app](QDialog&) { EndGame(app.game, app.forms()); });
-  main.Pause1Click();
-  EXPECT_FALSE(app.game.GameRunning);
-  EXPECT_FALSE(main.Timer1.Enabled());
+  // Afterwards the notice is blank again and no game time passed.
+  EXPECT_EQ(std::tuple(notice.Button1->text().toStdString(), notice.Caption(), notice.Lines(),
+                       main.Timer1.Enabled(), main.Timer1.Interval(), Checked(main),
+                       app.game.ElapsedHours),
+            std::tuple("Close", "", Lines{}, true, 2500, Lines{"Fast"}, hours));
 }
 
 }  // namespace

@@ -101,9 +101,7 @@ TEST(SaveText, RichGameRoundTrips) {
   const who rich = RichGame();
   const Lines lines = WriteSavedGame(rich, venues);
   ASSERT_EQ(lines.size(), 7u + 300 + 6 * 7 + 28 + 2 * (5 + 6));
-  EXPECT_EQ(lines[2], "-17");
-  EXPECT_EQ(lines[3], "0.3");
-  EXPECT_EQ(lines[4], "1234");
+  EXPECT_EQ(std::tuple(lines[2], lines[3], lines[4]), std::tuple("-17", "0.3", "1234"));
   // The first picture: marker, title, kind, value, then Gone before AtVenue.
   EXPECT_EQ(Lines(lines.begin() + 307, lines.begin() + 319),
             (Lines{"PIC", "PIC", "o", "12.5", "-1", "0", "PIC", "stuffx", "o", "37.5", "0", "-1"}));
@@ -115,13 +113,11 @@ TEST(SaveText, RichGameRoundTrips) {
   // Read back, every field comes back: the same text is written again.
   const LoadedGame loaded = Read(lines);
   EXPECT_EQ(WriteSavedGame(loaded.state, venues), lines);
-  EXPECT_EQ(loaded.state.PlayerName, rich.PlayerName);
-  EXPECT_EQ(loaded.state.Stock[60].Units, -3);
-  EXPECT_TRUE(loaded.state.Pictures[0].Gone);
-  EXPECT_TRUE(loaded.state.Pictures[1].AtVenue);
-  EXPECT_TRUE(loaded.state.Trophies[14]);
-  EXPECT_TRUE(loaded.submitted[kVenueLocal]);
-  EXPECT_EQ(loaded.entries[kVenueLocal], venues[kVenueLocal].Entries);
+  EXPECT_EQ(std::tuple(loaded.state.PlayerName, loaded.state.Stock[60].Units,
+                       loaded.state.Pictures[0].Gone, loaded.state.Pictures[1].AtVenue,
+                       loaded.state.Trophies[14], loaded.submitted[kVenueLocal],
+                       loaded.entries[kVenueLocal]),
+            std::tuple(rich.PlayerName, -3, true, true, true, true, venues[kVenueLocal].Entries));
   // Free places survive, but only a filled last place marks the venue entered.
   EXPECT_FALSE(loaded.submitted[kVenueNational]);
   EXPECT_EQ(loaded.entries[kVenueNational], venues[kVenueNational].Entries);
@@ -137,12 +133,9 @@ TEST(SaveText, ValueSpellings) {
   for (const char* bad : {"", "yes", "T", "1x", "nan", "truee"})
     EXPECT_FALSE(ParseSaveBool(bad).has_value()) << bad;
 
-  EXPECT_EQ(ParseSaveFloat("12.5"), 12.5);
-  EXPECT_EQ(ParseSaveFloat("12,5"), 12.5);
-  EXPECT_EQ(ParseSaveFloat("1E20"), 1e20);
-  EXPECT_EQ(ParseSaveFloat("1e+20"), 1e20);
-  EXPECT_EQ(ParseSaveFloat("-3"), -3.0);
-  EXPECT_EQ(ParseSaveFloat("+.25"), 0.25);
+  for (const auto& [text, value] : {std::pair{"12.5", 12.5}, {"12,5", 12.5}, {"1E20", 1e20},
+                                     {"1e+20", 1e20}, {"-3", -3.0}, {"+.25", 0.25}})
+    EXPECT_EQ(ParseSaveFloat(text), value) << text;
   for (const char* bad : {"", "1,000.5", "1,2,3", "inf", "nan", "1e999", "12$", "0x10", "++1", "-"})
     EXPECT_FALSE(ParseSaveFloat(bad).has_value()) << bad;
 
@@ -152,13 +145,11 @@ TEST(SaveText, ValueSpellings) {
   for (const char* bad : {"", "2147483648", "1.0", "4 2", "--1", "+-1", "x"})
     EXPECT_FALSE(ParseSaveInt(bad).has_value()) << bad;
 
-  EXPECT_EQ(FormatSaveFloat(25.0), "25");
-  EXPECT_EQ(FormatSaveFloat(12.5), "12.5");
-  EXPECT_EQ(FormatSaveFloat(1.0 / 3.0), "0.333333333333333");
-  EXPECT_EQ(FormatSaveFloat(123456789012345678.0), "1.23456789012346e+17");
-  EXPECT_EQ(FormatSaveFloat(-0.000125), "-0.000125");
-  EXPECT_EQ(FormatSaveBool(true), "-1");
-  EXPECT_EQ(FormatSaveBool(false), "0");
+  for (const auto& [value, text] :
+       {std::pair{25.0, "25"}, {12.5, "12.5"}, {1.0 / 3.0, "0.333333333333333"},
+        {123456789012345678.0, "1.23456789012346e+17"}, {-0.000125, "-0.000125"}})
+    EXPECT_EQ(FormatSaveFloat(value), text) << value;
+  EXPECT_EQ(std::tuple(FormatSaveBool(true), FormatSaveBool(false)), std::tuple("-1", "0"));
 }
 
 TEST(SaveText, SurplusGroupsAreIgnoredAndTablesKeepTheirSize) {
@@ -290,11 +281,9 @@ TEST(SaveText, ValuesBeyondACareerAreDamageAndOwnSavesAlwaysLoad) {
   wild.PictureCount = 1;
   const LoadedGame tamed = Read(WriteSavedGame(wild, Venues()));
   ASSERT_EQ(tamed.state.Pictures.size(), 1u);
-  EXPECT_EQ(tamed.state.Money, kMostMoney);
-  EXPECT_EQ(tamed.state.Reputation, -kMostReputation);
-  EXPECT_EQ(tamed.state.PicturesSold, 0);
-  EXPECT_EQ(tamed.state.Stock[kSlotCanvas].Units, kMostStockUnits);
-  EXPECT_EQ(tamed.state.Pictures[0].Value, -kMostMoney);
+  EXPECT_EQ(std::tuple(tamed.state.Money, tamed.state.Reputation, tamed.state.PicturesSold,
+                       tamed.state.Stock[kSlotCanvas].Units, tamed.state.Pictures[0].Value),
+            std::tuple(kMostMoney, -kMostReputation, 0, kMostStockUnits, -kMostMoney));
 }
 
 TEST(SaveText, NamesThatCannotNameAFile) {

@@ -220,12 +220,12 @@ TEST(SavedGames, StartUpClearsKilledWritesLeftoversAndNothingElse) {
   EXPECT_TRUE(fs::is_empty(saves / "autosave"));
   others.insert(others.end(), {"Kept.sgm", "autosave", "main.txc"});
   std::sort(others.begin(), others.end());
-  EXPECT_EQ(Names(saves), others);
-  EXPECT_EQ(Names(pictures), (Lines{".pictorio-save-Folder", ".pictorio-save-Linked", "Kept.jpg"}));
-  EXPECT_EQ(Bytes(pictures / "Kept.jpg"), "old picture");
-  EXPECT_TRUE(fs::exists(pictures / ".pictorio-save-Folder" / ".pictorio-save-Inside"));
-  EXPECT_EQ(Bytes(app.dir / "outside.txt"), "mine");
-  EXPECT_TRUE(fs::exists(app.dir / ".pictorio-save-RootXy"));
+  EXPECT_EQ(
+      std::tuple(Names(saves), Names(pictures), Bytes(pictures / "Kept.jpg"),
+                 fs::exists(pictures / ".pictorio-save-Folder" / ".pictorio-save-Inside"),
+                 Bytes(app.dir / "outside.txt"), fs::exists(app.dir / ".pictorio-save-RootXy")),
+      std::tuple(others, (Lines{".pictorio-save-Folder", ".pictorio-save-Linked", "Kept.jpg"}),
+                 "old picture", true, "mine", true));
 }
 
 TEST(SaveFiles, WritesWindows1252WithCrLfAndRefusesWhatItCannotHold) {
@@ -262,14 +262,12 @@ TEST(SavedGames, LoadingBringsBackEverythingClosesTheShopAndAdvancesTheClockOneH
   ChooseInLoadDialog(app, "Rich");
   app.main().LoadGame1Click();
 
-  EXPECT_EQ(app.platform.MessageTexts(), Lines{"Do you want to save the current game? (Poor)"});
-  EXPECT_EQ(app.platform.modalsShown, Lines{"Load Game"});
-  EXPECT_FALSE(app.forms().Form10->Showing());
   const Game& g = app.game;
-  EXPECT_TRUE(g.GameRunning);
-  EXPECT_TRUE(g.HasSaveFile);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
-  EXPECT_EQ(g.ElapsedHours, 8);
+  EXPECT_EQ(std::tuple(app.platform.MessageTexts(), app.platform.modalsShown,
+                       app.forms().Form10->Showing(), g.GameRunning, g.HasSaveFile,
+                       app.main().Timer1.Enabled(), g.ElapsedHours),
+            std::tuple(Lines{"Do you want to save the current game? (Poor)"},
+                       Lines{"Load Game"}, false, true, true, true, 8));
   Lines loaded = WriteSavedGame(g.GameState, unentered);
   EXPECT_EQ(loaded[4], "8");
   loaded[4] = "7";
@@ -281,10 +279,8 @@ TEST(SavedGames, LoadingBringsBackEverythingClosesTheShopAndAdvancesTheClockOneH
   EXPECT_FALSE(g.Venues[kVenueLocal].Submitted);
   EXPECT_EQ(g.Venues[kVenueLocal].Entries, Lines(6, ""));
   TForm3& bar = *app.forms().Form3;
-  EXPECT_EQ(Text(bar.Label1), "Rich");
-  EXPECT_EQ(Text(bar.Label6), "-12");
-  EXPECT_EQ(Text(bar.Label7), "0.30");
-  EXPECT_EQ(Text(bar.Label8), "3");
+  EXPECT_EQ((Lines{Text(bar.Label1), Text(bar.Label6), Text(bar.Label7), Text(bar.Label8)}),
+            (Lines{"Rich", "-12", "0.30", "3"}));
   EXPECT_EQ(bar.ListBox3.Items, Lines{"PIC"});
 }
 
@@ -302,10 +298,9 @@ TEST(SavedGames, CancellingTheLoadDialog) {
   app.game.GameState.Money = 33.0;
   app.platform.answers.push_back(ModalResult::Yes);
   app.main().LoadGame1Click();
-  EXPECT_TRUE(app.game.GameRunning);
-  EXPECT_EQ(app.game.GameState.Money, 33.0);
-  EXPECT_EQ(app.game.ElapsedHours, 2);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
+  EXPECT_EQ(std::tuple(app.game.GameRunning, app.game.GameState.Money, app.game.ElapsedHours,
+                       app.main().Timer1.Enabled()),
+            std::tuple(true, 33.0, 2, true));
 
   // A game that ends up unsaved (the player would not replace the other
   // Keeper) and that the player stays with goes on with its clock running.
@@ -314,11 +309,9 @@ TEST(SavedGames, CancellingTheLoadDialog) {
   app.platform.modalsShown.clear();
   app.platform.answers = {ModalResult::Yes, ModalResult::No, ModalResult::No};
   app.main().LoadGame1Click();
-  EXPECT_TRUE(app.game.GameRunning);
-  EXPECT_FALSE(app.game.HasSaveFile);
-  EXPECT_EQ(app.game.ElapsedHours, 1);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
-  EXPECT_TRUE(app.platform.modalsShown.empty()) << "no Load Game dialog";
+  EXPECT_EQ(std::tuple(app.game.GameRunning, app.game.HasSaveFile, app.game.ElapsedHours,
+                       app.main().Timer1.Enabled(), app.platform.modalsShown),
+            std::tuple(true, false, 1, true, Lines{}));  // no Load Game dialog
 }
 
 // A copy whose first line names another game's player saves back into
@@ -387,16 +380,13 @@ TEST(SavedGames, AFailedSaveWhenLeavingAGameAsksBeforeLosingIt) {
     way.go();
     EXPECT_EQ(app.platform.MessageTexts().back(), leave);
     EXPECT_EQ(app.platform.messages.end()[-2].type, MsgType::Error);
-    EXPECT_TRUE(app.platform.answers.empty());
-    EXPECT_EQ(app.platform.inputCaptions.size(), 1u) << "no name asked for a new game";
-    EXPECT_TRUE(app.platform.modalsShown.empty()) << "no Load Game dialog";
-    EXPECT_TRUE(g.GameRunning);
-    EXPECT_EQ(g.GameState.PlayerName, "Fragile");
-    EXPECT_EQ(g.GameState.Money, 221.0);
-    EXPECT_TRUE(g.Venues[kVenueLocal].Submitted);
-    EXPECT_EQ(g.EventVenue, kVenueLocal);
-    EXPECT_TRUE(app.main().Timer1.Enabled());
-    EXPECT_EQ(app.platform.tracks.size(), std::string(way.name) == "exit" ? 1u : 0u) << "music";
+    // Every answer used, no name asked, no Load Game dialog, the game and its music as they were.
+    EXPECT_EQ(std::tuple(app.platform.answers.size(), app.platform.inputCaptions.size(),
+                         app.platform.modalsShown.size(), g.GameRunning, g.GameState.PlayerName,
+                         g.GameState.Money, g.Venues[kVenueLocal].Submitted, g.EventVenue,
+                         app.main().Timer1.Enabled(), app.platform.tracks.size()),
+              std::tuple(0u, 1u, 0u, true, "Fragile", 221.0, true, kVenueLocal, true,
+                         std::string(way.name) == "exit" ? 1u : 0u));
   }
   // Yes to leaving unsaved ends the game and the new one starts.
   app.platform.answers = {A::Yes, A::Ok, A::Yes, A::Ok};
@@ -455,10 +445,9 @@ TEST(SavedGames, TheLoadDialogRefusesMissingAndDamagedFilesAndNothingStarts) {
                        std::to_string(whole.size() + 2) +
                        ": the picture's title \"../keepsake\" cannot name a picture file.",
                    notFound("Ghost"), notFound("Pipe")}));
-  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
-  EXPECT_FALSE(app.game.GameRunning);
-  EXPECT_FALSE(app.main().Timer1.Enabled());
-  EXPECT_EQ(app.game.ElapsedHours, 0);
+  EXPECT_EQ(std::tuple(app.platform.messages[1].type, app.game.GameRunning,
+                       app.main().Timer1.Enabled(), app.game.ElapsedHours),
+            std::tuple(MsgType::Error, false, false, 0));
 
   // Shown again, Ok stays enabled from the earlier choice, and does nothing
   // while nothing is chosen.

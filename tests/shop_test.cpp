@@ -3,7 +3,6 @@
 // stock window.
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <algorithm>
 
 #include "app/main_window.h"
@@ -66,12 +65,10 @@ TEST_F(ShopTest, OpensOnlyWhileAGameRunsGreetsAndRefreshesTheMoney) {
   ASSERT_TRUE(shop().Showing());
   EXPECT_TRUE(app.platform.modalsShown.empty()) << "the shop must not block the room";
   EXPECT_TRUE(app.main().Timer1.Enabled()) << "the clock keeps running while shopping";
-  EXPECT_EQ(Text(bar().Label7), "42.50");
-  EXPECT_EQ(BaseName(shop().Animate1->FileName()), "a1.avi");
-  EXPECT_EQ(shop().MemoLines(), Lines{kGreeting});
-  EXPECT_TRUE(OpenPanels().empty());
-  EXPECT_FALSE(BasketShown());
-  EXPECT_TRUE(shop().Image35->isHidden());
+  EXPECT_EQ(
+      std::tuple(Text(bar().Label7), BaseName(shop().Animate1->FileName()), shop().MemoLines(),
+                 OpenPanels().empty(), BasketShown(), shop().Image35->isHidden()),
+      std::tuple("42.50", "a1.avi", Lines{kGreeting}, true, false, true));
   // The room's music stops and the shop's own tune plays.
   EXPECT_GT(app.platform.musicStops, stopsBefore);
   ASSERT_EQ(app.platform.tracks.size(), tracksBefore + 1);
@@ -96,11 +93,10 @@ TEST_F(ShopTest, ProductsFollowTheReputationAndEachOpensItsOwnPanel) {
     SCOPED_TRACE(c.reputation);
     app.game.GameState.Reputation = c.reputation;
     shop().ResetShopPanels();
-    EXPECT_EQ(shop().Pastels1->isEnabled(), c.pastels);
-    EXPECT_EQ(shop().Watercolors1->isEnabled(), c.water);
-    EXPECT_EQ(shop().OilPaint1->isEnabled(), c.oil);
-    EXPECT_EQ(shop().BitBtn[2]->isEnabled(), c.pastels);
-    EXPECT_EQ(shop().BitBtn[11]->isEnabled(), c.oil);
+    EXPECT_EQ(std::tuple(shop().Pastels1->isEnabled(), shop().Watercolors1->isEnabled(),
+                         shop().OilPaint1->isEnabled(), shop().BitBtn[2]->isEnabled(),
+                         shop().BitBtn[11]->isEnabled()),
+              std::tuple(c.pastels, c.water, c.oil, c.pastels, c.oil));
     for (QAction* always : {shop().Paper2, shop().Pencils1, shop().Charcoal1, shop().Extras1})
       EXPECT_TRUE(always->isEnabled()) << always->text().toStdString();
   }
@@ -170,11 +166,9 @@ TEST_F(ShopTest, BuyPaysWritesTheStockAndEmptiesTheBasketAndClearBuysNothing) {
   EXPECT_EQ(app.platform.messages.back().text, "Confirm purchase of items to the value of $50");
   EXPECT_EQ(app.platform.EffectNames().back(), "s1.wav");
   EXPECT_DOUBLE_EQ(app.game.GameState.Money, 10.0);
-  EXPECT_EQ(Text(bar().Label7), "10.00");
-  EXPECT_FALSE(BasketShown());
-  EXPECT_EQ(shop().ListBox1->count(), 0);
-  EXPECT_EQ(shop().basket.basketTotal, 0);
-  EXPECT_FALSE(app.game.GameState.Stock[38].Owned);
+  EXPECT_EQ(std::tuple(Text(bar().Label7), BasketShown(), shop().ListBox1->count(),
+                       shop().basket.basketTotal, app.game.GameState.Stock[38].Owned),
+            std::tuple("10.00", false, 0, 0, false));
   // The stock window's list follows even while that window is closed.
   EXPECT_FALSE(app.forms().Form11->Showing());
   EXPECT_EQ(ListLines(*app.forms().Form11->ListBox1),
@@ -249,7 +243,7 @@ TEST_F(ShopTest, TheShopTuneLoopsAndTheRoomMusicComesBackOnClosing) {
   EXPECT_EQ(app.platform.effects.size(), effects);
 }
 
-TEST_F(ShopTest, TheHintBubbleTheInfoBarAndTheStockWindowFromTheShop) {
+TEST_F(ShopTest, TheHintBubbleTheInfoBarAndTheStockWindowFromTheShopAndANewGameClosesIt) {
   OpenShop();
   shop().Items1Click();
   EXPECT_FALSE(shop().Image34->ShowHint());
@@ -270,10 +264,8 @@ TEST_F(ShopTest, TheHintBubbleTheInfoBarAndTheStockWindowFromTheShop) {
   EXPECT_TRUE(app.forms().Form11->Showing());
   EXPECT_EQ(ListLines(*app.forms().Form11->ListBox1), Lines{" 3/4 :  Charcoal "});
   EXPECT_TRUE(app.platform.modalsShown.empty());
-}
 
-TEST_F(ShopTest, ANewGameClosesTheShopAndDropsTheOldBasket) {
-  OpenShop();
+  // A new game closes the shop and drops the old basket.
   shop().Paper2->trigger();
   shop().BitBtn[14]->click();                       // $20 of the old game's $25
   app.platform.answers.push_back(ModalResult::No);  // do not save the old game
@@ -306,10 +298,8 @@ TEST(StockAmount, UsedUpSlotsAreRetiredAndTheRestListedInSlotOrder) {
   const std::vector<std::string> lines = NormaliseStock(stock);
   EXPECT_EQ(lines, (std::vector<std::string>{" 5  :  Canvas  ", " 1  1/4 :  HB Pencil ",
                                              " 1  :  Trophy rack "}));
-  EXPECT_FALSE(stock[4].Owned);
-  EXPECT_EQ(stock[4].Units, 0);
-  EXPECT_FALSE(stock[20].Owned);
-  EXPECT_EQ(stock[20].Units, 0);
+  EXPECT_EQ(std::tuple(stock[4].Owned, stock[4].Units, stock[20].Owned, stock[20].Units),
+            std::tuple(false, 0, false, 0));
   // The name of a retired slot stays for when it is bought again.
   EXPECT_EQ(stock[20].Name, " Water Colors Red ");
   EXPECT_EQ(stock[38].Units, 3000);
@@ -324,11 +314,10 @@ TEST(StockWindow, OpensFromTheMenuRefreshedAndWithoutBlocking) {
   state.Stock[36] = stuffrec{" B2 Pencil ", "p", true, -5};
 
   app.main().StockBar1->trigger();
-  EXPECT_TRUE(stock.Showing());
-  EXPECT_TRUE(stock.windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_TRUE(app.platform.modalsShown.empty());
-  EXPECT_EQ(ListLines(*stock.ListBox1), std::vector<std::string>{" 3  1/4 :  Canvas  "});
-  EXPECT_FALSE(state.Stock[36].Owned);
+  EXPECT_EQ(std::tuple(stock.Showing(), bool(stock.windowFlags() & Qt::WindowStaysOnTopHint),
+                       app.platform.modalsShown.empty(), ListLines(*stock.ListBox1),
+                       state.Stock[36].Owned),
+            std::tuple(true, true, true, std::vector<std::string>{" 3  1/4 :  Canvas  "}, false));
 
   // The list changes only when refreshed; the hidden "update" button refreshes it.
   state.Stock[kSlotCanvas].Units = 2000;

@@ -23,16 +23,10 @@ TEST(StartUp, SetsTheProgramVariablesAndMenus) {
   app.Start();
   const Game& g = app.game;
   TForm1& main = app.main();
-  EXPECT_EQ(g.AssetRoot, app.dir.string());
-  EXPECT_FALSE(g.GameRunning);
-  EXPECT_FALSE(g.EventOpen);
-  EXPECT_TRUE(g.EventNoticeEnabled);
-  EXPECT_TRUE(g.VipNoticeDone);
-  EXPECT_EQ(g.EventVenue, 0);
-  EXPECT_TRUE(main.Timer2.Enabled());
-  EXPECT_FALSE(main.Timer1.Enabled());
-  EXPECT_EQ(main.Timer1.Interval(), 5000);
-  EXPECT_TRUE(g.DisplayModeOk);
+  EXPECT_EQ(std::tuple(g.AssetRoot, g.GameRunning, g.EventOpen, g.EventNoticeEnabled,
+                       g.VipNoticeDone, g.EventVenue, main.Timer2.Enabled(), main.Timer1.Enabled(),
+                       main.Timer1.Interval(), g.DisplayModeOk),
+            std::tuple(app.dir.string(), false, false, true, true, 0, true, false, 5000, true));
   for (QAction* off :
        {main.Calendar1, main.Shop1, main.paint1, main.SubmitPictures1, main.nowEvent1, main.Save1})
     EXPECT_FALSE(off->isEnabled()) << off->text().toStdString();
@@ -55,10 +49,9 @@ TEST(StartUp, RoomComesFirstThenTheOtherWindowsPicturesAndARandomTrack) {
   TForm1& main = app.main();
   // Before the first frame: the room with its splash over it, nothing that can
   // wait, not even the room's own picture hidden under the splash.
-  EXPECT_FALSE(main.Image19->Picture().isNull());
-  EXPECT_TRUE(main.Image1->Picture().isNull());
-  EXPECT_EQ(app.forms().Form2, nullptr);
-  EXPECT_TRUE(app.platform.tracks.empty());
+  EXPECT_EQ(std::tuple(main.Image19->Picture().isNull(), main.Image1->Picture().isNull(),
+                       app.forms().Form2, app.platform.tracks.empty()),
+            std::tuple(false, true, nullptr, true));
 
   app.windows().FinishStartUp();
   TForm2* studio = app.forms().Form2;
@@ -90,13 +83,10 @@ TEST(StartUp, AMissingSoundOrMusicFileSwitchesOnlyItsChannelOff) {
     app.RemoveAsset(music ? "sound/music/m10.mid" : "sound/sounds/s1.wav");
     app.Start();
     TForm1& main = app.main();
-    EXPECT_EQ(app.game.MusicOn, !music);
-    EXPECT_EQ(main.Music1->isEnabled(), !music);
-    EXPECT_EQ(main.Music1->isChecked(), !music);
-    EXPECT_EQ(app.platform.tracks.size(), music ? 0u : 1u);
-    EXPECT_EQ(app.game.SoundOn, music);
-    EXPECT_EQ(main.Sound1->isEnabled(), music);
-    EXPECT_EQ(main.Sound1->isChecked(), music);
+    EXPECT_EQ(std::tuple(app.game.MusicOn, main.Music1->isEnabled(), main.Music1->isChecked(),
+                         app.platform.tracks.size(), app.game.SoundOn, main.Sound1->isEnabled(),
+                         main.Sound1->isChecked()),
+              std::tuple(!music, !music, !music, music ? 0u : 1u, music, music, music));
     ASSERT_EQ(app.platform.MessageTexts(), Lines{"Some sound files may be missing"});
     EXPECT_EQ(app.platform.messages[0].type, MsgType::Error);
     main.PlaySound("\\sound\\sounds\\s3.wav");  // whichever window asks
@@ -134,11 +124,10 @@ TEST(Settings, EveryChoiceSurvivesARestart) {
   app.forms().Form2->Smooth1->trigger();
   const std::size_t tracks = app.platform.tracks.size();
   app.Restart();
-  EXPECT_TRUE(app.forms().Form2->Smooth1->isChecked());
-  EXPECT_EQ(Shown(app.main()), (ShownSettings{false, false, false, true, false, false, 2500}));
-  EXPECT_FALSE(app.game.SoundOn);
-  EXPECT_FALSE(app.game.MusicOn);
-  EXPECT_EQ(app.platform.tracks.size(), tracks);
+  EXPECT_EQ(std::tuple(app.forms().Form2->Smooth1->isChecked(), Shown(app.main()), app.game.SoundOn,
+                       app.game.MusicOn, app.platform.tracks.size()),
+            std::tuple(true, (ShownSettings{false, false, false, true, false, false, 2500}), false,
+                       false, tracks));
   app.StartNewGame();
   EXPECT_FALSE(app.forms().Form3->isVisible());
   app.main().InfoBar1->trigger();

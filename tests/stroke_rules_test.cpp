@@ -165,10 +165,9 @@ TEST(OilMix, ColourFormedBeforeUnusableTubesAreZeroed) {
   ClearActiveSlots(st.session);
   st.session.ActiveSlots[5] = 51;
   MixOil(st.session, st.canvas, true, false, true);
-  EXPECT_EQ(st.session.OilColour, QColor(245, 1, 1));
-  EXPECT_EQ(st.session.OilBlue, 0);
-  EXPECT_EQ(st.session.ActiveSlots[2], 0);
-  EXPECT_EQ(st.session.ActiveSlots[1], 46);
+  EXPECT_EQ(std::tuple(st.session.OilColour, st.session.OilBlue, st.session.ActiveSlots[2],
+                       st.session.ActiveSlots[1]),
+            std::tuple(QColor(245, 1, 1), 0, 0, 46));
 
   // Nothing usable: no brush is built and no slot is taken.
   ClearActiveSlots(st.session);
@@ -196,10 +195,8 @@ TEST(BrushStamp, RecoloursOnlyPureBlackAndKeysOutTheBottomLeftColour) {
   const QRect touched = stamp.Lay(canvas, 10, 10);
 
   // Half of 5 is 2.5, which rounds to 2: the stamp's corner is at (8, 8).
-  EXPECT_EQ(stamp.HalfWidth(), 2);
-  EXPECT_EQ(touched, QRect(8, 8, 5, 5));
-  EXPECT_EQ(canvas.pixel(10, 10), qRgb(200, 30, 40));
-  EXPECT_EQ(canvas.pixel(9, 9), qRgb(128, 128, 128));
+  EXPECT_EQ(std::tuple(stamp.HalfWidth(), touched, canvas.pixel(10, 10), canvas.pixel(9, 9)),
+            std::tuple(2, QRect(8, 8, 5, 5), qRgb(200, 30, 40), qRgb(128, 128, 128)));
   // The white rim is the key colour: the green ground shows through it.
   EXPECT_EQ(canvas.pixel(8, 8), qRgb(10, 250, 10));
   EXPECT_EQ(canvas.pixel(12, 12), qRgb(10, 250, 10));

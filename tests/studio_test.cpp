@@ -111,11 +111,9 @@ TEST(StudioWindow, OpensFromTheEaselHoldsTheCalendarAndTakesOneCanvasAPicture) {
   Studio st(0);
   TForm2& s = st.s();
   TForm1& room = st.app.main();
-  EXPECT_TRUE(s.Showing());
-  EXPECT_TRUE(st.app.platform.modalsShown.empty());
-  EXPECT_FALSE(room.Calendar1->isEnabled());
-  EXPECT_FALSE(s.New1->isEnabled());
-  EXPECT_TRUE(s.Load1->isEnabled());
+  EXPECT_EQ(std::tuple(s.Showing(), st.app.platform.modalsShown.empty(),
+                       room.Calendar1->isEnabled(), s.New1->isEnabled(), s.Load1->isEnabled()),
+            std::tuple(true, true, false, false, true));
   EXPECT_FALSE(s.Save1->isEnabled());
   EXPECT_FALSE(s.Style1->isEnabled());
   EXPECT_EQ(st.app.platform.cursors,
@@ -142,11 +140,10 @@ TEST(StudioWindow, OpensFromTheEaselHoldsTheCalendarAndTakesOneCanvasAPicture) {
     Studio one(units);
     ASSERT_TRUE(one.s().New1->isEnabled());
     one.s().New1->trigger();
-    EXPECT_EQ(one.Units(kSlotCanvas), units - 1000);
-    EXPECT_EQ(one.app.game.GameState.Stock[kSlotCanvas].Owned, units > 1000);
-    EXPECT_FALSE(one.s().New1->isEnabled());
-    EXPECT_TRUE(one.s().session.PictureOpen);
-    EXPECT_TRUE(one.s().Style1->isEnabled());
+    EXPECT_EQ(std::tuple(one.Units(kSlotCanvas), one.app.game.GameState.Stock[kSlotCanvas].Owned,
+                         one.s().New1->isEnabled(), one.s().session.PictureOpen,
+                         one.s().Style1->isEnabled()),
+              std::tuple(units - 1000, units > 1000, false, true, true));
     EXPECT_TRUE(one.s().Save1->isEnabled());
     EXPECT_EQ(one.Pixel(0, 0), kFresh);
     EXPECT_EQ(one.Pixel(669, 569), kFresh);
@@ -399,14 +396,10 @@ TEST(StudioWindow, OnlyOwnedColoursCanBePickedAndAUsedUpOneIsRetired) {
   for (int y = 290; y < 312; ++y)
     for (int x = 290; x < 314; ++x) painted += st.Pixel(x, y) == qRgb(250, 75, 108);
   EXPECT_GT(painted, 0);
-  EXPECT_FALSE(st.app.game.GameState.Stock[4].Owned);
-  EXPECT_EQ(st.Units(4), 0);
-  EXPECT_EQ(s.Image[4]->Tag, -1);
-  EXPECT_FALSE(s.session.PastelReady);
-  EXPECT_FALSE(s.session.BrushReady);
-  EXPECT_EQ(s.Label7->text().toStdString(), "None Selected");
-  EXPECT_EQ(s.BitBtn[13]->text().toStdString(), "Select");
-  EXPECT_TRUE(st.app.platform.messages.empty());
+  EXPECT_EQ(std::tuple(st.app.game.GameState.Stock[4].Owned, st.Units(4), s.Image[4]->Tag,
+                       s.session.PastelReady, s.session.BrushReady, s.Label7->text().toStdString(),
+                       s.BitBtn[13]->text().toStdString(), st.app.platform.messages.empty()),
+            std::tuple(false, 0, -1, false, false, "None Selected", "Select", true));
 }
 
 TEST(StudioWindow, MixingStylesWarnsAndCollapsesTheWorthAndUndoTakesItBack) {
@@ -477,13 +470,12 @@ TEST(StudioWindow, OilPaintingNeedsPaletteAndTurpentine) {
   EXPECT_EQ(s.session.ActiveSlots[4], 45);
   EXPECT_EQ(s.session.ActiveSlots[5], 49);
   st.Stroke(100, 100, 100);
-  EXPECT_FALSE(st.app.game.GameState.Stock[kSlotRedOil].Owned);
-  EXPECT_FALSE(st.app.game.GameState.Stock[kSlotTurpentine].Owned);
-  EXPECT_EQ(st.app.platform.MessageTexts(), Lines{"You need turpentine to clean the brushes with"});
-  EXPECT_FALSE(s.TrackBar1->isEnabled());
-  EXPECT_FALSE(s.BitBtn[16]->isEnabled());
-  EXPECT_EQ(st.Units(49), 995);
-  EXPECT_EQ(s.session.ActiveSlots[1], 0);
+  EXPECT_EQ(std::tuple(st.app.game.GameState.Stock[kSlotRedOil].Owned,
+                       st.app.game.GameState.Stock[kSlotTurpentine].Owned,
+                       st.app.platform.MessageTexts(), s.TrackBar1->isEnabled(),
+                       s.BitBtn[16]->isEnabled(), st.Units(49), s.session.ActiveSlots[1]),
+            std::tuple(false, false, Lines{"You need turpentine to clean the brushes with"}, false,
+                       false, 995, 0));
 }
 
 // Undo gives back a stroke's pixels and worth, never its paint; redo lays it
@@ -603,17 +595,16 @@ TEST(Artwork, SavingWritesTheFileTheEntryAndTheCountAndAsksBeforeOverwriting) {
   const std::size_t lines = st.Text().size();
 
   st.SaveAs("Sunset");
-  EXPECT_EQ(st.app.platform.inputCaptions, Lines{"Save Artwork"});
-  EXPECT_TRUE(st.app.platform.messages.empty());
-  EXPECT_EQ(LoadPicture(st.PictureFile("Sunset").string()).size(), QSize(670, 570));
+  EXPECT_EQ(std::tuple(st.app.platform.inputCaptions, st.app.platform.messages.empty(),
+                       LoadPicture(st.PictureFile("Sunset").string()).size()),
+            std::tuple(Lines{"Save Artwork"}, true, QSize(670, 570)));
   ASSERT_EQ(st.Text().size(), lines + 6);
   EXPECT_EQ(Lines(st.Text().end() - 6, st.Text().end()),
             (Lines{"PIC", "Sunset", "p", "0.35", "FALSE", "FALSE"}));
-  EXPECT_EQ(state.PictureCount, before + 1);
-  EXPECT_EQ(st.Text()[1], std::to_string(before + 1));
-  EXPECT_EQ(Text(st.app.forms().Form3->Label8), std::to_string(before + 1));
-  EXPECT_EQ(state.Pictures.back().Title, "Sunset");
-  EXPECT_EQ(s.Label2->text().toStdString(), "Sunset");
+  EXPECT_EQ(std::tuple(state.PictureCount, st.Text()[1], Text(st.app.forms().Form3->Label8),
+                       state.Pictures.back().Title, s.Label2->text().toStdString()),
+            std::tuple(before + 1, std::to_string(before + 1), std::to_string(before + 1), "Sunset",
+                       "Sunset"));
   LoadedGame loaded;
   std::string error;
   EXPECT_TRUE(ReadSavedGame(st.Text(), st.app.game.Venues, &loaded, &error)) << error;
@@ -639,10 +630,9 @@ TEST(Artwork, TitlesThatCannotNameANewPictureAreAskedAgainAndCancelSavesNothing)
   const Lines text = st.Text();
   st.app.platform.inputs.push_back(std::nullopt);
   s.Save1Click();
-  EXPECT_EQ(st.Text(), text);
-  EXPECT_TRUE(fs::is_empty(st.app.dir / "pictures"));
-  EXPECT_FALSE(s.session.PictureTitled);
-  EXPECT_TRUE(s.session.PictureOpen);
+  EXPECT_EQ(std::tuple(st.Text(), fs::is_empty(st.app.dir / "pictures"), s.session.PictureTitled,
+                       s.session.PictureOpen),
+            std::tuple(text, true, false, true));
 
   std::ofstream(st.PictureFile("Dawn"), std::ios::binary) << "not a picture";
   st.app.game.GameState.Pictures.push_back({"Sunset", "p", 5, false, true});  // sold, file gone
@@ -687,10 +677,10 @@ TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
   ASSERT_EQ(st.app.platform.messages.size(), 1u);
   EXPECT_EQ(st.app.platform.messages[0].type, MsgType::Error);
   EXPECT_NE(st.app.platform.messages[0].text.find("Storm.jpg"), std::string::npos);
-  EXPECT_EQ(st.Text(), text);
-  EXPECT_EQ(st.app.game.GameState.PictureCount, count);
-  EXPECT_FALSE(s.session.PictureTitled);
-  EXPECT_TRUE(fs::is_empty(st.app.dir / "pictures"));  // nothing half-written either
+  // Nothing recorded, and nothing half-written either.
+  EXPECT_EQ(std::tuple(st.Text(), st.app.game.GameState.PictureCount, s.session.PictureTitled,
+                       fs::is_empty(st.app.dir / "pictures")),
+            std::tuple(text, count, false, true));
 
   st.SaveAs("Storm");
   const std::string good = Bytes(st.PictureFile("Storm"));
@@ -714,10 +704,10 @@ TEST(Artwork, AFailedWriteKeepsTheOldFileAndRecordsNothing) {
     (s.*leave)();
     const Lines shown = st.app.platform.MessageTexts();
     ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[2], "The picture was not saved. Do you want to leave it without saving?");
-    EXPECT_TRUE(s.Showing());
-    EXPECT_EQ(s.Label2->text().toStdString(), "Storm");
-    EXPECT_EQ(st.Units(kSlotCanvas), canvases);
+    EXPECT_EQ(std::tuple(shown[2], s.Showing(), s.Label2->text().toStdString(),
+                         st.Units(kSlotCanvas)),
+              std::tuple("The picture was not saved. Do you want to leave it without saving?", true,
+                         "Storm", canvases));
   }
   st.app.platform.answers = {ModalResult::Yes, ModalResult::Ok, ModalResult::Yes};
   s.Exit1Click();

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <tuple>
 
 #include "app/main_window.h"
@@ -24,16 +23,25 @@ namespace {
 
 const Lines kWaiting{"PLEASE WAIT ", "FOR AN", "INTERESTED ", "BUYER."};
 
-TEST(VenueWindow, TheStallTicksWithTheClockAndWaitsForItsFirstBuyer) {
+TEST(VenueWindow, TheStallTicksWithTheClockAndPassersByWalkPastWhileItWaitsForItsFirstBuyer) {
   TestApp app;
   TForm9& venue = OpenVenue(app, kVenueFlea, 4, 10.0, 0);
-  EXPECT_TRUE(app.game.EventOpen);
-  EXPECT_EQ(venue.Timer1.Interval(), 83);
-  EXPECT_TRUE(venue.Timer1.Enabled());
-  EXPECT_EQ(venue.buyerWaitTicks, 31);
-  EXPECT_EQ(venue.passerPeriod, 10);
-  EXPECT_EQ(venue.TextLines(), kWaiting);
-  EXPECT_FALSE(venue.Button1->isVisible());
+  EXPECT_EQ(std::tuple(app.game.EventOpen, venue.Timer1.Interval(), venue.Timer1.Enabled(),
+                       venue.buyerWaitTicks, venue.passerPeriod, venue.TextLines(),
+                       venue.Button1->isVisible()),
+            std::tuple(true, 83, true, 31, 10, kWaiting, false));
+
+  // Passers-by walk past while the buyer is awaited.
+  venue.buyerWaitTicks = 40;
+  app.platform.randoms.clear();
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_FALSE(venue.Image19->Visible()) << i;
+    if (i == 9) app.platform.randoms = {6, 300};
+    venue.Timer1Timer();
+  }
+  EXPECT_EQ(std::tuple(venue.buyerWaitTicks, venue.Image19->Visible(), venue.Image19->pos()),
+            std::tuple(30, true, QPoint(300, 144)));
+  EXPECT_FALSE(venue.Image19->Picture().isNull()) << "\\people\\s7.bmp";
   venue.Close();
 
   for (auto [speed, interval] :
@@ -41,8 +49,7 @@ TEST(VenueWindow, TheStallTicksWithTheClockAndWaitsForItsFirstBuyer) {
     (app.main().*speed)();
     app.platform.randoms = {499};
     venue.show();
-    EXPECT_EQ(venue.Timer1.Interval(), interval);
-    EXPECT_EQ(venue.buyerWaitTicks, 530);
+    EXPECT_EQ(std::pair(venue.Timer1.Interval(), venue.buyerWaitTicks), std::pair(interval, 530));
     venue.Close();
   }
   // A clock faster than 30 ms still leaves the stall a 1 ms tick.
@@ -50,23 +57,6 @@ TEST(VenueWindow, TheStallTicksWithTheClockAndWaitsForItsFirstBuyer) {
   venue.show();
   EXPECT_EQ(venue.Timer1.Interval(), 1);
   venue.Close();
-}
-
-TEST(VenueWindow, PassersByWalkPastWhileTheBuyerIsAwaited) {
-  TestApp app;
-  TForm9& venue = OpenVenue(app, kVenueFlea, 4, 10.0, 0);
-  venue.buyerWaitTicks = 40;
-  venue.passerPeriod = 10;
-  app.platform.randoms.clear();
-  for (int i = 0; i < 10; ++i) {
-    EXPECT_FALSE(venue.Image19->Visible()) << i;
-    if (i == 9) app.platform.randoms = {6, 300};
-    venue.Timer1Timer();
-  }
-  EXPECT_EQ(venue.buyerWaitTicks, 30);
-  EXPECT_TRUE(venue.Image19->Visible());
-  EXPECT_EQ(venue.Image19->pos(), QPoint(300, 144));
-  EXPECT_FALSE(venue.Image19->Picture().isNull()) << "\\people\\s7.bmp";
 }
 
 TEST(VenueWindow, NoLeavesThePictureAndYesOnTheFourthEntryEndsTheBuyers) {
@@ -88,10 +78,9 @@ TEST(VenueWindow, NoLeavesThePictureAndYesOnTheFourthEntryEndsTheBuyers) {
   EXPECT_FALSE(g.GameState.Pictures[2].Gone);
   EXPECT_FALSE(venue.SoldMark(3)->Visible());
   EXPECT_DOUBLE_EQ(g.GameState.Money, 25.0);
-  EXPECT_EQ(venue.TextLines(), kWaiting);
-  EXPECT_TRUE(venue.Timer1.Enabled());
-  EXPECT_FALSE(venue.Button1->isVisible());
-  EXPECT_EQ(app.platform.EffectNames().back(), "s10.wav");
+  EXPECT_EQ(std::tuple(venue.TextLines(), venue.Timer1.Enabled(), venue.Button1->isVisible(),
+                       app.platform.EffectNames().back()),
+            std::tuple(kWaiting, true, false, "s10.wav"));
 
   // The refused picture is asked for again, and this time sold.
   double expected = 25.0;
@@ -104,17 +93,14 @@ TEST(VenueWindow, NoLeavesThePictureAndYesOnTheFourthEntryEndsTheBuyers) {
     EXPECT_TRUE(g.GameState.Pictures[static_cast<std::size_t>(entry)].Gone);
     EXPECT_TRUE(venue.SoldMark(entry + 1)->Visible());
     EXPECT_DOUBLE_EQ(g.GameState.Money, expected);
-    EXPECT_EQ(Text(bar.Label7), FormatMoney(expected));
-    EXPECT_EQ(Text(bar.Label6), std::to_string(g.GameState.Reputation));
-    EXPECT_EQ(app.platform.EffectNames().back(), "s1.wav");
-    EXPECT_EQ(venue.TextLines(), kWaiting);
-    EXPECT_FALSE(venue.Button1->isVisible());
+    EXPECT_EQ(std::tuple(Text(bar.Label7), Text(bar.Label6), app.platform.EffectNames().back(),
+                         venue.TextLines(), venue.Button1->isVisible()),
+              std::tuple(FormatMoney(expected), std::to_string(g.GameState.Reputation), "s1.wav",
+                         kWaiting, false));
   }
-  EXPECT_EQ(g.GameState.Reputation, 4);
-  EXPECT_EQ(g.GameState.PicturesSold, 4);
-  EXPECT_EQ(g.EntriesSold, 4);
-  EXPECT_TRUE(venue.allEntriesSold);
-  EXPECT_EQ(venue.offerAttempts, kAllSoldAttempts);
+  EXPECT_EQ(std::tuple(g.GameState.Reputation, g.GameState.PicturesSold, g.EntriesSold,
+                       venue.allEntriesSold, venue.offerAttempts),
+            std::tuple(4, 4, 4, true, kAllSoldAttempts));
   // No buyer comes any more, however long the stall stays open.
   app.platform.randomCalls.clear();
   const int wait = venue.buyerWaitTicks;
@@ -130,10 +116,8 @@ TEST(VenueWindow, NoLeavesThePictureAndYesOnTheFourthEntryEndsTheBuyers) {
   Lines seen;
   app.platform.modalScripts.push_back([&](QDialog&) { seen = app.forms().Form12->Lines(); });
   venue.Close();
-  EXPECT_EQ(seen, (Lines{"Nice work.", "All the submitted paintings sold."}));
-  EXPECT_EQ(g.GameState.Reputation, 4);
-  EXPECT_TRUE(g.SellOutRewarded);
-  EXPECT_EQ(g.FleaResult, 0);
+  EXPECT_EQ(std::tuple(seen, g.GameState.Reputation, g.SellOutRewarded, g.FleaResult),
+            std::tuple((Lines{"Nice work.", "All the submitted paintings sold."}), 4, true, 0));
   EXPECT_TRUE(app.main().Timer1.Enabled()) << "the clock runs again";
 }
 
@@ -201,12 +185,11 @@ TEST(VenueWindow, LeavingWithoutASellOutShowsNoNotice) {
   ASSERT_TRUE(venue.OfferShown());
   app.platform.modalsShown.clear();
   venue.Close();
-  EXPECT_TRUE(app.platform.modalsShown.empty());
-  EXPECT_EQ(app.game.GameState.Reputation, 27);
-  EXPECT_FALSE(app.game.GameState.Pictures[0].Gone) << "the open offer is dropped";
-  EXPECT_FALSE(venue.Button1->isVisible());
-  EXPECT_FALSE(app.game.SellOutRewarded);
-  EXPECT_EQ(app.game.EntriesSold, 2);
+  // No notice, and the offer still open is dropped.
+  EXPECT_EQ(std::tuple(app.platform.modalsShown.empty(), app.game.GameState.Reputation,
+                       app.game.GameState.Pictures[0].Gone, venue.Button1->isVisible(),
+                       app.game.SellOutRewarded, app.game.EntriesSold),
+            std::tuple(true, 27, false, false, false, 2));
 }
 
 TEST(VenueWindow, OffersGrowWithReputationAtOpeningAndNegativeReputationIsZero) {
@@ -395,10 +378,8 @@ TEST(Buyers, ABuyerAsksForAnUnsoldEntryOrGivesUp) {
 
   platform.randoms = {0, 2, 3, 1};  // sold, sold, empty place, Moon
   BuyerChoice choice = FindBuyerChoice(platform, venue, state);
-  EXPECT_TRUE(choice.found);
-  EXPECT_EQ(choice.entry, 1);
-  EXPECT_EQ(choice.picture, 1);
-  EXPECT_EQ(choice.attempts, 4);
+  EXPECT_EQ(std::tuple(choice.found, choice.entry, choice.picture, choice.attempts),
+            std::tuple(true, 1, 1, 4));
 
   state.Pictures[1].Gone = true;
   platform.randoms = {};

@@ -70,11 +70,9 @@ TEST(WeekPlan, ThursdayOfWeekFourWithNothingEntered) {
                    "Th:  Local exhibition   *Today*", kRule, "Fr:  Flea Market ", kRule,
                    "Sa:  National exhibition ", kRule, "Su:  International exhibition ", kRule, "",
                    "Events Next week :", "- Challenge (We)"}));
-  EXPECT_FALSE(app.forms().Form4->Button2->isEnabled());
-  EXPECT_FALSE(app.main().nowEvent1->isEnabled());
-  EXPECT_EQ(app.game.EventVenue, 0);
-  EXPECT_EQ(app.game.TodayVenue, 0);
-  EXPECT_EQ(app.game.PlanDay, 3);
+  EXPECT_EQ(std::tuple(app.forms().Form4->Button2->isEnabled(), app.main().nowEvent1->isEnabled(),
+                       app.game.EventVenue, app.game.TodayVenue, app.game.PlanDay),
+            std::tuple(false, false, 0, 0, 3));
   for (const schedule& day : app.game.WeekPlan) EXPECT_FALSE(day.Active);
 }
 
@@ -98,20 +96,15 @@ TEST(WeekPlan, ChallengeWednesdayAndTheWednesdayWithout) {
   Game& g = app.game;
   g.EventVenue = kVenueFlea;  // left from Tuesday's market
   BuildOn(app, 1, 3);
-  EXPECT_TRUE(g.ChallengeOpen);
-  EXPECT_TRUE(g.EventOpen);
-  EXPECT_EQ(g.EventDayNumber, 3);
-  EXPECT_EQ(g.EventVenue, kVenueFlea) << "a challenge leaves the venue alone";
-  EXPECT_EQ(g.TodayVenue, kVenueFlea);
-  EXPECT_TRUE(app.forms().Form4->Button2->isEnabled());
-  EXPECT_TRUE(app.main().nowEvent1->isEnabled());
+  // A challenge leaves the venue alone.
+  EXPECT_EQ(std::tuple(g.ChallengeOpen, g.EventOpen, g.EventDayNumber, g.EventVenue, g.TodayVenue,
+                       app.forms().Form4->Button2->isEnabled(), app.main().nowEvent1->isEnabled()),
+            std::tuple(true, true, 3, kVenueFlea, kVenueFlea, true, true));
 
   BuildOn(app, 2, 3);
-  EXPECT_FALSE(g.ChallengeOpen);
-  EXPECT_EQ(g.EventVenue, 0);
-  EXPECT_EQ(g.TodayVenue, 0);
-  EXPECT_FALSE(app.forms().Form4->Button2->isEnabled());
-  EXPECT_FALSE(app.main().nowEvent1->isEnabled());
+  EXPECT_EQ(std::tuple(g.ChallengeOpen, g.EventVenue, g.TodayVenue,
+                       app.forms().Form4->Button2->isEnabled(), app.main().nowEvent1->isEnabled()),
+            std::tuple(false, 0, 0, false, false));
   EXPECT_TRUE(g.EventOpen) << "the clock closes the event day, not the plan";
 }
 
@@ -122,12 +115,9 @@ TEST(WeekPlan, GalleryDaysDressTheVenueAndTitleIt) {
   TForm9& venue = *app.forms().Form9;
   EnterPictures(app, kVenueLocal, 5);
   BuildOn(app, 2, 4);
-  EXPECT_EQ(g.EventVenue, kVenueLocal);
-  EXPECT_EQ(g.EventDayNumber, 4);
-  EXPECT_EQ(venue.Label1->text().toStdString(), "Local Gallery");
-  EXPECT_EQ(venue.TitleColour(), QColor(0x80, 0x80, 0x80));
-  EXPECT_TRUE(venue.Frame(5)->Visible());
-  EXPECT_FALSE(venue.Frame(6)->Visible());
+  EXPECT_EQ(std::tuple(g.EventVenue, g.EventDayNumber, venue.Label1->text().toStdString(),
+                       venue.TitleColour(), venue.Frame(5)->Visible(), venue.Frame(6)->Visible()),
+            std::tuple(kVenueLocal, 4, "Local Gallery", QColor(0x80, 0x80, 0x80), true, false));
 
   // Tuesday keeps the colour it finds.
   BuildOn(app, 3, 2);
@@ -139,10 +129,9 @@ TEST(WeekPlan, GalleryDaysDressTheVenueAndTitleIt) {
 
   EnterPictures(app, kVenueNational, 6);
   BuildOn(app, 2, 6);
-  EXPECT_EQ(g.EventVenue, kVenueNational);
-  EXPECT_EQ(venue.Label1->text().toStdString(), "National Gallery");
-  EXPECT_EQ(g.SceneImageWidth, 87);
-  EXPECT_TRUE(venue.Frame(6)->Visible());
+  EXPECT_EQ(std::tuple(g.EventVenue, venue.Label1->text().toStdString(), g.SceneImageWidth,
+                       venue.Frame(6)->Visible()),
+            std::tuple(kVenueNational, "National Gallery", 87, true));
 
   EnterPictures(app, kVenueInternational, 8);
   BuildOn(app, 4, 7);
@@ -165,10 +154,9 @@ TEST(WeekPlan, TheTelephoneAnnouncesTodaysEvent) {
   Game& g = app.game;
   TForm12& notice = *app.forms().Form12;
   BuildOn(app, 1, 2);
-  EXPECT_TRUE(app.platform.modalsShown.empty());
-  EXPECT_TRUE(app.platform.effects.empty());
-  EXPECT_TRUE(g.EventOpen);
-  EXPECT_TRUE(app.forms().Form4->Button2->isEnabled());
+  EXPECT_EQ(std::tuple(app.platform.modalsShown.empty(), app.platform.effects.empty(), g.EventOpen,
+                       app.forms().Form4->Button2->isEnabled()),
+            std::tuple(true, true, true, true));
 
   g.GameState.Stock[kSlotTelephone].Owned = true;
   app.platform.modalScripts.push_back([&](QDialog&) {
@@ -179,14 +167,12 @@ TEST(WeekPlan, TheTelephoneAnnouncesTodaysEvent) {
     notice.Button2Click();
   });
   BuildOn(app, 1, 2);
-  EXPECT_EQ(app.platform.modalsShown, Lines{"Event Notification"});
-  EXPECT_EQ(app.platform.EffectNames(), Lines{"s9.wav"});
-  EXPECT_FALSE(notice.Button2->isVisibleTo(&notice));
-  EXPECT_TRUE(app.main().Timer1.Enabled());
-  EXPECT_TRUE(app.forms().Form4->Showing());
-  EXPECT_EQ(app.forms().Form4->DayList()[2], "Tu:  Flea Market   *Today*");
-  EXPECT_EQ(g.EventVenue, kVenueFlea);
-  EXPECT_TRUE(g.EventNoticeEnabled);
+  EXPECT_EQ(std::tuple(app.platform.modalsShown, app.platform.EffectNames(),
+                       notice.Button2->isVisibleTo(&notice), app.main().Timer1.Enabled(),
+                       app.forms().Form4->Showing(), app.forms().Form4->DayList()[2], g.EventVenue,
+                       g.EventNoticeEnabled),
+            std::tuple(Lines{"Event Notification"}, Lines{"s9.wav"}, false, true, true,
+                       "Tu:  Flea Market   *Today*", kVenueFlea, true));
   for (const schedule& day : g.WeekPlan) EXPECT_FALSE(day.Active);
 
   BuildOn(app, 1, 5);  // with the calendar open
@@ -298,11 +284,10 @@ TEST(SceneLayout, AMissingPictureLeavesItsFrameEmptyAndATickOfTheSameDayReloadsN
   const qint64 frame = venue.Frame(2)->Picture().cacheKey();
   app.forms().Form4->SetDayList({"written on Thursday"});
   for (int i = 0; i < 10; ++i) app.main().Timer1Timer();
-  EXPECT_EQ(venue.Image17->Picture().cacheKey(), background);
-  EXPECT_EQ(venue.Frame(2)->Picture().cacheKey(), frame);
-  EXPECT_EQ(app.forms().Form4->DayList(), Lines{"written on Thursday"});
-  EXPECT_EQ(app.platform.messages.size(), 2u);
-  EXPECT_EQ(venue.Label6->text().toStdString(), "Hours Left: 12");
+  EXPECT_EQ(std::tuple(venue.Image17->Picture().cacheKey(), venue.Frame(2)->Picture().cacheKey(),
+                       app.forms().Form4->DayList(), app.platform.messages.size(),
+                       venue.Label6->text().toStdString()),
+            std::tuple(background, frame, Lines{"written on Thursday"}, 2u, "Hours Left: 12"));
 }
 
 }  // namespace

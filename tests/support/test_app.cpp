@@ -10,6 +10,7 @@
 
 #include "app/load_game_dialog.h"
 #include "app/main_window.h"
+#include "simulation/notice_window.h"
 #include "ui/display_settings.h"
 #include "venues/entry_window.h"
 
@@ -136,6 +137,29 @@ void WriteBytes(const fs::path& file, const std::string& bytes) {
 
 std::string BaseName(const std::string& path) {
   return fs::path(path).filename().string();
+}
+
+void PrintTo(const SeenWindow& seen, std::ostream* out) {
+  *out << seen.caption << " " << ::testing::PrintToString(seen.lines) << " picture "
+       << seen.imageVisible << " " << seen.imageSize.width() << "x" << seen.imageSize.height()
+       << " clock ran " << seen.clockRan;
+}
+
+void Watch(TestApp& app, std::vector<SeenWindow>& seen, int count) {
+  for (int i = 0; i < count; ++i)
+    app.platform.modalScripts.push_back([&app, &seen](QDialog& window) {
+      TForm12& notice = *app.forms().Form12;
+      seen.push_back({window.windowTitle().toStdString(), {}, false, {}, app.main().Timer1.Enabled()});
+      if (&window == &notice)
+        std::tie(seen.back().lines, seen.back().imageVisible, seen.back().imageSize) =
+            std::tuple(notice.Lines(), notice.Image1->Visible(), notice.Image1->size());
+    });
+}
+
+Lines Captions(const std::vector<SeenWindow>& seen) {
+  Lines captions;
+  for (const SeenWindow& s : seen) captions.push_back(s.caption);
+  return captions;
 }
 
 }  // namespace pictorio

@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 
+#include <QSize>
 #include <csignal>
 #include <filesystem>
 #include <memory>
@@ -56,6 +57,21 @@ void ChooseInLoadDialog(TestApp& app, const std::string& name);
 void EnterAndAccept(TestApp& app, const Lines& titles);
 // The clock's next tick brings game hour `hour` (Tuesday of week 1 starts at 24).
 void TickTo(TestApp& app, int hour);
+
+// What a modal window showed while it was open: a notice's lines and picture,
+// and whether the game clock went on meanwhile.
+struct SeenWindow {
+  std::string caption;
+  Lines lines;
+  bool imageVisible = false;
+  QSize imageSize;
+  bool clockRan = false;
+  bool operator==(const SeenWindow&) const = default;
+};
+void PrintTo(const SeenWindow& seen, std::ostream* out);
+// The next `count` modal windows are noted in `seen`.
+void Watch(TestApp& app, std::vector<SeenWindow>& seen, int count = 1);
+Lines Captions(const std::vector<SeenWindow>& seen);
 
 std::string Bytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
