@@ -404,7 +404,9 @@ class Career {
     platform().modalScripts.push_back(SellAtTheStall(fleaVisits_ % 3 == 0 ? 2 : 8));
     calendar.Button2Click();
     // A new player as the tips lead: canvases and a drawing tool, four pictures, the market at 8:00.
-    if (fleaVisits_ == 0) EXPECT_GT(sold, 0) << "the first market sold nothing";
+    if (fleaVisits_ == 0) {
+      EXPECT_GT(sold, 0) << "the first market sold nothing";
+    }
     // Back to the stall once more now and then: a sold-out stall has nothing
     // left, and its bonus was paid already.
     if (++fleaVisits_ % 3 == 0 && g().EventOpen) {
