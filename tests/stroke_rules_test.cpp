@@ -78,10 +78,10 @@ TEST(StrokeCost, OilTakesPaintTurpentineAndTheBrush) {
   MixOil(st.session, st.canvas, true, true, true);
   st.session.BrushSpread = 0.9;
   ConsumeStroke(st.session, st.stock, 100);
-  EXPECT_EQ(st.Taken(kSlotRedOil), 45);
-  EXPECT_EQ(st.Taken(kSlotBlueOil), 0);  // Round(100 x 0.01 / 0.9 / 6)
-  EXPECT_EQ(st.Taken(kSlotTurpentine), 20);
-  EXPECT_EQ(st.Taken(49), 5);
+  // Blue: Round(100 x 0.01 / 0.9 / 6).
+  EXPECT_EQ(std::tuple(st.Taken(kSlotRedOil), st.Taken(kSlotBlueOil), st.Taken(kSlotTurpentine),
+                       st.Taken(49)),
+            std::tuple(45, 0, 20, 5));
 
   // A full tin of turpentine lasts 50 strokes, a full brush 200.
   st.stock[kSlotTurpentine].Units = 1000;
@@ -91,8 +91,7 @@ TEST(StrokeCost, OilTakesPaintTurpentineAndTheBrush) {
     ConsumeStroke(st.session, st.stock, 1);
     ++strokes;
   }
-  EXPECT_EQ(strokes, 50);
-  EXPECT_EQ(st.stock[49].Units, 750);
+  EXPECT_EQ(std::tuple(strokes, st.stock[49].Units), std::tuple(50, 750));
 }
 
 // Pencil, charcoal and the mixed rule are priced through the studio window's tests.
@@ -135,19 +134,17 @@ TEST(ColourPicks, PastelPicksCountEveryTimeAndRetakeTheBrushInHand) {
   const QColor rose(250, 75, 108);
   auto faces = PickPastelColour(st.session, st.canvas, 4, rose);
   for (const QImage& face : faces) EXPECT_FALSE(face.isNull());
-  EXPECT_TRUE(st.session.PastelReady);
-  EXPECT_EQ(st.session.PastelSlot, 4);
   // No pastel button used yet: no tool in hand.
-  EXPECT_FALSE(st.session.BrushReady);
-  EXPECT_EQ(st.session.ActiveSlots[1], 0);
+  EXPECT_EQ(std::tuple(st.session.PastelReady, st.session.PastelSlot, st.session.BrushReady,
+                       st.session.ActiveSlots[1]),
+            std::tuple(true, 4, false, 0));
 
   st.session.PastelBrush = "pa2";
   PickPastelColour(st.session, st.canvas, 5, QColor(233, 83, 200));
   PickPastelColour(st.session, st.canvas, 5, QColor(233, 83, 200));
   EXPECT_NEAR(st.session.ColourVariety, 0.3, 1e-12);
-  EXPECT_TRUE(st.session.BrushReady);
-  EXPECT_EQ(st.session.BrushName, "pa2");
-  EXPECT_EQ(st.session.ActiveSlots[1], 5);
+  EXPECT_EQ(std::tuple(st.session.BrushReady, st.session.BrushName, st.session.ActiveSlots[1]),
+            std::tuple(true, "pa2", 5));
 }
 
 TEST(OilMix, ColourFormedBeforeUnusableTubesAreZeroed) {
@@ -158,8 +155,7 @@ TEST(OilMix, ColourFormedBeforeUnusableTubesAreZeroed) {
   MixOil(st.session, st.canvas, true, true, true);
   EXPECT_EQ(std::vector<int>(st.session.ActiveSlots.begin(), st.session.ActiveSlots.end()),
             (std::vector<int>{46, 47, 48, 45, 51}));
-  EXPECT_DOUBLE_EQ(st.session.RedShare, 2.45);
-  EXPECT_DOUBLE_EQ(st.session.BlueShare, 0.01);
+  EXPECT_EQ(std::tuple(st.session.RedShare, st.session.BlueShare), std::tuple(2.45, 0.01));
 
   // Blue not owned: the colour still carries its 1, but its tube is never drawn on.
   ClearActiveSlots(st.session);
@@ -173,8 +169,7 @@ TEST(OilMix, ColourFormedBeforeUnusableTubesAreZeroed) {
   ClearActiveSlots(st.session);
   st.session.BrushReady = false;
   MixOil(st.session, st.canvas, false, false, false);
-  EXPECT_FALSE(st.session.BrushReady);
-  EXPECT_EQ(st.session.ActiveSlots[4], 0);
+  EXPECT_EQ(std::tuple(st.session.BrushReady, st.session.ActiveSlots[4]), std::tuple(false, 0));
 }
 
 // ---- brush stamps ----
@@ -188,44 +183,45 @@ QImage TestBrush(int w, int h) {
   return brush;
 }
 
-TEST(BrushStamp, RecoloursOnlyPureBlackAndKeysOutTheBottomLeftColour) {
+TEST(BrushStamp, RecoloursOnlyPureBlackKeysOutTheBottomLeftColourAndClipsAtTheEdge) {
   const BrushStamp stamp = BrushStamp::FromPicture(TestBrush(5, 5), QColor(200, 30, 40));
   QImage canvas(20, 20, QImage::Format_RGB32);
   canvas.fill(qRgb(10, 250, 10));
   const QRect touched = stamp.Lay(canvas, 10, 10);
-
-  // Half of 5 is 2.5, which rounds to 2: the stamp's corner is at (8, 8).
-  EXPECT_EQ(std::tuple(stamp.HalfWidth(), touched, canvas.pixel(10, 10), canvas.pixel(9, 9)),
-            std::tuple(2, QRect(8, 8, 5, 5), qRgb(200, 30, 40), qRgb(128, 128, 128)));
-  // The white rim is the key colour: the green ground shows through it.
-  EXPECT_EQ(canvas.pixel(8, 8), qRgb(10, 250, 10));
-  EXPECT_EQ(canvas.pixel(12, 12), qRgb(10, 250, 10));
+  // Half of 5 is 2.5, which rounds to 2: the stamp's corner is at (8, 8). The
+  // white rim is the key colour: the green ground shows through it.
+  EXPECT_EQ(std::tuple(stamp.HalfWidth(), touched, canvas.pixel(10, 10), canvas.pixel(9, 9),
+                       canvas.pixel(8, 8), canvas.pixel(12, 12)),
+            std::tuple(2, QRect(8, 8, 5, 5), qRgb(200, 30, 40), qRgb(128, 128, 128),
+                       qRgb(10, 250, 10), qRgb(10, 250, 10)));
   // Halves round to even: 3.5 -> 4, 1.5 -> 2.
-  EXPECT_EQ(BrushStamp::FromPicture(TestBrush(7, 3), Qt::black).HalfWidth(), 4);
-  EXPECT_EQ(BrushStamp::FromPicture(TestBrush(7, 3), Qt::black).HalfHeight(), 2);
-}
+  const BrushStamp wide = BrushStamp::FromPicture(TestBrush(7, 3), Qt::black);
+  EXPECT_EQ(std::tuple(wide.HalfWidth(), wide.HalfHeight()), std::tuple(4, 2));
 
-TEST(BrushStamp, WhiteBrushColourOnAWhiteKeyedBrushPaintsNothing) {
   // Pencils keep the brush colour white: their black turns to the key colour.
-  const BrushStamp stamp = BrushStamp::FromPicture(TestBrush(5, 5), Qt::white);
-  QImage canvas(10, 10, QImage::Format_RGB32);
   canvas.fill(qRgb(1, 2, 3));
-  stamp.Lay(canvas, 5, 5);
-  EXPECT_EQ(canvas.pixel(5, 5), qRgb(1, 2, 3));
-  EXPECT_EQ(canvas.pixel(4, 4), qRgb(128, 128, 128));
-}
+  BrushStamp::FromPicture(TestBrush(5, 5), Qt::white).Lay(canvas, 5, 5);
+  EXPECT_EQ(std::tuple(canvas.pixel(5, 5), canvas.pixel(4, 4)),
+            std::tuple(qRgb(1, 2, 3), qRgb(128, 128, 128)));
 
-TEST(BrushStamp, StampsAtTheEdgeAreClippedAndAnEmptyStampDrawsNothing) {
-  const BrushStamp stamp = BrushStamp::FromPicture(TestBrush(5, 5), Qt::red);
-  QImage canvas(10, 10, QImage::Format_RGB32);
+  // At the edge a stamp is clipped; an empty stamp draws nothing.
   canvas.fill(Qt::white);
   EXPECT_EQ(stamp.Lay(canvas, 0, 0), QRect(0, 0, 3, 3));
-  EXPECT_EQ(canvas.pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(canvas.pixel(0, 0), qRgb(200, 30, 40));
   EXPECT_TRUE(stamp.Lay(canvas, -50, 400).isEmpty());
-
   const BrushStamp none = BrushStamp::FromPicture(QImage(), Qt::red);
-  EXPECT_TRUE(none.Empty());
-  EXPECT_TRUE(none.Lay(canvas, 5, 5).isEmpty());
+  EXPECT_TRUE(none.Empty() && none.Lay(canvas, 5, 5).isEmpty());
+
+  // Smooth strokes space their stamps by the half side of the solid square
+  // round the centre: a key pixel on any one side of a ring ends the square there.
+  const std::pair<QPoint, int> holes[] = {
+      {{-1, -1}, 3}, {{4, 1}, 2}, {{4, 6}, 1}, {{2, 4}, 1}, {{7, 4}, 2}};
+  for (const auto& [hole, spacing] : holes) {
+    QImage brush = TestBrush(9, 9);
+    if (brush.valid(hole)) brush.setPixel(hole, qRgb(255, 255, 255));
+    EXPECT_EQ(BrushStamp::FromPicture(brush, Qt::red).Spacing(), spacing)
+        << hole.x() << "," << hole.y();
+  }
 }
 
 }  // namespace
