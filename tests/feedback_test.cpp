@@ -2,15 +2,17 @@
 // offer's cue, what a reputation opens, tips, and a clock that waits for them.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "app/main_window.h"
 #include "shop/shop_window.h"
-#include "ui/info_bar.h"
 #include "simulation/notice_window.h"
 #include "simulation/scene_layout.h"
 #include "support/pictures.h"
 #include "support/test_app.h"
+#include "ui/info_bar.h"
 #include "ui/theme.h"
 #include "venues/calendar_window.h"
 #include "venues/venue_window.h"
@@ -23,6 +25,27 @@ void StartTold(TestApp& app) {
   app.StartNewGame();
   app.game.Settings.News = app.game.Settings.Tips = true;
   app.game.MusicOn = false;
+}
+
+// The offer cue as each blink of its timer falls due, the first `count` blinks;
+// every other timer of the game waits meanwhile.
+std::vector<bool> CueAtBlinks(TForm9& venue, std::size_t count) {
+  struct Spy : QObject {
+    TForm9& venue;
+    std::vector<bool> shown;
+    explicit Spy(TForm9& v) : venue(v) {}
+    bool eventFilter(QObject* object, QEvent* event) override {
+      const auto* timer = qobject_cast<QTimer*>(object);
+      if (event->type() != QEvent::Timer || !timer) return false;
+      if (timer->interval() != 250) return true;
+      shown.push_back(!venue.OfferCue->isHidden());
+      return false;
+    }
+  } spy(venue);
+  QCoreApplication::instance()->installEventFilter(&spy);
+  while (spy.shown.size() < count) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  QCoreApplication::instance()->removeEventFilter(&spy);
+  return spy.shown;
 }
 
 TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
@@ -40,8 +63,12 @@ TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
     SCOPED_TRACE(entry);
     NextBuyer(app, venue, entry, 18);
     ASSERT_TRUE(venue.OfferShown());
-    EXPECT_EQ(app.platform.EffectNames().back(), "s19.wav");
-    EXPECT_FALSE(venue.OfferCue->isHidden());
+    EXPECT_EQ(std::tuple(app.platform.EffectNames().back(), venue.OfferCue->isHidden()),
+              std::tuple("s19.wav", false));
+    // The glow blinks from the start: shown at once, out at the first blink.
+    if (entry == 1) {
+      EXPECT_EQ(CueAtBlinks(venue, 2), (std::vector<bool>{true, false}));
+    }
     if (take) sold += venue.currentOffer;
     take ? venue.Button1Click() : venue.Button2Click();
     EXPECT_TRUE(venue.OfferCue->isHidden());
@@ -55,8 +82,7 @@ TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
   Watch(app, seen, 2);
   venue.Close();
   ASSERT_EQ(Captions(seen), (Lines{"Your day at the Flea Market", "Now open to you"}));
-  EXPECT_DOUBLE_EQ(g.GameState.Money, 25.0 + sold);
-  EXPECT_EQ(g.GameState.Reputation, 11);
+  EXPECT_EQ(std::tuple(g.GameState.Money, g.GameState.Reputation), std::tuple(25.0 + sold, 11));
   EXPECT_EQ(seen[0].lines,
             (Lines{"Sold \"Pic 1\" for $ " + FormatMoney(report.Offers[0].Sum) + ".",
                    "Refused $ " + FormatMoney(report.Offers[1].Sum) + " for \"Pic 2\".",
@@ -74,8 +100,9 @@ TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
   g.ElapsedHours = 21;
   app.main().Timer1Timer();
   ASSERT_EQ(Captions(seen), Lines{"Your day at the Flea Market"});
-  EXPECT_EQ(seen[0].lines.front(), "No buyer made an offer while you were here.");
-  EXPECT_EQ(seen[0].lines.back(), "Going home: \"Pic 2\", \"Pic 4\"");
+  EXPECT_EQ(std::tuple(seen[0].lines.front(), seen[0].lines.back()),
+            std::tuple("No buyer made an offer while you were here.",
+                       "Going home: \"Pic 2\", \"Pic 4\""));
 
   // Switched off, a day says nothing beyond the game's own notices.
   g.Settings.News = false;
@@ -90,9 +117,10 @@ TEST(PlayerNews, EachOpeningIsToldOnceInItsOrder) {
   TestApp app;
   app.Start();
   const auto& v = app.game.Venues;
-  EXPECT_TRUE(UnlockNews(0, 9, v).empty());
-  EXPECT_EQ(UnlockNews(9, 10, v).size(), 1u);
-  EXPECT_TRUE(UnlockNews(10, 19, v).empty()) << "told at 10, not again";
+  // Told at 10, not again.
+  EXPECT_EQ(std::tuple(UnlockNews(0, 9, v).size(), UnlockNews(9, 10, v).size(),
+                       UnlockNews(10, 19, v).size()),
+            std::tuple(0u, 1u, 0u));
   // A leap tells everything it passed, shop first, then galleries.
   const Lines leap = UnlockNews(0, 70, v);
   ASSERT_EQ(leap.size(), 6u);
@@ -100,8 +128,8 @@ TEST(PlayerNews, EachOpeningIsToldOnceInItsOrder) {
   EXPECT_NE(leap[3].find("Local Gallery"), std::string::npos);
   EXPECT_NE(leap[5].find("International"), std::string::npos);
   // A gallery opens one point above its threshold, where the calendar admits.
-  EXPECT_EQ(UnlockNews(0, 49, v).size(), 4u);
-  EXPECT_EQ(UnlockNews(49, 50, v).size(), 1u);
+  EXPECT_EQ(std::tuple(UnlockNews(0, 49, v).size(), UnlockNews(49, 50, v).size()),
+            std::tuple(4u, 1u));
 }
 
 // Tips come once each in a game begun with New, never in a loaded one.
@@ -129,8 +157,7 @@ TEST(PlayerNews, TipsComeOnceAndAnEventDayCanPauseTheClock) {
   });
   app.game.ElapsedHours = 23;
   room.Timer1Timer();
-  EXPECT_EQ(app.game.ClockHour, 0);
-  EXPECT_EQ(Captions(seen), (Lines{"Tip", "Paused"}));
+  EXPECT_EQ(std::tuple(app.game.ClockHour, Captions(seen)), std::tuple(0, Lines{"Tip", "Paused"}));
   EXPECT_EQ(seen[1].lines.back(), "Today is an event day: the game waits until you are ready.");
   EXPECT_TRUE(room.Timer1.Running()) << "resumed";
 
@@ -154,8 +181,8 @@ TEST(PlayerNews, TheCalendarOpensOnToday) {
     app.game.ElapsedHours = hour - 1;
     app.main().Timer1Timer();
     app.main().Calendar1Click();
-    EXPECT_EQ(Text(calendar.Label5), std::string("Today is ") + name + ".");
-    EXPECT_EQ(calendar.Memo1->verticalScrollBar()->value(), scroll) << name;
+    EXPECT_EQ(std::tuple(Text(calendar.Label5), calendar.Memo1->verticalScrollBar()->value()),
+              std::tuple(std::string("Today is ") + name + ".", scroll));
     calendar.Close();
   }
 }
