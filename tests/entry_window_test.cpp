@@ -11,6 +11,7 @@
 #include "support/test_app.h"
 #include "ui/info_bar.h"
 #include "venues/calendar_window.h"
+#include "venues/venue_window.h"
 
 namespace pictorio {
 namespace {
@@ -35,6 +36,12 @@ void Enter(TForm8& entry, const std::string& title) {
   entry.Button1Click();
 }
 
+std::vector<bool> AtVenue(const Game& g) {
+  std::vector<bool> at;
+  for (const picrec& picture : g.GameState.Pictures) at.push_back(picture.AtVenue);
+  return at;
+}
+
 Lines Offered(const TForm8& entry) {
   Lines titles;
   for (int i = 0; i < entry.ComboBox1->count(); ++i)
@@ -42,25 +49,48 @@ Lines Offered(const TForm8& entry) {
   return titles;
 }
 
-TEST(EntryWindow, TheFleaMarketTakesFourPicturesAndRecordsThemOnAcceptance) {
+void ExpectNothingToDo(const TForm8& entry) {
+  for (const QWidget* off : std::initializer_list<const QWidget*>{
+           entry.ComboBox1, entry.Button1, entry.Button2, entry.Button3, entry.ListBox1})
+    EXPECT_FALSE(off->isEnabled()) << entry.MemoText().front();
+}
+
+// The market's day: left empty-handed the entry window opens nothing more;
+// four pictures accepted are recorded and lay out the stall once, which a
+// later visit the same day finds as it was left.
+TEST(EntryWindow, TheFleaMarketTakesFourPicturesRecordsThemAndOpensTheStallOnce) {
   TestApp app;
   GameWithPictures(app, 5);
+  app.game.MusicOn = true;
   TickTo(app, 24);
+  app.main().Save1Click();  // the morning's game, before anything is entered
   ASSERT_EQ(app.game.EventVenue, kVenueFlea);
+  TForm4& calendar = *app.forms().Form4;
   TForm8& entry = *app.forms().Form8;
   Game& g = app.game;
+  app.platform.tracks.clear();
+  int themeInside = 0;
+  app.platform.modalScripts.push_back([&](QDialog&) { themeInside = g.MusicTheme; });
+  calendar.Button5Click();  // "Flea Market" on its day does what "Go To Event" does
+  ASSERT_FALSE(app.platform.tracks.empty());
+  EXPECT_EQ(std::tuple(app.platform.modalsShown, themeInside, BaseName(app.platform.tracks[0]),
+                       g.EventVisitPrepared),
+            std::tuple(Lines{"Submit Pictures"}, 20, "m60.mid", false));
+  app.platform.modalsShown.clear();
+
   app.platform.modalScripts.push_back([&](QDialog&) {
     EXPECT_FALSE(app.main().Timer1.Enabled()) << "the clock stands still while entering";
-    EXPECT_EQ(entry.MemoText(), (Lines{"Hi, please submit 4 pictures. Accept your selection and "
-                                       "exit to go and sell your goods."}));
-    EXPECT_EQ(entry.ComboBox1->currentIndex(), -1);
-    EXPECT_FALSE(entry.Button2->isEnabled());
-    EXPECT_FALSE(entry.Button3->isEnabled());
-    EXPECT_EQ(app.platform.EffectNames().back(), "s5.wav") << "the market keeper speaks";
+    // The market keeper speaks.
+    EXPECT_EQ(
+        std::tuple(entry.MemoText(), entry.ComboBox1->currentIndex(), entry.Button2->isEnabled(),
+                   entry.Button3->isEnabled(), app.platform.EffectNames().back()),
+        std::tuple(Lines{"Hi, please submit 4 pictures. Accept your selection and exit to "
+                         "go and sell your goods."},
+                   -1, false, false, "s5.wav"));
     for (const char* title : {"Pic 2", "Pic 4", "Pic 1"}) Enter(entry, title);
-    EXPECT_TRUE(entry.Button1->isEnabled());
-    EXPECT_TRUE(entry.Button3->isEnabled());
-    EXPECT_FALSE(entry.Button2->isEnabled());
+    EXPECT_EQ(std::tuple(entry.Button1->isEnabled(), entry.Button3->isEnabled(),
+                         entry.Button2->isEnabled()),
+              std::tuple(true, true, false));
     Enter(entry, "Pic 5");
     EXPECT_EQ(
         std::tuple(app.platform.EffectNames().back(), entry.Button1->isEnabled(),
@@ -69,9 +99,9 @@ TEST(EntryWindow, TheFleaMarketTakesFourPicturesAndRecordsThemOnAcceptance) {
         std::tuple("s15.wav", false, false, true, (Lines{"Pic 2", "Pic 4", "Pic 1", "Pic 5"})));
     const std::size_t before = app.forms().Form3->ListBox1.Items.size();
     entry.Button2Click();
-    EXPECT_EQ(app.platform.EffectNames().back(), "s16.wav");
-    EXPECT_FALSE(entry.Button2->isEnabled());
-    EXPECT_FALSE(entry.Button3->isEnabled());
+    EXPECT_EQ(std::tuple(app.platform.EffectNames().back(), entry.Button2->isEnabled(),
+                         entry.Button3->isEnabled()),
+              std::tuple("s16.wav", false, false));
     const Lines& text = app.forms().Form3->ListBox1.Items;
     EXPECT_EQ(
         Lines(text.begin() + static_cast<long>(before), text.end()),
@@ -79,26 +109,36 @@ TEST(EntryWindow, TheFleaMarketTakesFourPicturesAndRecordsThemOnAcceptance) {
     entry.Button2Click();  // a second acceptance records nothing twice
     EXPECT_EQ(text.size(), before + 8);
   });
-  app.forms().Form4->Button2Click();
-  EXPECT_TRUE(g.Venues[kVenueFlea].Submitted);
-  for (int k : {0, 1, 3, 4}) EXPECT_TRUE(g.GameState.Pictures[static_cast<std::size_t>(k)].AtVenue);
-  EXPECT_FALSE(g.GameState.Pictures[2].AtVenue);
-  EXPECT_EQ(app.platform.modalsShown, (Lines{"Submit Pictures", "Event"}))
-      << "the stall opens after the entries";
-  EXPECT_TRUE(app.main().Timer1.Enabled());
+  calendar.Button2Click();
+  // The stall opens after the entries.
+  EXPECT_EQ(std::tuple(g.Venues[kVenueFlea].Submitted, AtVenue(g), app.platform.modalsShown,
+                       app.main().Timer1.Enabled(), g.EventVisitPrepared),
+            std::tuple(true, std::vector<bool>{true, true, false, true, true},
+                       Lines{"Submit Pictures", "Event"}, true, true));
 
-  // Coming back the same day shows the entries and the done text.
+  // Coming back the same day shows the entries, the done text and the stall as it was left.
+  TForm9& venue = *app.forms().Form9;
+  venue.SoldMark(2)->show();
   app.platform.modalScripts.push_back([&](QDialog&) {
     EXPECT_EQ(ListLines(*entry.ListBox1), (Lines{"Pic 2", "Pic 4", "Pic 1", "Pic 5"}));
     EXPECT_EQ(entry.MemoText(), (Lines{"You cannot submit any other pictures today. But please "
                                        "visit your stall to assess your sales."}));
-    for (QWidget* off : std::initializer_list<QWidget*>{entry.ComboBox1, entry.Button1, entry.Button2,
-                                                        entry.Button3, entry.ListBox1})
-      EXPECT_FALSE(off->isEnabled());
+    ExpectNothingToDo(entry);
     EXPECT_EQ(Offered(entry), Lines{"Pic 3"});
   });
-  app.forms().Form4->Button2Click();
-  EXPECT_TRUE(g.Venues[kVenueFlea].Submitted);
+  calendar.Button2Click();
+  EXPECT_EQ(std::tuple(g.Venues[kVenueFlea].Submitted, venue.SoldMark(2)->Visible()),
+            std::tuple(true, true));
+
+  // The morning's game, loaded again, lays out a stall of its own.
+  const qint64 hung = venue.Frame(1)->Picture().cacheKey();
+  app.platform.answers.push_back(ModalResult::No);  // do not save
+  ChooseInLoadDialog(app, "Tester");
+  app.main().LoadGame1Click();
+  EnterAndAccept(app, {"Pic 1", "Pic 2", "Pic 3", "Pic 4"});
+  calendar.Button2Click();
+  EXPECT_NE(venue.Frame(1)->Picture().cacheKey(), hung);
+  EXPECT_FALSE(venue.SoldMark(2)->Visible());
 }
 
 TEST(EntryWindow, LeavingBeforeAcceptingReleasesEveryEntryAndClearSelectionStartsOver) {
@@ -115,12 +155,11 @@ TEST(EntryWindow, LeavingBeforeAcceptingReleasesEveryEntryAndClearSelectionStart
     entry.Button4Click();
   });
   app.forms().Form4->Button1Click();
-  for (const picrec& picture : g.GameState.Pictures) EXPECT_FALSE(picture.AtVenue);
-  for (const std::string& title : g.Venues[kVenueLocal].Entries) EXPECT_EQ(title, "");
-  EXPECT_FALSE(g.Venues[kVenueLocal].Submitted);
-  EXPECT_EQ(app.forms().Form3->ListBox3.Count(), 6);
-  EXPECT_EQ(g.EventVenue, 0) << "back to today's (no) event";
-  EXPECT_TRUE(app.main().Timer1.Enabled());
+  // Back to today's (no) event.
+  EXPECT_EQ(
+      std::tuple(AtVenue(g), g.Venues[kVenueLocal].Entries, g.Venues[kVenueLocal].Submitted,
+                 app.forms().Form3->ListBox3.Count(), g.EventVenue, app.main().Timer1.Enabled()),
+      std::tuple(std::vector<bool>(6, false), Lines(6, ""), false, 6, 0, true));
 
   // Back again, everything is offered; Clear Selection lets the player start over.
   app.platform.modalScripts.push_back([&](QDialog&) {
@@ -137,10 +176,9 @@ TEST(EntryWindow, LeavingBeforeAcceptingReleasesEveryEntryAndClearSelectionStart
     entry.Button2Click();
   });
   app.forms().Form4->Button1Click();
-  EXPECT_TRUE(g.Venues[kVenueLocal].Submitted);
-  EXPECT_EQ(g.Venues[kVenueLocal].Entries,
-            (Lines{"Pic 5", "Pic 4", "Pic 3", "Pic 2", "Pic 1", ""}));
-  EXPECT_FALSE(g.GameState.Pictures[5].AtVenue);
+  EXPECT_EQ(std::tuple(g.Venues[kVenueLocal].Submitted, g.Venues[kVenueLocal].Entries, AtVenue(g)),
+            std::tuple(true, Lines{"Pic 5", "Pic 4", "Pic 3", "Pic 2", "Pic 1", ""},
+                       std::vector<bool>{true, true, true, true, true, false}));
 }
 
 TEST(EntryWindow, APictureIsEnteredOnceAndPicturesElsewhereAreNotOffered) {
@@ -154,108 +192,83 @@ TEST(EntryWindow, APictureIsEnteredOnceAndPicturesElsewhereAreNotOffered) {
     EXPECT_EQ(Offered(entry), (Lines{"Pic 1", "Pic 2", "Pic 3", "Pic 4", "Pic 5"}));
     Enter(entry, "Pic 2");
     Enter(entry, "Pic 2");
-    EXPECT_EQ(ListLines(*entry.ListBox1), Lines{"Pic 2"});
-    EXPECT_EQ(entry.entryCount, 1);
-    EXPECT_GE(entry.ComboBox1->findText("Pic 2"), 0) << "still listed until shown again";
     entry.ComboBox1->setCurrentIndex(-1);
     entry.Button1Click();  // nothing chosen
-    EXPECT_EQ(entry.entryCount, 1);
+    // Still listed until shown again.
+    EXPECT_EQ(std::tuple(ListLines(*entry.ListBox1), entry.entryCount,
+                         entry.ComboBox1->findText("Pic 2") >= 0),
+              std::tuple(Lines{"Pic 2"}, 1, true));
   });
   app.forms().Form4->Button3Click();
   EXPECT_FALSE(g.GameState.Pictures[1].AtVenue) << "left without accepting";
 }
 
-TEST(EntryWindow, TooLittleReputationIsRefusedWithTheReputationNamed) {
+// Refusals name the reputation, and the market on a Monday says when to come back.
+TEST(EntryWindow, RefusalsSayWhyALostFileIsNotEnteredAndTheHostTalks) {
   TestApp app;
-  GameWithPictures(app, 5, 19);
+  GameWithPictures(app, 5);
+  TForm4& calendar = *app.forms().Form4;
   TForm8& entry = *app.forms().Form8;
-  app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(entry.MemoText(),
-              (Lines{"This is the Local Gallery. You need to submit 5 pictures at least one day "
-                     "before the scheduled exhibition. You also need a reputation of 20. Your "
-                     "current reputation is 19."}));
-    for (QWidget* off : std::initializer_list<QWidget*>{entry.ComboBox1, entry.Button1, entry.Button2,
-                                                        entry.Button3, entry.ListBox1})
-      EXPECT_FALSE(off->isEnabled());
-  });
-  app.forms().Form4->Button1Click();
+  const std::tuple<int, void (TForm4::*)(), std::string> refusals[] = {
+      {19, &TForm4::Button1Click,
+       "This is the Local Gallery. You need to submit 5 pictures at least one day before the "
+       "scheduled exhibition. You also need a reputation of 20. Your current reputation is 19."},
+      {-3, &TForm4::Button4Click,
+       "Unfortunately you are not yet skilled enough to exhibit your pictures here at the "
+       "International Gallery. You need a reputation of 70. Your current reputation is -3."},
+      {-3, &TForm4::Button3Click,
+       "To exhibit your art here at the National Gallery you need a reputation of 50. Your "
+       "current reputation is -3."},
+      {-3, &TForm4::Button5Click,
+       "This is a Flea Market. Please come back to submit your pictures when there are other "
+       "vendors. You need 4 pictures on that day."}};
+  for (const auto& [reputation, door, memo] : refusals) {
+    app.game.GameState.Reputation = reputation;
+    app.platform.modalScripts.push_back([&entry, memo = memo](QDialog&) {
+      EXPECT_EQ(entry.MemoText(), Lines{memo});
+      ExpectNothingToDo(entry);
+    });
+    (calendar.*door)();
+  }
+  EXPECT_EQ(std::tuple(app.platform.modalsShown.size(), AtVenue(app.game)),
+            std::tuple(4u, std::vector<bool>(5, false)));
 
-  app.game.GameState.Reputation = -3;
-  app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(entry.MemoText(),
-              (Lines{"Unfortunately you are not yet skilled enough to exhibit your pictures here "
-                     "at the International Gallery. You need a reputation of 70. Your current "
-                     "reputation is -3."}));
-  });
-  app.forms().Form4->Button4Click();
-  app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(entry.MemoText(),
-              (Lines{"To exhibit your art here at the National Gallery you need a reputation of "
-                     "50. Your current reputation is -3."}));
-  });
-  app.forms().Form4->Button3Click();
-  // The market on a Monday explains when to come back.
-  app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(entry.MemoText(),
-              (Lines{"This is a Flea Market. Please come back to submit your pictures when there "
-                     "are other vendors. You need 4 pictures on that day."}));
-    EXPECT_FALSE(entry.Button1->isEnabled());
-  });
-  app.forms().Form4->Button5Click();
-  EXPECT_EQ(app.platform.modalsShown.size(), 4u);
-  for (const picrec& picture : app.game.GameState.Pictures) EXPECT_FALSE(picture.AtVenue);
-}
-
-TEST(EntryWindow, ALostPictureFileIsReportedAndNotEntered) {
-  TestApp app;
-  GameWithPictures(app, 5, 20);
+  // A lost picture file is said and not entered; the host talks on opening and every ten seconds.
+  app.game.GameState.Reputation = 80;
   std::filesystem::remove(app.dir / "pictures" / "Pic 3.jpg");
-  TForm8& entry = *app.forms().Form8;
   app.platform.modalScripts.push_back([&](QDialog&) {
+    EXPECT_EQ(std::tuple(BaseName(entry.Animate1->FileName()), entry.hostAnimTicks,
+                         entry.Timer1.Enabled(), app.platform.EffectNames().back()),
+              std::tuple("a5.avi", 2, true, "s7.wav"));
     Enter(entry, "Pic 3");
-    EXPECT_EQ(entry.ListBox1->count(), 0);
-    EXPECT_FALSE(app.game.GameState.Pictures[2].AtVenue);
-    EXPECT_FALSE(entry.Button3->isEnabled());
+    EXPECT_EQ(std::tuple(entry.ListBox1->count(), app.game.GameState.Pictures[2].AtVenue,
+                         entry.Button3->isEnabled()),
+              std::tuple(0, false, false));
     Enter(entry, "Pic 1");
     EXPECT_EQ(ListLines(*entry.ListBox1), Lines{"Pic 1"});
-  });
-  app.forms().Form4->Button1Click();
-  ASSERT_EQ(app.platform.messages.size(), 2u);
-  EXPECT_EQ(app.platform.messages[1].text,
-            "Sorry but you seem to have lost your picture: \"Pic 3.jpg\". Until found please "
-            "don't try to submit it.");
-  EXPECT_EQ(app.platform.messages[1].type, MsgType::Error);
-}
-
-TEST(EntryWindow, TheHostTalksOnOpeningAndAgainEveryTenSeconds) {
-  TestApp app;
-  GameWithPictures(app, 5, 80);
-  TForm8& entry = *app.forms().Form8;
-  app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(BaseName(entry.Animate1->FileName()), "a5.avi");
-    EXPECT_EQ(entry.hostAnimTicks, 2);
-    EXPECT_TRUE(entry.Timer1.Enabled());
-    EXPECT_EQ(app.platform.EffectNames().back(), "s7.wav");
     for (int i = 0; i < 2; ++i) {
       entry.Timer1Timer();
       EXPECT_TRUE(entry.Animate1->Active()) << i;
     }
     entry.Timer1Timer();
-    EXPECT_FALSE(entry.Animate1->Active());
-    EXPECT_FALSE(entry.Timer1.Enabled());
+    EXPECT_EQ(std::tuple(entry.Animate1->Active(), entry.Timer1.Enabled()),
+              std::tuple(false, false));
     app.platform.randoms = {3};
     app.platform.effects.clear();
     entry.Timer2Timer();
-    EXPECT_EQ(entry.hostAnimTicks, 5);
-    EXPECT_TRUE(entry.Timer1.Enabled());
-    EXPECT_EQ(app.platform.EffectNames(), Lines{"s7.wav"});
+    EXPECT_EQ(std::tuple(entry.hostAnimTicks, entry.Timer1.Enabled(), app.platform.EffectNames()),
+              std::tuple(5, true, Lines{"s7.wav"}));
   });
-  app.forms().Form4->Button3Click();
+  calendar.Button3Click();
+  EXPECT_EQ(std::tuple(app.platform.messages.back().text, app.platform.messages.back().type),
+            std::tuple("Sorry but you seem to have lost your picture: \"Pic 3.jpg\". Until found "
+                       "please don't try to submit it.",
+                       MsgType::Error));
   // Closed, the host is quiet.
   app.platform.effects.clear();
   entry.Timer2Timer();
-  EXPECT_TRUE(app.platform.effects.empty());
-  EXPECT_FALSE(entry.Timer1.Enabled());
+  EXPECT_EQ(std::tuple(app.platform.effects.empty(), entry.Timer1.Enabled()),
+            std::tuple(true, false));
 }
 
 }  // namespace
