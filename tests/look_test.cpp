@@ -56,18 +56,6 @@ QRect OnScreen(const QWidget& part) {
   return QRect(part.mapToGlobal(QPoint(0, 0)), part.size());
 }
 
-// A room shown at the screen's corner, with a game running and its info bar open.
-struct ShownRoom {
-  TestApp app;
-  ShownRoom() {
-    app.Start();
-    app.main().move(0, 0);
-    app.main().show();
-    app.StartNewGame("Tester");
-  }
-  TForm3& bar() { return *app.forms().Form3; }
-};
-
 // Titles and names are shown as typed, never read as markup, and no game
 // text can be edited, selected or dragged; message boxes included.
 void ExpectPlainText(QWidget& window, const std::string& what) {
@@ -112,13 +100,19 @@ TEST(Theme, ReachesEveryWindowWithoutStylingOfItsOwnAndAllTextIsPlain) {
 }
 
 TEST(InfoBar, StaysClearOfHotSpotsAndTheShopWhateverTheFrameAndItsTextsFit) {
-  ShownRoom room;
-  ASSERT_TRUE(room.bar().Showing());
-  const QRect area = room.app.main().geometry();
-  const std::vector<QRect> spots = room.app.main().HotSpotsOnScreen();
+  // A room shown at the screen's corner, with a game running and its info bar open.
+  TestApp app;
+  app.Start();
+  app.main().move(0, 0);
+  app.main().show();
+  app.StartNewGame("Tester");
+  TForm3& bar = *app.forms().Form3;
+  ASSERT_TRUE(bar.Showing());
+  const QRect area = app.main().geometry();
+  const std::vector<QRect> spots = app.main().HotSpotsOnScreen();
   // As opened; bare, a thin window manager's frame, and a heavy one whose
   // title bar would reach the exit door in the corner.
-  std::vector<QRect> places = {room.bar().frameGeometry()};
+  std::vector<QRect> places = {bar.frameGeometry()};
   for (const QSize frame : {QSize(250, 144), QSize(252, 165), QSize(258, 200)})
     places.emplace_back(InfoBarPlace(area, frame, spots), frame);
   for (const QRect& placed : places) {
@@ -127,20 +121,19 @@ TEST(InfoBar, StaysClearOfHotSpotsAndTheShopWhateverTheFrameAndItsTextsFit) {
     for (const QRect& spot : spots) EXPECT_FALSE(placed.intersects(spot));
   }
   // Over the shop it floats where it covers none of the shop's controls.
-  TForm10& shop = *room.app.forms().Form10;
-  room.app.game.GameState.Reputation = 40;
-  room.app.main().Shop1Click();
+  TForm10& shop = *app.forms().Form10;
+  app.game.GameState.Reputation = 40;
+  app.main().Shop1Click();
   ASSERT_TRUE(shop.Showing());
   std::vector<const QWidget*> controls = {shop.Button1, shop.Button2, shop.Button3, shop.ListBox1,
                                           shop.Image33, shop.Memo1,   shop.Animate1};
   for (QFrame* panel : shop.Panel) controls.push_back(panel);
   for (const QWidget* control : controls)
-    EXPECT_FALSE(room.bar().frameGeometry().intersects(OnScreen(*control)))
+    EXPECT_FALSE(bar.frameGeometry().intersects(OnScreen(*control)))
         << control->metaObject()->className();
   shop.Close();
 
   // The longest clock and a long name fit their labels.
-  TForm3& bar = room.bar();
   bar.Label10->setText(kLongestClockText);
   EXPECT_EQ(bar.Label10->ShownText().toStdString(), kLongestClockText);
 
@@ -343,7 +336,7 @@ TEST(Room, EveryScaleLandsOnTheSameScenePoints) {
   QHighDpiScaling::setGlobalFactor(1.0);
 }
 
-TEST(AssetRoot, TheCurrentFolderFirstThenTheProgramsOwn) {
+TEST(AssetRoot, TheCurrentFolderFirstThenTheProgramsOwnAndWithoutEitherOneClearMessage) {
   TestApp app;
   const fs::path elsewhere = app.dir / "elsewhere";
   fs::create_directories(elsewhere);
@@ -366,6 +359,22 @@ TEST(AssetRoot, TheCurrentFolderFirstThenTheProgramsOwn) {
   EXPECT_FALSE(app.main().CloseRequested());
   EXPECT_TRUE(app.platform.messages.empty());
   EXPECT_TRUE(fs::exists(app.dir / "savegames" / "main.txc"));
+
+  // Without the game's files in either: one clear message, and the end; nothing
+  // is written into a folder that is not the game's.
+  TestApp lost;
+  const fs::path program = lost.dir / "bin";
+  fs::create_directories(program);
+  lost.platform.currentDirectory = elsewhere.string();
+  lost.platform.programDirectory = program.string();
+  lost.Start();
+  EXPECT_TRUE(lost.main().CloseRequested());
+  ASSERT_EQ(lost.platform.messages.size(), 1u);
+  const ScriptedPlatform::Message& message = lost.platform.messages.front();
+  EXPECT_EQ(message.type, MsgType::Error);
+  EXPECT_NE(message.text.find(elsewhere.string()), std::string::npos) << message.text;
+  EXPECT_NE(message.text.find(program.string()), std::string::npos) << message.text;
+  EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 
 // Installed, the game's files lie in share/pictorio beside the program's bin
@@ -401,25 +410,6 @@ TEST(AssetRoot, AnInstalledGameKeepsThePlayersFilesInTheirDataFolder) {
   EXPECT_NE(blocked.platform.messages[0].text.find("Ivy.sgm/pictorio/savegames"),
             std::string::npos)
       << blocked.platform.messages[0].text;
-}
-
-TEST(AssetRoot, WithoutTheGamesFilesOneClearMessageAndTheEnd) {
-  TestApp app;
-  const fs::path elsewhere = app.dir / "elsewhere";
-  const fs::path program = app.dir / "bin";
-  fs::create_directories(elsewhere);
-  fs::create_directories(program);
-  app.platform.currentDirectory = elsewhere.string();
-  app.platform.programDirectory = program.string();
-  app.Start();
-  EXPECT_TRUE(app.main().CloseRequested());
-  ASSERT_EQ(app.platform.messages.size(), 1u);
-  const ScriptedPlatform::Message& message = app.platform.messages.front();
-  EXPECT_EQ(message.type, MsgType::Error);
-  EXPECT_NE(message.text.find(elsewhere.string()), std::string::npos) << message.text;
-  EXPECT_NE(message.text.find(program.string()), std::string::npos) << message.text;
-  // Nothing was written into a folder that is not the game's.
-  EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 
 }  // namespace
