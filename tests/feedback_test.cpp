@@ -27,8 +27,8 @@ void StartTold(TestApp& app) {
   app.game.MusicOn = false;
 }
 
-// The offer cue as each blink of its timer falls due, the first `count` blinks;
-// every other timer of the game waits meanwhile.
+// Whether the offer cue shows as each of the first `count` blinks of its timer
+// (the game's one timer of 250 ms) falls due; every other timer waits meanwhile.
 std::vector<bool> CueAtBlinks(TForm9& venue, std::size_t count) {
   struct Spy : QObject {
     TForm9& venue;

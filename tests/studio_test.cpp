@@ -163,7 +163,6 @@ TEST(StudioWindow, StampsLandWhereTheMouseWasAndOnlyAToolInHandPaints) {
 
   s.Image100MouseDown(Qt::LeftButton, QPoint(100, 100));
   s.Image100MouseMove(QPoint(200, 100));
-  EXPECT_EQ(Text(s.Label5), "2");
   s.Image100MouseUp(Qt::LeftButton, QPoint(200, 100));
   const QRgb blue = qRgb(54, 7, 208);
   // No line drawn between the two; Round(2 / 1.0 / 1.5) = 1 unit; worth 0.3 x 0.1 x 0.02.
@@ -401,7 +400,6 @@ TEST(StudioWindow, MixingStylesWarnsAndCollapsesTheWorthAndUndoTakesItBack) {
   s.Pencil1Click();
   s.BitBtnClick(6);
   st.Stroke(100, 100, 200);
-  EXPECT_EQ(std::tuple(st.Units(34), Text(s.Label9)), std::tuple(950, "0.1"));
   EXPECT_NEAR(s.session.PictureValue, 0.1, 1e-12);
 
   s.Charcoal1Click();
