@@ -42,8 +42,12 @@ std::vector<bool> CueAtBlinks(TForm9& venue, std::size_t count) {
       return false;
     }
   } spy(venue);
+  bool late = false;
+  QObject guard;  // a cue that never blinks fails the test instead of hanging it
+  QTimer::singleShot(5000, &guard, [&late] { late = true; });
   QCoreApplication::instance()->installEventFilter(&spy);
-  while (spy.shown.size() < count) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  while (spy.shown.size() < count && !late)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   QCoreApplication::instance()->removeEventFilter(&spy);
   return spy.shown;
 }
