@@ -3,6 +3,7 @@
 #include "app/saved_games.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -391,28 +392,34 @@ TEST(SavedGames, TheLoadDialogRefusesMissingAndDamagedFilesAndNothingStarts) {
   damaged[1] = "-4";
   std::string error;
   ASSERT_TRUE(WriteTextLinesSafely(GameFile(app, "Broken").string(), damaged, &error));
-  WriteBytes(app.dir / "savegames" / "main.txc", "r1\r\nr2\r\nWhole\r\nBroken\r\nGhost\r\n");
+  // A pipe is no saved game, and is never waited on.
+  ASSERT_EQ(mkfifo(GameFile(app, "Pipe").c_str(), 0600), 0);
+  WriteBytes(app.dir / "savegames" / "main.txc",
+             "r1\r\nr2\r\nWhole\r\nBroken\r\nGhost\r\nPipe\r\n");
 
   app.main().Timer1Timer();  // an hour since its save: Whole is asked about
   app.platform.messages.clear();
   app.platform.answers.push_back(ModalResult::No);  // end Whole without saving
   TForm5& load = *app.forms().Form5;
   app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(load.ComboBox1->count(), 3);
+    EXPECT_EQ(load.ComboBox1->count(), 4);
     EXPECT_EQ(load.ComboBox1->currentIndex(), -1);
     EXPECT_FALSE(load.Button1->isEnabled());
-    for (int chosen : {1, 2}) {
+    for (int chosen : {1, 2, 3}) {
       load.ComboBox1->setCurrentIndex(chosen);
       load.Button1Click();
     }
     EXPECT_TRUE(load.Showing());
   });
   app.main().LoadGame1Click();
+  const auto notFound = [&](const char* name) {
+    return "The file '" + GameFile(app, name).string() + "' could not be found.";
+  };
   EXPECT_EQ(app.platform.MessageTexts(),
             (Lines{"Do you want to save the current game? (Whole)",
                    "The saved game 'Broken' is damaged and cannot be loaded.\n"
                    "Line 2: the number of pictures cannot be negative.",
-                   "The file '" + GameFile(app, "Ghost").string() + "' could not be found."}));
+                   notFound("Ghost"), notFound("Pipe")}));
   EXPECT_EQ(std::tuple(app.platform.messages[1].type, app.game.GameRunning,
                        app.main().Timer1.Enabled(), app.game.ElapsedHours),
             std::tuple(MsgType::Error, false, false, 0));
