@@ -32,7 +32,6 @@
 #include "ui/info_bar.h"
 #include "venues/buyers.h"
 #include "venues/calendar_window.h"
-#include "venues/entry_window.h"
 #include "venues/venue_window.h"
 
 namespace fs = std::filesystem;
@@ -318,23 +317,10 @@ class Career {
 
   // ---- entering and selling ----
 
-  // The entry window's script: the first free pictures into every place, then accept.
-  std::function<void(QDialog&)> EnterFreePictures(int venue) {
-    return [this, venue](QDialog& window) {
-      auto& entry = dynamic_cast<TForm8&>(window);
-      const std::vector<std::string> free = FreeTitles();
-      const int places = g().Venues[venue].Slots;
-      ASSERT_GE(static_cast<int>(free.size()), places);
-      for (int k = 0; k < places; ++k) {
-        const int item = entry.ComboBox1->findText(QString::fromStdString(free[k]));
-        ASSERT_GE(item, 0) << free[k];
-        entry.ComboBox1->setCurrentIndex(item);
-        entry.Button1Click();
-      }
-      entry.Button2Click();
-      EXPECT_TRUE(g().Venues[venue].Submitted);
-      entry.Button4Click();
-    };
+  // Scripts the entry window: the first free pictures into every place, then accept.
+  void EnterFreePictures(int venue) {
+    const std::vector<std::string> free = FreeTitles();
+    EnterAndAccept(app, Lines(free.begin(), free.begin() + g().Venues[venue].Slots));
   }
 
   // The stall's script: wait for buyers with the game clock running (an hour
@@ -397,7 +383,7 @@ class Career {
     EXPECT_TRUE(calendar.Button2->isEnabled());
     // The entry window opens on every visit; entries are made once.
     if (entering)
-      platform().modalScripts.push_back(EnterFreePictures(kVenueFlea));
+      EnterFreePictures(kVenueFlea);
     else
       platform().modalScripts.push_back([](QDialog&) {});
     // Now and then the painter goes home after two sales.
@@ -428,7 +414,7 @@ class Career {
       if (!EventHeldInWeek(weeks, week)) continue;
       PaintUntilFree(gallery.Slots, gallery.Slots);
       if (static_cast<int>(FreeTitles().size()) < gallery.Slots) return;
-      platform().modalScripts.push_back(EnterFreePictures(venue));
+      EnterFreePictures(venue);
       app.main().SubmitPicturesClick(venue);
       EXPECT_TRUE(gallery.Submitted);
       return;

@@ -6,7 +6,6 @@
 #include <QBitmap>
 #include <QBuffer>
 #include <filesystem>
-#include <fstream>
 
 #include "core/game.h"
 #include "core/paths.h"
@@ -61,7 +60,7 @@ TEST(PictureFiles, JpegRoundTripKeepsSizeAndFlatColoursAndBrokenFilesSayWhy) {
   error.clear();
   const QImage cut = LoadPicture(file.string(), &error);
   EXPECT_TRUE(cut.isNull() ? !error.empty() : cut.size() == picture.size());
-  std::ofstream(file, std::ios::binary) << "\xFF\xD8\xFFgarbage";
+  WriteBytes(file, "\xFF\xD8\xFFgarbage");
   error.clear();
   EXPECT_TRUE(LoadPicture(file.string(), &error).isNull());
   EXPECT_FALSE(error.empty());
@@ -75,8 +74,7 @@ std::string JpegBytes(int width, int height) {
   picture.fill(QColor(30, 120, 200));
   const fs::path file = TempFile("bytes.jpg");
   EXPECT_TRUE(SaveJpeg(picture, file.string()));
-  std::ifstream in(file, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = Bytes(file);
   fs::remove(file);
   return bytes;
 }
@@ -131,7 +129,7 @@ TEST(TextFiles, Windows1252IsConvertedBothWaysAndLinesEndWithCrLfLfOrCr) {
   EXPECT_TRUE(SplitLines("").empty());
 
   const fs::path file = TempFile("lines.txt");
-  std::ofstream(file, std::ios::binary) << "Pinsel \xFC\x62\x65r\r\nzwei\r\n";
+  WriteBytes(file, "Pinsel \xFC\x62\x65r\r\nzwei\r\n");
   std::vector<std::string> lines;
   std::string error;
   ASSERT_TRUE(ReadTextLines(file.string(), &lines, &error)) << error;

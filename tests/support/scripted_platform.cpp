@@ -16,17 +16,9 @@ ModalResult ScriptedPlatform::MessageDlg(const std::string& text, MsgType type,
     answers.pop_front();
     return answer;
   }
-  switch (buttons) {
-    case MsgButtons::Ok:
-      return ModalResult::Ok;
-    case MsgButtons::OkCancel:
-      ADD_FAILURE() << "No answer queued for the question: " << text;
-      return ModalResult::Cancel;
-    case MsgButtons::YesNo:
-      ADD_FAILURE() << "No answer queued for the question: " << text;
-      return ModalResult::No;
-  }
-  return ModalResult::None;
+  if (buttons == MsgButtons::Ok) return ModalResult::Ok;
+  ADD_FAILURE() << "No answer queued for the question: " << text;
+  return buttons == MsgButtons::YesNo ? ModalResult::No : ModalResult::Cancel;
 }
 
 std::string ScriptedPlatform::ChooseFolder(const std::string& caption, const std::string&) {

@@ -77,23 +77,21 @@ void TestApp::StartNewGame(const std::string& name) {
 }
 
 void TestApp::RemoveAsset(const std::string& relative) {
-  // Replace each linked folder on the way by a real one whose entries link
-  // back, so the removal touches only this test's copy.
-  fs::path at = dir;
-  const fs::path target = fs::path(relative);
-  for (auto part = target.begin(); part != target.end(); ++part) {
-    at /= *part;
-    if (std::next(part) == target.end()) break;
-    if (fs::is_symlink(at)) {
-      const fs::path source = fs::read_symlink(at);
-      fs::remove(at);
-      fs::create_directory(at);
-      for (const auto& entry : fs::directory_iterator(source))
-        fs::create_symlink(entry.path(), at / entry.path().filename());
+  // The asset's linked top folder becomes a tree of links of this test's own,
+  // so the removal touches only this test's copy.
+  const fs::path top = dir / *fs::path(relative).begin();
+  if (top != dir / relative && fs::is_symlink(top)) {
+    const fs::path source = fs::read_symlink(top);
+    fs::remove(top);
+    for (const auto& entry : fs::recursive_directory_iterator(source)) {
+      if (entry.is_directory()) continue;
+      const fs::path at = top / fs::relative(entry.path(), source);
+      fs::create_directories(at.parent_path());
+      fs::create_symlink(entry.path(), at);
     }
   }
-  ASSERT_TRUE(fs::exists(fs::symlink_status(at))) << relative;
-  fs::remove(at);
+  ASSERT_TRUE(fs::exists(fs::symlink_status(dir / relative))) << relative;
+  fs::remove(dir / relative);
 }
 
 void ChooseInLoadDialog(TestApp& app, const std::string& name) {
