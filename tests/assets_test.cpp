@@ -7,13 +7,10 @@
 #include <QImage>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "core/text_file.h"
 #include "studio/brush_stamp.h"
 #include "ui/avi_decoder.h"
 #include "ui/picture_io.h"
@@ -90,30 +87,6 @@ TEST(Assets, EveryPictureLoadsWithItsSize) {
   }
 }
 
-TEST(Assets, ChallengeTargetsSurviveJpegDecoding) {
-  struct Kind {
-    const char* file;
-    QRgb target, paint;
-  };
-  const Kind kinds[] = {{"challenge/ch1.jpg", qRgb(255, 255, 255), qRgb(255, 0, 0)},
-                        {"challenge/ch2.jpg", qRgb(0, 0, 0), qRgb(239, 239, 255)},
-                        {"challenge/ch3.jpg", qRgb(255, 255, 255), qRgb(33, 0, 33)},
-                        {"challenge/ch4.jpg", qRgb(255, 255, 255), qRgb(0, 0, 0)},
-                        {"challenge/ch5.jpg", qRgb(0, 0, 0), qRgb(255, 0, 0)},
-                        {"challenge/ch6.jpg", qRgb(239, 239, 239), qRgb(0, 0, 0)}};
-  for (const Kind& k : kinds) {
-    SCOPED_TRACE(k.file);
-    const QImage image = Load(k.file);
-    const int total = image.width() * image.height();
-    const int target = Count(image, k.target);
-    // Enough to paint, enough left over to stray onto, and hardly any
-    // paint colour already outside the target.
-    EXPECT_GT(target, total / 50);
-    EXPECT_GT(total - target, total / 5);
-    EXPECT_LT(Count(image, k.paint), (total - target) / 500);
-  }
-}
-
 TEST(Assets, BrushesAreSmallAndEveryOneButNoneLeavesAMark) {
   QImage ground(64, 64, QImage::Format_RGB32);
   for (int y = 0; y < 64; ++y)
@@ -182,11 +155,6 @@ TEST_F(Audio, EverySoundEffectAndTuneLoads) {
     const fs::path file = Game("sound/sounds/s" + std::to_string(i) + ".wav");
     Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
     ASSERT_NE(chunk, nullptr) << file << Mix_GetError();
-    // Short effects: a tenth of a second to three seconds.
-    const double seconds =
-        chunk->alen / (double(rate_) * channels_ * (SDL_AUDIO_BITSIZE(format_) / 8));
-    EXPECT_GT(seconds, 0.1) << file;
-    EXPECT_LT(seconds, 3.0) << file;
     Mix_FreeChunk(chunk);
   }
   std::vector<int> tracks = {1, 2, 3, 4, 5, 6, 7, 30, 31, 32, 40, 41, 42, 50, 51, 52, 60, 61, 62, 63, 64};
@@ -197,19 +165,6 @@ TEST_F(Audio, EverySoundEffectAndTuneLoads) {
     ASSERT_NE(music, nullptr) << file << Mix_GetError();
     Mix_FreeMusic(music);
   }
-}
-
-TEST(Assets, HelpTextIsWindowsTextWithTheProductInformation) {
-  std::ifstream in(Game("Pictorio Help.txt"), std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  ASSERT_GT(text.size(), 3000u);
-  // Read as the game reads it; the facts are searched across line ends.
-  std::string flat;
-  for (const std::string& line : SplitLines(FromWindows1252(text))) flat += line + " ";
-  for (const char* must : {"Product Information", "reputation of at least 20",
-                           "reputation of at least 50", "reputation of at least 70", "Pause",
-                           "fire extinguisher", "burglar alarm", "Trophies", "red, green and blue"})
-    EXPECT_NE(flat.find(must), std::string::npos) << must;
 }
 
 }  // namespace

