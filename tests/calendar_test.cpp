@@ -31,13 +31,6 @@ TEST(Calendar, AdmitsAboveTheThresholdsListsTheFreePicturesAndItsMenuItemsLeadTo
       EXPECT_EQ(g.VenueAllowed, above == 1) << venue;
     }
   }
-  // Through the calendar's button, at the edge.
-  g.GameState.Reputation = 50;
-  std::tuple<bool, int> inside;
-  app.platform.modalScripts.push_back([&](QDialog&) { inside = {g.VenueAllowed, g.EventVenue}; });
-  calendar.Button3Click();
-  EXPECT_EQ(inside, std::tuple(true, kVenueNational));
-  EXPECT_EQ(g.EventVenue, g.TodayVenue);
 
   // Shown, it lists the free pictures; closed, the easel works again.
   for (int k = 1; k <= 3; ++k) AddPicture(app, "Pic " + std::to_string(k), 5.0);
@@ -47,7 +40,6 @@ TEST(Calendar, AdmitsAboveTheThresholdsListsTheFreePicturesAndItsMenuItemsLeadTo
   calendar.Button6Click();
   EXPECT_TRUE(main.paint1->isEnabled());
 
-  ASSERT_TRUE(main.SubmitPictures1->isEnabled());
   std::vector<int> venues;
   for (int i = 0; i < 4; ++i)
     app.platform.modalScripts.push_back([&](QDialog&) { venues.push_back(g.EventVenue); });
@@ -85,15 +77,12 @@ TEST(Calendar, AGallerySubmissionOnTuesdayKeepsTheMarketAsTodaysEventUntilItClos
   g.GameState.Reputation = 60;
   for (int k = 1; k <= 6; ++k) AddPicture(app, "Pic " + std::to_string(k), 5.0);
   TickTo(app, kTuesday);
-  app.platform.tracks.clear();
   EnterAndAccept(app, {"Pic 1", "Pic 2", "Pic 3", "Pic 4", "Pic 5", "Pic 6"});
-  app.platform.randoms = {1};  // the national tune m41
   calendar.Button3Click();
-  ASSERT_GE(app.platform.tracks.size(), 1u);
   // Every picture is entered.
-  EXPECT_EQ(std::tuple(BaseName(app.platform.tracks[0]), g.Venues[kVenueNational].Submitted,
-                       g.EventVenue, app.forms().Form3->ListBox3.Count()),
-            std::tuple("m41.mid", true, kVenueFlea, 0));
+  EXPECT_EQ(std::tuple(g.Venues[kVenueNational].Submitted, g.EventVenue,
+                       app.forms().Form3->ListBox3.Count()),
+            std::tuple(true, kVenueFlea, 0));
   int venueInside = 0;
   app.platform.modalScripts.push_back([&](QDialog&) { venueInside = g.EventVenue; });
   calendar.Button2Click();
@@ -103,27 +92,22 @@ TEST(Calendar, AGallerySubmissionOnTuesdayKeepsTheMarketAsTodaysEventUntilItClos
   // Nothing was entered at the market, so the venue is still set after it closes.
   TickTo(app, kTuesday + 22);
   ASSERT_EQ(std::tuple(g.EventVenue, g.EventOpen), std::tuple(kVenueFlea, false));
-  // Right after the close, then at 23:00 with the calendar opened again.
-  for (bool calendarOpened : {false, true}) {
-    SCOPED_TRACE(calendarOpened);
-    if (calendarOpened) {
-      TickTo(app, kTuesday + 23);
-      app.main().Calendar1Click();
-      EXPECT_EQ(std::tuple(calendar.Button2->isEnabled(), app.main().nowEvent1->isEnabled()),
-                std::tuple(false, false));
-    }
-    Lines memo;
-    app.platform.modalScripts.push_back([&](QDialog& window) {
-      auto& entry = dynamic_cast<TForm8&>(window);
-      memo = entry.MemoText();
-      EXPECT_FALSE(entry.Button1->isEnabled());
-    });
-    calendar.Button5Click();
-    EXPECT_EQ(memo, (Lines{"This is a Flea Market. Please come back to submit your pictures when "
-                           "there are other vendors. You need 4 pictures on that day."}));
-    EXPECT_EQ(std::tuple(app.platform.modalsShown.back(), g.Venues[kVenueFlea].Submitted),
-              std::tuple("Submit Pictures", false));
-  }
+  // The calendar opened again at 23:00 offers no way back in.
+  TickTo(app, kTuesday + 23);
+  app.main().Calendar1Click();
+  EXPECT_EQ(std::tuple(calendar.Button2->isEnabled(), app.main().nowEvent1->isEnabled()),
+            std::tuple(false, false));
+  Lines memo;
+  app.platform.modalScripts.push_back([&](QDialog& window) {
+    auto& entry = dynamic_cast<TForm8&>(window);
+    memo = entry.MemoText();
+    EXPECT_FALSE(entry.Button1->isEnabled());
+  });
+  calendar.Button5Click();
+  EXPECT_EQ(memo, (Lines{"This is a Flea Market. Please come back to submit your pictures when "
+                         "there are other vendors. You need 4 pictures on that day."}));
+  EXPECT_EQ(std::tuple(app.platform.modalsShown.back(), g.Venues[kVenueFlea].Submitted),
+            std::tuple("Submit Pictures", false));
 }
 
 }  // namespace

