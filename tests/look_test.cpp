@@ -24,6 +24,7 @@
 #include "studio/studio_window.h"
 #include "support/test_app.h"
 #include "ui/canvas_view.h"
+#include "ui/display_settings.h"
 #include "ui/fonts.h"
 #include "ui/info_bar.h"
 #include "ui/screen_fit.h"
@@ -147,6 +148,24 @@ TEST(Room, ScaleIsTheLargestThatFitsTheScreenOrTheFramedWindow) {
       {{800, 600}, true}, {{1024, 600}, true}, {{640, 480}, true}, {{1024, 768}, false}};
   for (const auto& [screen, whole] : screens)
     EXPECT_EQ(NeedsWholeScreen(screen, QSize(800, 600)), whole) << screen.width();
+}
+
+// Options > Display and F11 are remembered for the next start, which takes the
+// scale, and say so; choosing what is already chosen says nothing.
+TEST(Room, DisplayChoiceIsRememberedAndSaysWhenItApplies) {
+  TestApp app;
+  app.Start();
+  TForm1& room = app.main();
+  room.Window1->trigger();
+  room.Window1->trigger();
+  EXPECT_EQ(std::pair(ReadDisplayChoice(), room.Window1->isChecked()),
+            std::pair(DisplayChoice::Window, true));
+  room.SwitchDisplay1->trigger();
+  EXPECT_EQ(std::tuple(ReadDisplayChoice(), room.FullScreen1->isChecked(),
+                       app.platform.MessageTexts()),
+            std::tuple(DisplayChoice::FullScreen, true,
+                       Lines{"The game will open in a window the next time it starts.",
+                             "The game will fill the screen the next time it starts."}));
 }
 
 // Wherever the room stands, the game's scenes stand on it, as big as the room

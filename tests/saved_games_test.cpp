@@ -254,9 +254,11 @@ TEST(SavedGames, LoadingBringsBackEverythingClosesTheShopAndAdvancesTheClockOneH
   EXPECT_EQ(loaded[4], "8");
   loaded[4] = "7";
   EXPECT_EQ(loaded, saved);
-  // The loaded entries replace the game before's.
+  // The loaded entries replace the game before's; "entered" only with the last place taken.
   EXPECT_EQ(g.Venues[kVenueNational].Entries, (Lines{"Entered one", "", "", "", "", "", ""}));
   EXPECT_EQ(g.Venues[kVenueLocal].Entries, Lines(6, ""));
+  EXPECT_EQ(std::pair(g.Venues[kVenueNational].Submitted, g.Venues[kVenueLocal].Submitted),
+            std::pair(false, false));
   TForm3& bar = *app.forms().Form3;
   EXPECT_EQ((Lines{Text(bar.Label1), Text(bar.Label6), Text(bar.Label7), Text(bar.Label8)}),
             (Lines{"Rich", "-12", "0.30", "3"}));
@@ -520,6 +522,15 @@ TEST(Autosave, EachWeekBeginsWithOneThatLoadsBackAsTheGameWas) {
   app.main().Save1Click();
   EXPECT_EQ(app.platform.MessageTexts().back(),
             "A saved game for 'Rich' already exists. Do you want to replace it?");
+
+  // Switched off in Options, remembered, no week writes one.
+  fs::remove(AutosaveFile(app, "Rich"));
+  app.main().Autosave1->trigger();
+  app.Restart();
+  EXPECT_FALSE(app.main().Autosave1->isChecked());
+  app.StartNewGame("Rich");
+  TickIntoANewWeek(app);
+  EXPECT_FALSE(fs::exists(AutosaveFile(app, "Rich")));
 }
 
 TEST(Autosave, LeavingTheProgramUnsavedKeepsTheGameThereAndAFailureIsSaidOnce) {
