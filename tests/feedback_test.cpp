@@ -159,18 +159,5 @@ TEST(PlayerNews, TipsComeOnceAndAnEventDayCanPauseTheClock) {
   EXPECT_TRUE(app.platform.modalsShown.empty());
 }
 
-TEST(PlayerNews, APaleColourNameIsDeepenedUntilItReads) {
-  const QColor paper = theme::kParchment;
-  // Pale yellow and white are deepened, keeping their hue; strong colours stay.
-  for (const QColor pale : {QColor(255, 255, 128), QColor(255, 255, 255)}) {
-    const QColor ink = ReadableOn(pale, paper);
-    EXPECT_LT(ink.value(), pale.value() * 3 / 4);
-    EXPECT_EQ(ink.hue(), pale.hue());
-    EXPECT_EQ(ReadableOn(ink, paper), ink) << "deepened once is enough";
-  }
-  for (const QColor strong : {QColor(0, 0, 160), QColor(200, 0, 0), QColor(Qt::black)})
-    EXPECT_EQ(ReadableOn(strong, paper), strong);
-}
-
 }  // namespace
 }  // namespace pictorio

@@ -161,11 +161,11 @@ TEST(Room, DisplayChoiceIsRememberedAndSaysWhenItApplies) {
   EXPECT_EQ(std::pair(ReadDisplayChoice(), room.Window1->isChecked()),
             std::pair(DisplayChoice::Window, true));
   room.SwitchDisplay1->trigger();
-  EXPECT_EQ(std::tuple(ReadDisplayChoice(), room.FullScreen1->isChecked(),
-                       app.platform.MessageTexts()),
-            std::tuple(DisplayChoice::FullScreen, true,
-                       Lines{"The game will open in a window the next time it starts.",
-                             "The game will fill the screen the next time it starts."}));
+  EXPECT_EQ(
+      std::tuple(ReadDisplayChoice(), room.FullScreen1->isChecked(), app.platform.MessageTexts()),
+      std::tuple(DisplayChoice::FullScreen, true,
+                 Lines{"The game will open in a window the next time it starts.",
+                       "The game will fill the screen the next time it starts."}));
 }
 
 // Wherever the room stands, the game's scenes stand on it, as big as the room

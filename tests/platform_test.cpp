@@ -132,25 +132,6 @@ TEST(TextFiles, Windows1252IsConvertedBothWaysAndLinesEndWithCrLfLfOrCr) {
   EXPECT_NE(error.find(file.string()), std::string::npos);
 }
 
-TEST(Animations, ControlShowsItsStopFrameWhenInactive) {
-  ScriptedPlatform platform;
-  TAnimate animate(platform);
-  animate.SetStopFrame(8);
-  std::string error;
-  ASSERT_TRUE(animate.SetFileName(std::string(PICTORIO_GAME_DIR) + "/avis/a1.avi", &error))
-      << error;
-  EXPECT_EQ(animate.CurrentFrame(), 8);
-  animate.SetActive(true);
-  animate.Step();
-  EXPECT_EQ(animate.CurrentFrame(), 9);
-  animate.Step();
-  EXPECT_EQ(animate.CurrentFrame(), 0);  // loops after the last of the 10 scripted frames
-  animate.SetActive(false);
-  EXPECT_EQ(animate.CurrentFrame(), 8);
-  EXPECT_FALSE(animate.SetFileName("/nonexistent.avi", &error));
-  EXPECT_EQ(animate.FrameCount(), 0);
-}
-
 TEST(Cursors, PicturesBecomeMonochromeCursorsWithTheirHotSpots) {
   for (const CursorShape& shape : kCursorShapes) {
     SCOPED_TRACE(shape.name);

@@ -215,9 +215,7 @@ TEST(SavedGames, StartUpClearsKilledWritesLeftoversAndNothingElse) {
 TEST(SaveFiles, WritesWindows1252WithCrLfAndRefusesWhatItCannotHold) {
   TestApp app;
   const fs::path file = app.dir / "note.txt";
-  const std::string written =
-      "Caf\xe9 \x80"
-      "5\r\n\r\nend\r\n";
+  const std::string written = "Caf\xe9 \x80\x35\r\n\r\nend\r\n";  // \x35: the 5
   std::string error;
   ASSERT_TRUE(WriteTextLinesSafely(file.string(), {"Café €5", "", "end"}, &error)) << error;
   EXPECT_EQ(Bytes(file), written);

@@ -179,23 +179,6 @@ TEST_F(ShopTest, LeavingWithABasketAsksAndBuysOnlyOnYes) {
             std::tuple(false, 5.0, true, true));
 }
 
-TEST_F(ShopTest, TheShopTuneLoopsAndTheRoomMusicComesBackOnClosing) {
-  OpenShop();
-  const std::size_t played = app.platform.tracks.size();
-  app.platform.FinishPlayback(MediaChannel::Music);
-  app.platform.randoms.push_back(4);
-  shop().Button1->click();
-  EXPECT_FALSE(app.game.MusicRestart);
-  // From now on the end of a track is the room's business again.
-  app.platform.randoms.push_back(0);
-  app.platform.FinishPlayback(MediaChannel::Music);
-  Lines after;
-  for (auto t = app.platform.tracks.begin() + static_cast<long>(played);
-       t != app.platform.tracks.end(); ++t)
-    after.push_back(BaseName(*t));
-  EXPECT_EQ(after, (Lines{"m1.mid", "m14.mid", "m10.mid"}));
-}
-
 TEST_F(ShopTest, TheInfoBarAndTheStockWindowFromTheShopAndANewGameClosesIt) {
   OpenShop();
   bar().hide();
