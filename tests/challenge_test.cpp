@@ -111,7 +111,6 @@ class ChallengeTest : public ::testing::Test {
   void RunOut() {
     for (int guard = 0; guard < 400 && window().Timer1.Enabled(); ++guard) window().Timer1Timer();
   }
-  std::string Text(QLabel* label) { return label->text().toStdString(); }
   // Paints every target pixel of the drawing area in one drag.
   CoverPlan PaintWholeTarget() {
     const CoverPlan plan = PlanCover(window().DrawingArea(), window().targetColour, window().stamp);

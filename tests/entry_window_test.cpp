@@ -42,13 +42,6 @@ std::vector<bool> AtVenue(const Game& g) {
   return at;
 }
 
-Lines Offered(const TForm8& entry) {
-  Lines titles;
-  for (int i = 0; i < entry.ComboBox1->count(); ++i)
-    titles.push_back(entry.ComboBox1->itemText(i).toStdString());
-  return titles;
-}
-
 void ExpectNothingToDo(const TForm8& entry) {
   for (const QWidget* off : std::initializer_list<const QWidget*>{
            entry.ComboBox1, entry.Button1, entry.Button2, entry.Button3, entry.ListBox1})
@@ -114,7 +107,7 @@ TEST(EntryWindow, TheFleaMarketTakesFourPicturesRecordsThemAndOpensTheStallOnce)
     EXPECT_EQ(entry.MemoText(), (Lines{"You cannot submit any other pictures today. But please "
                                        "visit your stall to assess your sales."}));
     ExpectNothingToDo(entry);
-    EXPECT_EQ(Offered(entry), Lines{"Pic 3"});
+    EXPECT_EQ(Offered(*entry.ComboBox1), Lines{"Pic 3"});
   });
   calendar.Button2Click();
   EXPECT_EQ(std::tuple(g.Venues[kVenueFlea].Submitted, venue.SoldMark(2)->Visible()),
@@ -150,7 +143,7 @@ TEST(EntryWindow, LeavingBeforeAcceptingReleasesEveryEntryAndClearSelectionStart
 
   // Back again, everything is offered; Clear Selection lets the player start over.
   app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(std::tuple(Offered(entry).size(), entry.ListBox1->count()), std::tuple(6u, 0));
+    EXPECT_EQ(std::tuple(Offered(*entry.ComboBox1).size(), entry.ListBox1->count()), std::tuple(6u, 0));
     Enter(entry, "Pic 2");
     Enter(entry, "Pic 5");
     entry.Button3Click();
@@ -176,7 +169,7 @@ TEST(EntryWindow, APictureIsEnteredOnceAndPicturesElsewhereAreNotOffered) {
   g.GameState.Pictures[6].AtVenue = true;  // entered at the local gallery
   g.GameState.Pictures[5].Gone = true;     // sold
   app.platform.modalScripts.push_back([&](QDialog&) {
-    EXPECT_EQ(Offered(entry), (Lines{"Pic 1", "Pic 2", "Pic 3", "Pic 4", "Pic 5"}));
+    EXPECT_EQ(Offered(*entry.ComboBox1), (Lines{"Pic 1", "Pic 2", "Pic 3", "Pic 4", "Pic 5"}));
     Enter(entry, "Pic 2");
     Enter(entry, "Pic 2");
     entry.ComboBox1->setCurrentIndex(-1);

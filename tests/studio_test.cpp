@@ -597,8 +597,7 @@ TEST(Artwork, LoadArtworkListsFreePicturesRestoresStyleAndWorthAndNamesAMissingF
   TForm7& dialog = *st.app.forms().Form7;
   Lines offered;
   st.app.platform.modalScripts.push_back([&](QDialog&) {
-    for (int i = 0; i < dialog.ComboBox1->count(); ++i)
-      offered.push_back(dialog.ComboBox1->itemText(i).toStdString());
+    offered = Offered(*dialog.ComboBox1);
     EXPECT_EQ(dialog.ComboBox1->currentIndex(), -1);
     dialog.Button1Click();  // nothing chosen: stays open
     EXPECT_TRUE(dialog.Showing());

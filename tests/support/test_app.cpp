@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QComboBox>
 #include <QSettings>
 #include <atomic>
 #include <fstream>
@@ -133,6 +134,12 @@ void WriteBytes(const fs::path& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary) << bytes;
 }
 
+Lines Offered(const QComboBox& list) {
+  Lines titles;
+  for (int i = 0; i < list.count(); ++i) titles.push_back(list.itemText(i).toStdString());
+  return titles;
+}
+
 std::string BaseName(const std::string& path) {
   return fs::path(path).filename().string();
 }
@@ -147,7 +154,8 @@ void Watch(TestApp& app, std::vector<SeenWindow>& seen, int count) {
   for (int i = 0; i < count; ++i)
     app.platform.modalScripts.push_back([&app, &seen](QDialog& window) {
       TForm12& notice = *app.forms().Form12;
-      seen.push_back({window.windowTitle().toStdString(), {}, false, {}, app.main().Timer1.Enabled()});
+      seen.push_back(
+          {window.windowTitle().toStdString(), {}, false, {}, app.main().Timer1.Enabled()});
       if (&window == &notice)
         std::tie(seen.back().lines, seen.back().imageVisible, seen.back().imageSize) =
             std::tuple(notice.Lines(), notice.Image1->Visible(), notice.Image1->size());

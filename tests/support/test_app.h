@@ -13,6 +13,8 @@
 #include "core/game.h"
 #include "support/scripted_platform.h"
 
+class QComboBox;
+
 namespace pictorio {
 
 class TForm1;
@@ -76,6 +78,8 @@ Lines Captions(const std::vector<SeenWindow>& seen);
 std::string Bytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
 std::string BaseName(const std::string& path);
+// The titles a list box of the game offers, in order.
+Lines Offered(const QComboBox& list);
 
 // Files may not grow beyond `bytes` while alive: a real write failure, even for root.
 class FileSizeLimit {
